@@ -1,0 +1,37 @@
+# One interface target carries the language level and the warnings for every target.
+add_library(pemrix_options INTERFACE)
+target_compile_features(pemrix_options INTERFACE cxx_std_20)
+target_include_directories(pemrix_options INTERFACE ${PROJECT_SOURCE_DIR})
+if(MSVC)
+  target_compile_options(pemrix_options INTERFACE /W4 /utf-8)
+else()
+  target_compile_options(pemrix_options INTERFACE -Wall -Wextra -Wpedantic)
+endif()
+
+option(PEMRIX_WARNINGS_AS_ERRORS "Treat warnings as errors" OFF)
+if(PEMRIX_WARNINGS_AS_ERRORS)
+  target_compile_options(pemrix_options INTERFACE $<IF:$<CXX_COMPILER_ID:MSVC>,/WX,-Werror>)
+endif()
+
+set(PEMRIX_SANITIZE "" CACHE STRING "Sanitizers to build with: address,undefined or thread")
+if(PEMRIX_SANITIZE)
+  add_compile_options(-fsanitize=${PEMRIX_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=${PEMRIX_SANITIZE})
+endif()
+
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
+
+# pemrix_add_test(<name> SOURCES ... LIBS ... [GUI] [LABELS ...])
+# One test executable per test file; GUI tests run on the offscreen platform.
+function(pemrix_add_test name)
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  find_package(GTest REQUIRED)
+  target_link_libraries(${name} PRIVATE pemrix_options GTest::gtest GTest::gmock GTest::gtest_main ${T_LIBS})
+  add_test(NAME ${name} COMMAND ${name})
+  set(env "")
+  if(T_GUI)
+    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS "${T_LABELS}" ENVIRONMENT "${env}")
+endfunction()

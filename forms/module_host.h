@@ -1,0 +1,41 @@
+#pragma once
+// What a module window needs of the main window: the shared port, the current
+// worker, the link start and the function-key routing flags.
+
+#include <vector>
+
+namespace pemrix::forms {
+
+class ModuleWindow;
+
+class ModuleHost {
+public:
+    virtual ~ModuleHost() = default;
+
+    // Closes the shared port; closing a port that is not open does nothing.
+    virtual void closePort() = 0;
+    // Opens the chosen port and starts the link worker for the open window's kind.
+    virtual void StartLink() = 0;
+    // Asks the current worker, if one still runs, to stop. Never waits.
+    virtual void stopWorker() = 0;
+    // Starts one exchange for the open window (kind, operation, data).
+    // Returns false, doing nothing, while another worker still runs.
+    virtual bool startWorker(int moduleKind, int operation, std::vector<int> data) = 0;
+
+    // Button layouts of the open module window while a link is set up / without one.
+    virtual void SetLinkPending() = 0;
+    virtual void SetLinkDown() = 0;
+
+    // The window's creation switches the main window's function keys off;
+    // its closing switches them on again and clears its own flag.
+    virtual void moduleWindowCreated(ModuleWindow* window) = 0;
+    virtual void moduleWindowClosed(ModuleWindow* window) = 0;
+
+    // Relay module state kept by the main window.
+    virtual int releVariant() const = 0;
+    virtual void setReleVariant(int variant) = 0;
+    virtual bool releLinked() const = 0;
+    virtual void setReleLinked(bool linked) = 0;
+};
+
+} // namespace pemrix::forms

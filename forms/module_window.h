@@ -1,0 +1,63 @@
+#pragma once
+// The base of the three module windows: the actions the main window's function
+// keys route to, the factory image, the link layouts and the closing steps.
+
+#include <QDialog>
+#include <QPointer>
+#include <vector>
+
+namespace pemrix::forms {
+
+class ModuleHost;
+
+class ModuleWindow : public QDialog {
+    Q_OBJECT
+public:
+    enum class Kind { Secure, FireSecure, Rele };
+
+    ModuleWindow(ModuleHost* host, QWidget* parent = nullptr);
+    ~ModuleWindow() override;
+
+    virtual Kind kind() const = 0;
+    // Worker module kind: 2, 1 or 5.
+    virtual int moduleKind() const = 0;
+    // Help topic for F1 while this window is open (30, 29 or 36).
+    virtual int helpTopic() const = 0;
+
+    // Button actions, run by clicks and by the routed function keys with the
+    // window's active control as sender.
+    virtual void WriteButtonClick(QObject* sender) = 0;
+    virtual void ReadButtonClick(QObject* sender) = 0;
+    virtual void ConnectButtonClick(QObject* sender) = 0;
+    virtual void CancelButtonClick(QObject* sender) = 0;
+    virtual void LoadIdButtonClick(QObject* sender) { (void)sender; }
+    virtual void DefaultButtonClick(QObject* sender) = 0;
+    virtual void SaveButtonClick(QObject* sender) = 0;
+    virtual void LoadButtonClick(QObject* sender) = 0;
+
+    // True when F6 may read a key: the first item of the output-type group is chosen.
+    virtual bool keyReadSelected() const { return false; }
+
+    // The factory image kept in the hidden list ListBox2, and showing an image.
+    virtual std::vector<int> factoryImage() const = 0;
+    virtual void showImage(const std::vector<int>& image) = 0;
+
+    // Button layouts applied by the main window's SetLinkPending / SetLinkDown.
+    virtual void applyLinkPending() = 0;
+    virtual void applyLinkDown() = 0;
+
+    // The control that has the window's focus, as the function keys' sender.
+    QWidget* activeControl() const;
+
+protected:
+    ModuleHost* host() const { return host_; }
+    // Runs the closing steps once: the host's flags, the worker's stop, the port.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void leaveHost();
+    ModuleHost* host_;
+    bool left_ = false;
+};
+
+} // namespace pemrix::forms
