@@ -36,6 +36,6 @@ pemrix_build() {
     if [ ! -f "build/$preset/CMakeCache.txt" ]; then
         cmake --preset "$preset" >/dev/null
     fi
-    cmake --build --preset "$preset" -- -j"$(nproc)" | grep -v -E '^\[[0-9]+/[0-9]+\]' || true
+    cmake --build --preset "$preset" -- -j"$(nproc)" | grep -v -E '^(\[[0-9]+/[0-9]+\]|ninja: no work to do)' || true
     test "${PIPESTATUS[0]}" -eq 0
 }
