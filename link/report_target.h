@@ -25,7 +25,8 @@ public:
     // Shows an image just read in the window's controls (ApplyConfigImage / ApplyImage).
     virtual void applyImage(const std::vector<int>& image) = 0;
 
-    // Identifier edits Id1..Id8 of the expander windows.
+    // Identifier edits Id1..Id8 of the expander windows (slot 1..8); the relay
+    // window has none.
     virtual std::string identifierText(int slot) const { (void)slot; return {}; }
     virtual void setIdentifierText(int slot, const std::string& text) { (void)slot; (void)text; }
 
@@ -34,8 +35,11 @@ public:
     virtual void setLinkDown() = 0;
     virtual void closeWindow() = 0;
 
-    // Relay window only: demonstration mode after no answer, the variant from the
-    // link answer (5 or 6, which also leaves demonstration mode), the linked flag.
+    // Relay window only. enterDemoMode: after no answer, the variant chooser (Demo,
+    // Orvel426, Orvel427) shown, the demonstration flag set and the checked variant
+    // applied as a click on it would. setReleVariantFromLink: the variant the link
+    // answer names (5 or 6), which also leaves demonstration mode. markReleLinked:
+    // the main window's relay-linked flag set.
     virtual void enterDemoMode() {}
     virtual void setReleVariantFromLink(int kind) { (void)kind; }
     virtual void markReleLinked() {}

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace pemrix::link {
 
@@ -27,13 +28,17 @@ struct PortError {
 
 // Outcome of one read or write: how many bytes moved, and whether the call failed.
 // A read that times out is not a failure: it simply moved fewer bytes than asked.
+// A failed call may still have moved some bytes before it failed (a write that ran
+// out of time, a read whose device vanished half-way).
 struct IoResult {
     std::size_t transferred = 0;
     bool failed = false;
     PortError error;
 
     static IoResult done(std::size_t n) { return {n, false, {}}; }
-    static IoResult failure(PortError e) { return {0, true, std::move(e)}; }
+    static IoResult failure(PortError e, std::size_t movedBeforeFailing = 0) {
+        return {movedBeforeFailing, true, std::move(e)};
+    }
     bool ok() const { return !failed; }
 };
 

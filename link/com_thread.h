@@ -1,0 +1,57 @@
+#pragma once
+// The worker thread of one exchange with a module. It is created for one operation,
+// runs it on its own thread, hands every outcome to the window on the user-interface
+// thread and waits there until the window has shown it, and deletes itself at its end.
+
+#include "link/exchange.h"
+#include "link/exchange_stop.h"
+#include "link/reports.h"
+#include "link/serial_port.h"
+#include "link/timing.h"
+
+#include <QThread>
+#include <memory>
+
+namespace pemrix::link {
+
+class TComThread : public QThread {
+    Q_OBJECT
+public:
+    // Finds the window to report to; called on the user-interface thread for every
+    // report, so a window closed meanwhile is skipped (nullptr).
+    using WindowLookup = TargetReporter::WindowLookup;
+
+    // Purges the port (abort reception and transmission, clear both buffers). The
+    // request must pass checkExchangeRequest. Create it on the user-interface thread.
+    TComThread(std::shared_ptr<SerialPort> port, ExchangeRequest request, WindowLookup window,
+               Timing timing = {});
+    // Clears the port's receive and transmit buffers.
+    ~TComThread() override;
+
+    // Starts the worker at time-critical priority; it deletes itself when it ends.
+    void startExchange();
+    // Asks the exchange to end at its next checkpoint. Never waits.
+    void requestStop();
+
+    const ExchangeRequest& request() const { return request_; }
+    // Workers created and not yet deleted. At program end the application lets them
+    // run out (each ends at its next checkpoint once stopped and its port closed).
+    static int liveCount();
+    // How the exchange ended; meaningful once finished() has been emitted.
+    ExchangeEnd outcome() const { return outcome_; }
+
+protected:
+    void run() override;
+
+private:
+    class UiThreadReporter;
+
+    std::shared_ptr<SerialPort> port_;
+    ExchangeRequest request_;
+    WindowLookup window_;
+    Timing timing_;
+    StopFlag stop_;
+    ExchangeEnd outcome_ = ExchangeEnd::Failed;
+};
+
+} // namespace pemrix::link

@@ -1,0 +1,164 @@
+#include "link/exchange.h"
+
+#include "link/module_kind.h"
+
+#include <stdexcept>
+#include <thread>
+#include <utility>
+
+namespace pemrix::link {
+
+void sleepFor(std::chrono::milliseconds duration) {
+    if (duration.count() > 0)
+        std::this_thread::sleep_for(duration);
+}
+
+std::optional<std::string> checkExchangeRequest(const ExchangeRequest& request) {
+    const int kind = request.moduleKind;
+    const bool expander = kind == ModuleKind::FireSecure || kind == ModuleKind::Secure;
+    const bool rele = kind == ModuleKind::Rele8;
+    if (!expander && !rele)
+        return "module kind " + std::to_string(kind) + " is not served";
+    switch (request.operation) {
+    case Operation::Link:
+        return std::nullopt;
+    case Operation::Write:
+    case Operation::Read:
+    case Operation::KeyId:
+        if (!expander)
+            return "operation " + std::to_string(request.operation) +
+                   " is for the expander modules only";
+        break;
+    case Operation::ReleWrite:
+    case Operation::ReleRead:
+        if (!rele)
+            return "operation " + std::to_string(request.operation) +
+                   " is for the relay module only";
+        break;
+    default:
+        return "operation " + std::to_string(request.operation) + " is unknown";
+    }
+    if (request.operation == Operation::Write &&
+        request.data.size() != static_cast<std::size_t>(ExpanderImageSize))
+        return "an expander image has " + std::to_string(ExpanderImageSize) + " entries, not " +
+               std::to_string(request.data.size());
+    if (request.operation == Operation::ReleWrite &&
+        request.data.size() != static_cast<std::size_t>(ReleImageSize))
+        return "a relay image has " + std::to_string(ReleImageSize) + " entries, not " +
+               std::to_string(request.data.size());
+    if (request.operation == Operation::KeyId &&
+        (request.data.size() != 1 || request.data[0] < 1 || request.data[0] > 8))
+        return "a key read needs one identifier slot 1..8";
+    return std::nullopt;
+}
+
+Exchange::Exchange(SerialPort& port, ExchangeRequest request, Reporter& reporter,
+                   const StopFlag& stop, Timing timing, Sleeper sleep)
+    : port_(port), request_(std::move(request)), reporter_(reporter), stop_(stop), timing_(timing),
+      sleep_(sleep ? std::move(sleep) : Sleeper(sleepFor)) {
+    if (auto problem = checkExchangeRequest(request_))
+        throw std::invalid_argument(*problem);
+}
+
+ExchangeEnd Exchange::run() {
+    if (ran_)
+        throw std::logic_error("an exchange runs once");
+    ran_ = true;
+    switch (request_.operation) {
+    case Operation::Link:
+        return runLink();
+    case Operation::Write:
+    case Operation::ReleWrite:
+        return sendHeader() ? runWrite() : end_;
+    case Operation::Read:
+    case Operation::ReleRead:
+        return sendHeader() ? runRead() : end_;
+    case Operation::KeyId:
+        return sendHeader() ? runKeyRead() : end_;
+    default:
+        return ExchangeEnd::Failed; // refused by the constructor already
+    }
+}
+
+void Exchange::wait(std::chrono::milliseconds duration) {
+    sleep_(duration);
+}
+
+void Exchange::report(int code) {
+    reporter_.report(code, attemptNumber_);
+}
+
+bool Exchange::endWith(ExchangeEnd how) {
+    end_ = how;
+    return false;
+}
+
+bool Exchange::endIfStoppedPortFailed(const IoResult& result) {
+    if (result.failed && stopRequested())
+        return endWith(ExchangeEnd::Stopped);
+    return true;
+}
+
+// One byte of a header or frame: a byte the module does not get spoils the frame,
+// so a failed write ends the operation.
+bool Exchange::sendFrameByte(std::uint8_t byte, bool paced) {
+    const IoResult written = port_.write(&byte, 1);
+    if (written.failed || written.transferred != 1) {
+        // Breaking the link closes the port under a running exchange: that is no
+        // line fault, and the window has already said the link is gone.
+        if (stopRequested())
+            return endWith(ExchangeEnd::Stopped);
+        report(ReportCode::LineFailed);
+        return endWith(ExchangeEnd::LineFailed);
+    }
+    if (paced)
+        wait(timing_.releBytePause);
+    std::uint8_t echo = 0;
+    if (!readOneByte(echo))
+        return false;
+    if (paced)
+        wait(timing_.releBytePause);
+    return true;
+}
+
+// A verdict is sent once and not repeated, so its write is not examined; its echo
+// is read like any other.
+bool Exchange::sendVerdict(std::uint8_t verdict) {
+    (void)port_.write(&verdict, 1);
+    std::uint8_t echo = 0;
+    return readOneByte(echo);
+}
+
+bool Exchange::readOneByte(std::uint8_t& value, bool& arrived) {
+    std::uint8_t byte = 0;
+    const IoResult result = port_.read(&byte, 1);
+    if (!endIfStoppedPortFailed(result))
+        return false;
+    arrived = result.transferred >= 1;
+    if (arrived) {
+        value = byte;
+        return true;
+    }
+    report(ReportCode::TimeOut);
+    value = 0xFF;
+    return true;
+}
+
+bool Exchange::readOneByte(std::uint8_t& value) {
+    bool arrived = false;
+    return readOneByte(value, arrived);
+}
+
+void purgeOnWorkerStart(SerialPort& port) {
+    port.purge(Purge::RxAbort);
+    port.purge(Purge::TxAbort);
+    port.purge(Purge::RxClear);
+    port.purge(Purge::TxClear);
+}
+
+void purgeOnWorkerEnd(SerialPort& port) {
+    port.purge(Purge::RxClear);
+    port.purge(Purge::TxClear);
+}
+
+} // namespace pemrix::link

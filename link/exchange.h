@@ -1,0 +1,87 @@
+#pragma once
+// One exchange with a module: the link, a write, a read or a key read, run byte by
+// byte with echo reads on a serial port. The engine knows no thread and no window:
+// whoever runs it (the worker thread, the command-line tool, a test) hands it a
+// port, a Reporter for the outcomes, a stop flag and the waits.
+
+#include "link/exchange_stop.h"
+#include "link/reporter.h"
+#include "link/serial_port.h"
+#include "link/timing.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace pemrix::link {
+
+struct ExchangeRequest {
+    int moduleKind = 0; // 1, 2 or 5: the window served, and the kind the link expects
+    int operation = 0;  // 0, 1, 2, 3, 81 or 82
+    // Operations 1 and 81: the image to send (64 or 66 entries, low bytes sent).
+    // Operation 3: one entry, the identifier slot 1..8 the key is for. Else empty.
+    std::vector<int> data;
+};
+
+// Why a request cannot be run, or nothing when it can.
+std::optional<std::string> checkExchangeRequest(const ExchangeRequest& request);
+
+enum class ExchangeEnd {
+    Succeeded,  // report 8, 10, 11 or the key delivered
+    Failed,     // the module failed or did not answer; its report was given
+    Stopped,    // a stop request ended it at a checkpoint
+    LineFailed, // a write to the port failed
+};
+
+class Exchange {
+  public:
+    // Throws std::invalid_argument when checkExchangeRequest refuses the request.
+    Exchange(SerialPort& port, ExchangeRequest request, Reporter& reporter, const StopFlag& stop,
+             Timing timing = {}, Sleeper sleep = sleepFor);
+
+    Exchange(const Exchange&) = delete;
+    Exchange& operator=(const Exchange&) = delete;
+
+    // Runs the operation once, from its first byte to its end.
+    ExchangeEnd run();
+
+  private:
+    // Every helper that returns bool answers "go on"; false means the operation is
+    // over and end_ tells how.
+    ExchangeEnd runLink();
+    bool sendHeader();
+    ExchangeEnd runWrite();
+    ExchangeEnd runRead();
+    ExchangeEnd runKeyRead();
+
+    bool sendFrameByte(std::uint8_t byte, bool paced);
+    bool sendVerdict(std::uint8_t verdict);
+    bool readOneByte(std::uint8_t& value, bool& arrived);
+    bool readOneByte(std::uint8_t& value);
+    // A port call that failed after a stop request: the window closed the port on
+    // purpose, so the exchange ends quietly instead of reporting a line fault.
+    bool endIfStoppedPortFailed(const IoResult& result);
+
+    bool stopRequested() const { return stop_.requested(); }
+    void wait(std::chrono::milliseconds duration);
+    void report(int code);
+    bool endWith(ExchangeEnd how);
+
+    SerialPort& port_;
+    ExchangeRequest request_;
+    Reporter& reporter_;
+    const StopFlag& stop_;
+    Timing timing_;
+    Sleeper sleep_;
+    int attemptNumber_ = 0;
+    ExchangeEnd end_ = ExchangeEnd::Failed;
+    bool ran_ = false;
+};
+
+// The purges a worker makes when it is created and when it is destroyed.
+void purgeOnWorkerStart(SerialPort& port);
+void purgeOnWorkerEnd(SerialPort& port);
+
+} // namespace pemrix::link

@@ -1,0 +1,132 @@
+// The command header and the operations that follow it: writing and reading a
+// configuration image, reading a key code.
+
+#include "link/exchange.h"
+#include "link/frames.h"
+#include "link/key_code.h"
+#include "link/module_kind.h"
+
+namespace pemrix::link {
+namespace {
+
+std::size_t imageSizeOf(int operation) {
+    return operation == Operation::ReleWrite || operation == Operation::ReleRead
+               ? static_cast<std::size_t>(ReleImageSize)
+               : static_cast<std::size_t>(ExpanderImageSize);
+}
+
+} // namespace
+
+bool Exchange::sendHeader() {
+    if (stopRequested())
+        return endWith(ExchangeEnd::Stopped);
+    for (std::uint8_t byte : commandHeader(request_.operation))
+        if (!sendFrameByte(byte, false))
+            return false;
+    if (stopRequested())
+        return endWith(ExchangeEnd::Stopped);
+
+    wait(timing_.headerAckWait);
+    std::uint8_t acknowledgement = 0;
+    if (!readOneByte(acknowledgement))
+        return false;
+    if (acknowledgement != Frame::Accept) {
+        report(ReportCode::CrcError);
+        return endWith(ExchangeEnd::Failed);
+    }
+    if (stopRequested())
+        return endWith(ExchangeEnd::Stopped);
+    return true;
+}
+
+ExchangeEnd Exchange::runWrite() {
+    const bool rele = request_.operation == Operation::ReleWrite;
+    for (std::uint8_t byte : configurationFrame(request_.data))
+        if (!sendFrameByte(byte, rele))
+            return end_;
+
+    // The acknowledgement is polled directly: a missing byte here is the module's
+    // refusal, not a time-out to report.
+    bool stored = false;
+    const int polls = rele ? 10 : 1;
+    for (int poll = 0; poll < polls && !stored; ++poll) {
+        std::uint8_t acknowledgement = 0xFF;
+        const IoResult result = port_.read(&acknowledgement, 1);
+        if (!endIfStoppedPortFailed(result))
+            return end_;
+        stored = result.transferred == 1 && acknowledgement == Frame::Accept;
+        // The relay module may still be storing the image.
+        if (rele && !stored)
+            wait(timing_.ackPollPause);
+    }
+
+    if (!stored) {
+        report(ReportCode::CrcError);
+        return ExchangeEnd::Failed;
+    }
+    report(ReportCode::WriteDone);
+    reporter_.enableTransferButtons();
+    return ExchangeEnd::Succeeded;
+}
+
+ExchangeEnd Exchange::runRead() {
+    std::vector<std::uint8_t> frame(configurationFrameSize(imageSizeOf(request_.operation)));
+    bool complete = true;
+    for (auto& byte : frame) {
+        bool arrived = false;
+        if (!readOneByte(byte, arrived))
+            return end_;
+        complete = complete && arrived;
+    }
+    if (stopRequested())
+        return ExchangeEnd::Stopped;
+
+    // A byte that never came stands in as FF; should the CRC happen to match over
+    // such a frame, the image would still be wrong, so it is refused all the same.
+    if (!complete || !frameCrcMatches(frame)) {
+        report(ReportCode::CrcError);
+        return sendVerdict(Frame::Reject) ? ExchangeEnd::Failed : end_;
+    }
+    if (!sendVerdict(Frame::Accept))
+        return end_;
+
+    reporter_.deliverImage(imageFromFrame(frame));
+    report(ReportCode::ReadDone);
+    reporter_.enableTransferButtons();
+    return ExchangeEnd::Succeeded;
+}
+
+ExchangeEnd Exchange::runKeyRead() {
+    KeyAnswer answer{};
+    if (!readOneByte(answer[0]))
+        return end_;
+    if (answer[0] == Frame::NoKeyLead) {
+        report(ReportCode::NoKey);
+        return ExchangeEnd::Failed;
+    }
+
+    bool complete = true;
+    for (std::size_t i = 1; i < answer.size(); ++i) {
+        bool arrived = false;
+        if (!readOneByte(answer[i], arrived))
+            return end_;
+        complete = complete && arrived;
+    }
+    if (!complete || !keyAnswerCrcMatches(answer)) {
+        report(ReportCode::CrcError);
+        return ExchangeEnd::Failed;
+    }
+
+    const std::uint64_t keyCode = keyCodeFromAnswer(answer);
+    // All ones is what the reader sees with no key on it: never a key to store.
+    if (isNoKey(keyCode)) {
+        report(ReportCode::NoKey);
+        return ExchangeEnd::Failed;
+    }
+    reporter_.deliverKey(keyCode, request_.data[0]);
+    if (!stopRequested())
+        report(ReportCode::KeyReadDone);
+    return ExchangeEnd::Succeeded;
+}
+
+} // namespace pemrix::link

@@ -1,0 +1,33 @@
+#include "link/key_code.h"
+
+namespace pemrix::link {
+
+std::string formatKeyCode(std::uint64_t code) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string text(KeyCodeDigits, '0');
+    code &= KeyCodeMask;
+    for (int i = KeyCodeDigits - 1; i >= 0; --i) {
+        text[static_cast<std::size_t>(i)] = digits[code & 0xFU];
+        code >>= 4;
+    }
+    return text;
+}
+
+std::optional<std::uint64_t> parseKeyCode(std::string_view text) {
+    if (text.size() != static_cast<std::size_t>(KeyCodeDigits))
+        return std::nullopt;
+    std::uint64_t code = 0;
+    for (char c : text) {
+        unsigned digit = 0;
+        if (c >= '0' && c <= '9')
+            digit = static_cast<unsigned>(c - '0');
+        else if (c >= 'A' && c <= 'F')
+            digit = static_cast<unsigned>(c - 'A' + 10);
+        else
+            return std::nullopt;
+        code = (code << 4) | digit;
+    }
+    return code;
+}
+
+} // namespace pemrix::link

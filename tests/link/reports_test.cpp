@@ -1,0 +1,272 @@
+#include "link/key_code.h"
+#include "link/module_kind.h"
+#include "link/reports.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+
+using namespace pemrix::link;
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::IsEmpty;
+
+namespace {
+
+// The texts as the windows must show them.
+constexpr const char* kNoAnswerMessage = "Нет ответа от прибора";
+constexpr const char* kExpanderNoAnswerStatus = "Нет ответа от расширителя";
+constexpr const char* kReleNoAnswerStatus = "Нет ответа от модуля. Демонстрационный режим";
+constexpr const char* kOtherKindMessage = "Подключенный прибор имеет другой тип";
+constexpr const char* kCrcErrorText = "Ошибка: Dallas CRC";
+constexpr const char* kNoKeyStatus = "Вещественный идентификатор не подключен к расширителю";
+constexpr const char* kTimeOutStatus = "Ошибка: Time-Out";
+constexpr const char* kAttemptPrefix = "Установка связи с расширителем...Попытка №";
+constexpr const char* kAttemptSuffix = " из 10";
+constexpr const char* kLinkedStatus = "Связь установлена";
+constexpr const char* kKeyExistsMessage = "Идентификатор уже существует в списке";
+constexpr const char* kWriteDoneStatus = "Запись конфигурации завершена";
+constexpr const char* kReadDoneStatus = "Чтение конфигурации завершено";
+constexpr const char* kKeyReadDoneStatus = "Чтение идентификатора завершено";
+constexpr const char* kExpanderNoLinkStatus = "Нет связи с расширителем";
+constexpr const char* kReleNoLinkStatus = "Нет связи с модулем";
+
+class FakeTarget : public ReportTarget {
+  public:
+    explicit FakeTarget(int kind) : kind_(kind) {}
+
+    int moduleKind() const override { return kind_; }
+    void showStatus(const std::string& text) override { calls.push_back("status " + text); }
+    void showMessage(const std::string& text) override { calls.push_back("message " + text); }
+    void setButtonEnabled(LinkButton button, bool enabled) override {
+        static const char* const names[] = {"Write", "Read", "Connect", "Cancel", "LoadId"};
+        calls.push_back(std::string(enabled ? "enable " : "disable ") +
+                        names[static_cast<int>(button)]);
+    }
+    void applyImage(const std::vector<int>& image) override {
+        images.push_back(image);
+        calls.push_back("image " + std::to_string(image.size()));
+    }
+    std::string identifierText(int slot) const override {
+        return ids.at(static_cast<std::size_t>(slot - 1));
+    }
+    void setIdentifierText(int slot, const std::string& text) override {
+        ids.at(static_cast<std::size_t>(slot - 1)) = text;
+        calls.push_back("Id" + std::to_string(slot) + " = " + text);
+    }
+    void setLinkPending() override { calls.push_back("layout pending"); }
+    void setLinkDown() override { calls.push_back("layout down"); }
+    void closeWindow() override { calls.push_back("close"); }
+    void enterDemoMode() override { calls.push_back("demo mode"); }
+    void setReleVariantFromLink(int kind) override {
+        calls.push_back("variant " + std::to_string(kind));
+    }
+    void markReleLinked() override { calls.push_back("rele linked"); }
+
+    std::vector<std::string> calls;
+    std::vector<std::vector<int>> images;
+    std::array<std::string, 8> ids{};
+
+  private:
+    int kind_;
+};
+
+std::string status(const char* text) {
+    return std::string("status ") + text;
+}
+std::string message(const char* text) {
+    return std::string("message ") + text;
+}
+
+} // namespace
+
+TEST(ShowReport, ExpanderWindows) {
+    const struct {
+        int code;
+        std::vector<std::string> calls;
+    } rows[] = {
+        {1, {message(kNoAnswerMessage), status(kExpanderNoAnswerStatus), "layout down"}},
+        {2, {message(kOtherKindMessage), "close"}},
+        {3, {message(kCrcErrorText)}},
+        {4, {status(kCrcErrorText)}},
+        {5, {status(kNoKeyStatus)}},
+        {6, {status(kTimeOutStatus)}},
+        {7, {status(kAttemptPrefix) + "3" + kAttemptSuffix}},
+        {8, {status(kLinkedStatus)}},
+        {9, {message(kKeyExistsMessage)}},
+        {10, {status(kWriteDoneStatus)}},
+        {11, {status(kReadDoneStatus)}},
+        {12, {status(kKeyReadDoneStatus)}},
+        {13, {status(kExpanderNoLinkStatus)}},
+        {14, {status(kExpanderNoLinkStatus)}},
+        {0, {}},
+        {15, {}},
+        {-1, {}},
+    };
+    for (int kind : {ModuleKind::Secure, ModuleKind::FireSecure}) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE("kind " + std::to_string(kind) + " report " + std::to_string(row.code));
+            FakeTarget target(kind);
+            ShowReport(target, row.code, 3);
+            EXPECT_THAT(target.calls, ElementsAreArray(row.calls));
+        }
+    }
+}
+
+TEST(ShowReport, RelayWindow) {
+    const struct {
+        int code;
+        std::vector<std::string> calls;
+    } rows[] = {
+        {1, {message(kNoAnswerMessage), status(kReleNoAnswerStatus), "demo mode", "layout down"}},
+        {2, {message(kOtherKindMessage), "close"}},
+        {3, {message(kCrcErrorText)}},
+        {4, {status(kCrcErrorText)}},
+        {5, {}},
+        {6, {status(kTimeOutStatus)}},
+        {7, {status(kAttemptPrefix) + "3" + kAttemptSuffix}},
+        {8, {status(kLinkedStatus), "rele linked"}},
+        {9, {message(kKeyExistsMessage)}},
+        {10, {status(kWriteDoneStatus)}},
+        {11, {status(kReadDoneStatus)}},
+        {12, {}},
+        {13, {status(kReleNoLinkStatus)}},
+        {14, {status(kReleNoLinkStatus)}},
+        {16, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE("report " + std::to_string(row.code));
+        FakeTarget target(ModuleKind::Rele8);
+        ShowReport(target, row.code, 3);
+        EXPECT_THAT(target.calls, ElementsAreArray(row.calls));
+    }
+}
+
+TEST(ShowReport, AttemptNumberIsWrittenInDecimal) {
+    FakeTarget target(ModuleKind::Secure);
+    ShowReport(target, 7, 3);
+    ShowReport(target, 7, 10);
+    EXPECT_THAT(target.calls, ElementsAre(status(kAttemptPrefix) + "3" + kAttemptSuffix,
+                                          status(kAttemptPrefix) + "10" + kAttemptSuffix));
+}
+
+TEST(ShowReport, WindowOfNoKnownKindIsLeftAlone) {
+    for (int code = 0; code <= 15; ++code) {
+        SCOPED_TRACE(code);
+        FakeTarget target(ModuleKind::Rele4);
+        ShowReport(target, code, 1);
+        EXPECT_THAT(target.calls, IsEmpty());
+    }
+}
+
+TEST(LinkRoutines, LinkUpEnablesReadThenWrite) {
+    FakeTarget target(ModuleKind::FireSecure);
+    LinkUp(target);
+    EXPECT_THAT(target.calls, ElementsAre("enable Read", "enable Write"));
+}
+
+TEST(LinkRoutines, LayoutsAndImageGoToTheWindow) {
+    FakeTarget target(ModuleKind::Rele8);
+    SetLinkPending(target);
+    SetLinkDown(target);
+    DeliverImage(target, std::vector<int>(66, 7));
+    EXPECT_THAT(target.calls, ElementsAre("layout pending", "layout down", "image 66"));
+    ASSERT_EQ(target.images.size(), 1U);
+    EXPECT_EQ(target.images[0], std::vector<int>(66, 7));
+}
+
+TEST(ShowKeyId, KeyGoesIntoTheTargetSlotUnlessAlreadyListed) {
+    const struct {
+        const char* name;
+        std::uint64_t key;
+        int slot;
+        std::array<std::string, 8> before;
+        std::vector<std::string> calls;
+        std::string targetAfter;
+    } rows[] = {
+        {"twelve digits with leading zeros", 0xABCD, 5, {}, {"Id5 = 00000000ABCD"}, "00000000ABCD"},
+        {"upper case letters", 0x0123456789AB, 1, {}, {"Id1 = 0123456789AB"}, "0123456789AB"},
+        {"already in Id3, read for slot 5",
+         0xABCD,
+         5,
+         {"", "", "00000000ABCD", "", "111111111111", "", "", ""},
+         {message(kKeyExistsMessage)},
+         "111111111111"},
+        {"already in the target slot itself",
+         0xABCD,
+         5,
+         {"", "", "", "", "00000000ABCD", "", "", ""},
+         {message(kKeyExistsMessage)},
+         "00000000ABCD"},
+        {"comparison is case-sensitive",
+         0xABCD,
+         2,
+         {"00000000abcd", "", "", "", "", "", "", ""},
+         {"Id2 = 00000000ABCD"},
+         "00000000ABCD"},
+        {"replaces another key in the slot",
+         0x1,
+         8,
+         {"", "", "", "", "", "", "", "FFFFFFFFFFFE"},
+         {"Id8 = 000000000001"},
+         "000000000001"},
+        // The all-ones code means no key: it neither clears the slot nor matches an
+        // empty one.
+        {"no key, with empty slots",
+         NoKeyCode,
+         4,
+         {"1", "", "", "777777777777", "", "", "", ""},
+         {},
+         "777777777777"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeTarget target(ModuleKind::Secure);
+        target.ids = row.before;
+        ShowKeyId(target, row.key, row.slot);
+        EXPECT_THAT(target.calls, ElementsAreArray(row.calls));
+        EXPECT_EQ(target.ids[static_cast<std::size_t>(row.slot - 1)], row.targetAfter);
+    }
+}
+
+TEST(ShowKeyId, SlotOutOfRangeAndRelayWindowChangeNothing) {
+    for (int slot : {0, 9, -3}) {
+        SCOPED_TRACE(slot);
+        FakeTarget target(ModuleKind::FireSecure);
+        ShowKeyId(target, 0x42, slot);
+        EXPECT_THAT(target.calls, IsEmpty());
+    }
+    FakeTarget rele(ModuleKind::Rele8);
+    ShowKeyId(rele, 0x42, 1);
+    EXPECT_THAT(rele.calls, IsEmpty());
+}
+
+TEST(TargetReporter, RoutesEveryOutcomeToTheRoutines) {
+    FakeTarget target(ModuleKind::Secure);
+    TargetReporter reporter([&] { return &target; });
+    reporter.report(7, 2);
+    reporter.releVariantFromLink(6);
+    reporter.linkUp();
+    reporter.enableTransferButtons();
+    reporter.deliverImage(std::vector<int>(64, 1));
+    reporter.deliverKey(0xABCD, 3);
+    EXPECT_THAT(target.calls, ElementsAre(status(kAttemptPrefix) + "2" + kAttemptSuffix,
+                                          "variant 6", "enable Read", "enable Write", "enable Read",
+                                          "enable Write", "image 64", "Id3 = 00000000ABCD"));
+}
+
+TEST(TargetReporter, WindowGoneMeansNothingHappens) {
+    int lookups = 0;
+    TargetReporter reporter([&]() -> ReportTarget* {
+        ++lookups;
+        return nullptr;
+    });
+    reporter.report(1, 10);
+    reporter.releVariantFromLink(5);
+    reporter.linkUp();
+    reporter.enableTransferButtons();
+    reporter.deliverImage({1, 2});
+    reporter.deliverKey(1, 1);
+    EXPECT_EQ(lookups, 6);
+}
