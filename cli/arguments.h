@@ -1,0 +1,47 @@
+#pragma once
+// The command line of pemrix-cli:
+//   pemrix-cli (--device PATH | --port N) link  --module 416|417|relay
+//   pemrix-cli (--device PATH | --port N) read  --module 416|417|relay [-o FILE]
+//   pemrix-cli (--device PATH | --port N) write --module 416|417|relay FILE
+//   pemrix-cli (--device PATH | --port N) key   --module 416|417
+// Options may stand before or after the command, as "--name value" or "--name=value".
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace pemrix::cli {
+
+enum class Command { Link, Read, Write, Key };
+enum class Module { Orvel416, Orvel417, Relay };
+
+// The module kind an exchange serves: 2, 1 or 5.
+int moduleKindOf(Module module);
+
+inline constexpr int FirstPortNumber = 1;
+inline constexpr int LastPortNumber = 4;
+
+struct Arguments {
+    bool help = false; // --help: nothing else counts
+    std::optional<std::string> device;
+    std::optional<int> portNumber; // COMn, n = 1..4
+    Command command = Command::Link;
+    Module module = Module::Orvel416;
+    std::string inputFile;                 // write
+    std::optional<std::string> outputFile; // read -o
+    bool fastTiming = false;               // testing only: no fixed waits
+};
+
+struct ParsedArguments {
+    std::optional<Arguments> arguments; // nothing when the line is refused
+    std::string error;                  // why, for the user
+};
+
+// `args` without the program's name.
+ParsedArguments parseArguments(std::span<const std::string_view> args);
+
+// The text of --help.
+std::string helpText();
+
+} // namespace pemrix::cli

@@ -1,0 +1,38 @@
+#include "cli/command_reporter.h"
+
+#include "cli/exit_codes.h"
+#include "link/reports.h"
+
+namespace pemrix::cli {
+
+void CommandReporter::report(int code, int attemptNumber) {
+    link::ShowReport(target_, code, attemptNumber);
+    if (const auto exitCode = exitCodeForReport(code))
+        decided_ = exitCode;
+}
+
+void CommandReporter::releVariantFromLink(int kind) {
+    target_.setReleVariantFromLink(kind);
+    releVariant_ = kind;
+}
+
+void CommandReporter::linkUp() {
+    link::LinkUp(target_);
+}
+
+void CommandReporter::enableTransferButtons() {
+    link::LinkUp(target_);
+}
+
+void CommandReporter::deliverImage(const std::vector<int>& image) {
+    link::DeliverImage(target_, image);
+    image_ = image;
+}
+
+// Nothing to compare with: the command line has no identifier slots, so the key is
+// simply kept for printing.
+void CommandReporter::deliverKey(std::uint64_t keyCode, int) {
+    keyCode_ = keyCode;
+}
+
+} // namespace pemrix::cli

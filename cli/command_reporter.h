@@ -1,0 +1,41 @@
+#pragma once
+// Takes the outcomes of the exchanges of one command: shows every report through the
+// link's report routines on a ConsoleTarget, and keeps what the command needs
+// afterwards (the deciding outcome, the relay variant, the image or key just read).
+
+#include "cli/console_target.h"
+#include "link/reporter.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace pemrix::cli {
+
+class CommandReporter : public link::Reporter {
+  public:
+    explicit CommandReporter(ConsoleTarget& target) : target_(target) {}
+
+    void report(int code, int attemptNumber) override;
+    void releVariantFromLink(int kind) override;
+    void linkUp() override;
+    void enableTransferButtons() override;
+    void deliverImage(const std::vector<int>& image) override;
+    void deliverKey(std::uint64_t keyCode, int slot) override;
+
+    // The exit code of the last report that decides one, if any has.
+    std::optional<int> decidedExitCode() const { return decided_; }
+    // The relay variant (5 or 6) that the link answer named.
+    std::optional<int> releVariant() const { return releVariant_; }
+    const std::optional<std::vector<int>>& image() const { return image_; }
+    std::optional<std::uint64_t> keyCode() const { return keyCode_; }
+
+  private:
+    ConsoleTarget& target_;
+    std::optional<int> decided_;
+    std::optional<int> releVariant_;
+    std::optional<std::vector<int>> image_;
+    std::optional<std::uint64_t> keyCode_;
+};
+
+} // namespace pemrix::cli

@@ -1,0 +1,202 @@
+#include "cli/commands.h"
+
+#include "cli/command_reporter.h"
+#include "cli/config_files.h"
+#include "cli/console_target.h"
+#include "cli/exit_codes.h"
+#include "cli/port_device.h"
+#include "image/file_access.h"
+#include "link/exchange.h"
+#include "link/key_code.h"
+#include "link/module_kind.h"
+
+#include <exception>
+
+namespace pemrix::cli {
+
+namespace {
+
+constexpr const char* ProgramName = "pemrix-cli";
+// An unexpected failure of the program itself, not of the module or the line.
+constexpr int InternalError = 70;
+
+const char* releVariantName(int variant) {
+    return variant == link::ModuleKind::Rele8 ? "Orvel-427" : "Orvel-426";
+}
+
+class CommandRun {
+  public:
+    CommandRun(const Arguments& arguments, const CommandContext& context)
+        : args_(arguments), context_(context), kind_(moduleKindOf(arguments.module)),
+          target_(kind_, context.err), reporter_(target_),
+          timing_(arguments.fastTiming ? link::Timing::zero() : link::Timing{}) {}
+
+    int run() {
+        // Whatever can be checked without the module is checked first: a bad file
+        // or output name sends nothing.
+        if (args_.command == Command::Write) {
+            LoadedImage loaded =
+                loadImageToWrite(image::pathFromUtf8(args_.inputFile), args_.module);
+            if (!loaded.image)
+                return refuse(loaded.error);
+            toWrite_ = std::move(*loaded.image);
+        }
+        if (args_.outputFile)
+            if (auto problem = outputPathProblem(image::pathFromUtf8(*args_.outputFile)))
+                return refuse(*problem);
+
+        device_ = args_.device ? *args_.device : deviceForPortNumber(*args_.portNumber);
+        const auto port = context_.openPort(device_, link::OpenOptions{timing_.portSettle});
+        if (const auto& error = port->openError()) {
+            reporter_.report(link::ReportCode::LineFailed, 0);
+            context_.err << lineFailureText(device_, *error) << std::flush;
+            return ExitCode::LineFault;
+        }
+        WatchedPort line(*port);
+
+        link::ExchangeEnd end = exchange(line, {kind_, link::Operation::Link, {}});
+        if (end == link::ExchangeEnd::Succeeded && args_.command != Command::Link) {
+            noteVariantMismatch();
+            end = exchange(line, operationRequest());
+        }
+        if (end != link::ExchangeEnd::Succeeded)
+            return failure(end, line);
+        return deliverResult();
+    }
+
+  private:
+    int refuse(const std::string& why) {
+        context_.err << why << std::endl;
+        return ExitCode::Usage;
+    }
+
+    // One exchange, with the purges a worker makes around it.
+    link::ExchangeEnd exchange(link::SerialPort& line, link::ExchangeRequest request) {
+        link::purgeOnWorkerStart(line);
+        link::Exchange exchange(line, std::move(request), reporter_, context_.stop, timing_);
+        const link::ExchangeEnd end = exchange.run();
+        link::purgeOnWorkerEnd(line);
+        return end;
+    }
+
+    link::ExchangeRequest operationRequest() const {
+        const bool rele = args_.module == Module::Relay;
+        switch (args_.command) {
+        case Command::Read:
+            return {kind_, rele ? link::Operation::ReleRead : link::Operation::Read, {}};
+        case Command::Write:
+            return {kind_, rele ? link::Operation::ReleWrite : link::Operation::Write,
+                    toWrite_.cells};
+        case Command::Key:
+            // The command line has no identifier slots; the engine wants one.
+            return {kind_, link::Operation::KeyId, {1}};
+        case Command::Link:
+            break;
+        }
+        return {kind_, link::Operation::Link, {}};
+    }
+
+    // The kind the module answered: the relay variant for the relay module.
+    int linkedKind() const {
+        if (args_.module == Module::Relay)
+            return reporter_.releVariant().value_or(link::ModuleKind::Rele4);
+        return kind_;
+    }
+
+    // As in a window with a link, the connected module's variant holds; the file's
+    // variant line is only compared, so a script learns of the difference.
+    void noteVariantMismatch() const {
+        if (args_.command != Command::Write || args_.module != Module::Relay ||
+            toWrite_.fileKind == linkedKind())
+            return;
+        context_.err << ProgramName << ": note: the file is for variant " << toWrite_.fileKind
+                     << " (" << releVariantName(toWrite_.fileKind)
+                     << "), the module answered variant " << linkedKind() << " ("
+                     << releVariantName(linkedKind()) << "); the image is written as it stands"
+                     << std::endl;
+    }
+
+    int failure(link::ExchangeEnd end, const WatchedPort& line) const {
+        if (end == link::ExchangeEnd::Stopped)
+            return ExitCode::Interrupted;
+        if (end == link::ExchangeEnd::LineFailed) {
+            if (line.lastFailure())
+                context_.err << lineFailureText(device_, *line.lastFailure()) << std::flush;
+            return ExitCode::LineFault;
+        }
+        const auto decided = reporter_.decidedExitCode();
+        if (!decided || *decided == ExitCode::Success)
+            return ExitCode::ExchangeFailed;
+        return *decided;
+    }
+
+    int deliverResult() const {
+        switch (args_.command) {
+        case Command::Link:
+            context_.out << linkedKind() << '\n' << std::flush;
+            break;
+        case Command::Read:
+            return deliverImage();
+        case Command::Write:
+            break;
+        case Command::Key:
+            if (!reporter_.keyCode())
+                return ExitCode::NoKey;
+            context_.out << link::formatKeyCode(*reporter_.keyCode()) << '\n' << std::flush;
+            break;
+        }
+        return ExitCode::Success;
+    }
+
+    int deliverImage() const {
+        if (!reporter_.image())
+            return ExitCode::ExchangeFailed;
+        const std::string text = fileTextOfImage(args_.module, *reporter_.image(), linkedKind());
+        if (!args_.outputFile) {
+            context_.out << text << std::flush;
+            return ExitCode::Success;
+        }
+        const auto saved = image::writeFileAtomically(image::pathFromUtf8(*args_.outputFile), text);
+        if (!saved) {
+            context_.err << saved.error().message << std::endl;
+            return ExitCode::Usage;
+        }
+        return ExitCode::Success;
+    }
+
+    const Arguments& args_;
+    const CommandContext& context_;
+    const int kind_;
+    ConsoleTarget target_;
+    CommandReporter reporter_;
+    const link::Timing timing_;
+    ImageToWrite toWrite_;
+    std::string device_;
+};
+
+} // namespace
+
+int runCommand(const Arguments& arguments, const CommandContext& context) {
+    return CommandRun(arguments, context).run();
+}
+
+int runProgram(std::span<const std::string_view> args, const CommandContext& context) {
+    const ParsedArguments parsed = parseArguments(args);
+    if (!parsed.arguments) {
+        context.err << ProgramName << ": " << parsed.error << "\nTry '" << ProgramName
+                    << " --help'." << std::endl;
+        return ExitCode::Usage;
+    }
+    if (parsed.arguments->help) {
+        context.out << helpText() << std::flush;
+        return ExitCode::Success;
+    }
+    try {
+        return runCommand(*parsed.arguments, context);
+    } catch (const std::exception& error) {
+        context.err << ProgramName << ": internal error: " << error.what() << std::endl;
+        return InternalError;
+    }
+}
+
+} // namespace pemrix::cli

@@ -1,0 +1,32 @@
+// pemrix-cli: the exchange engine without a window, for scripted provisioning.
+
+#include "cli/commands.h"
+
+#include <csignal>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+pemrix::link::StopFlag stopRequest;
+
+// The exchange ends at its next checkpoint, closing the port cleanly; a second
+// signal ends the program at once.
+extern "C" void requestStop(int signalNumber) {
+    stopRequest.request();
+    std::signal(signalNumber, SIG_DFL);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::signal(SIGINT, requestStop);
+    std::signal(SIGTERM, requestStop);
+
+    std::vector<std::string_view> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    const pemrix::cli::CommandContext context{std::cout, std::cerr, stopRequest};
+    return pemrix::cli::runProgram(args, context);
+}

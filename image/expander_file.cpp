@@ -1,0 +1,70 @@
+#include "image/expander_file.h"
+
+#include "image/file_access.h"
+#include "image/file_lines.h"
+
+#include <vector>
+
+namespace pemrix::image {
+
+namespace {
+
+constexpr std::size_t KindLineIndex = ExpanderImageSize; // line 65
+
+} // namespace
+
+std::string expanderFileText(std::span<const int> cells, int moduleKind) {
+    std::string text;
+    text.reserve(std::size_t{ExpanderFileLineCount} * 5); // "255\r\n" for most lines
+    for (std::size_t i = 0; i < ExpanderImageSize; ++i) {
+        text += std::to_string(i < cells.size() ? cells[i] : int{UnusedByte});
+        text += "\r\n";
+    }
+    text += std::to_string(moduleKind);
+    text += "\r\n";
+    return text;
+}
+
+Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind) {
+    const std::vector<std::string> lines = splitLines(text);
+
+    // The kind line first: a file of the other expander is refused as such even
+    // when its values would not convert.
+    Result<std::string> kindLine = lineAt(lines, KindLineIndex);
+    if (!kindLine) {
+        return kindLine.error();
+    }
+    const Result<int> kind = parseInteger(kindLine.value());
+    if (!kind) {
+        return kind.error();
+    }
+    if (kind.value() != moduleKind) {
+        return Error{ErrorKind::WrongModuleKind, WrongModuleKindMessage};
+    }
+
+    ImageCells cells;
+    cells.reserve(ExpanderImageSize);
+    for (std::size_t i = 0; i < ExpanderImageSize; ++i) {
+        const Result<int> value = parseInteger(lines[i]);
+        if (!value) {
+            return value.error();
+        }
+        cells.push_back(value.value());
+    }
+    return cells;
+}
+
+Result<ImageCells> loadExpanderFile(const std::filesystem::path& path, int moduleKind) {
+    Result<std::string> content = readWholeFile(path);
+    if (!content) {
+        return content.error();
+    }
+    return parseExpanderFile(content.value(), moduleKind);
+}
+
+Status saveExpanderFile(const std::filesystem::path& path, std::span<const int> cells,
+                        int moduleKind) {
+    return writeFileAtomically(path, expanderFileText(cells, moduleKind));
+}
+
+} // namespace pemrix::image

@@ -1,0 +1,35 @@
+#pragma once
+// The configuration files of the two expander modules (Orvel-416, Orvel-417): the 64
+// image cells in decimal, one per line, then a line with the module kind, which keeps
+// the two kinds of file apart. Every line ends with CR LF.
+
+#include "image/image_cells.h"
+#include "image/result.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace pemrix::image {
+
+inline constexpr int ExpanderFileLineCount = ExpanderImageSize + 1; // 65
+
+inline constexpr const char* WrongModuleKindMessage =
+    "Ошибка чтения файла конфигурации. Нет совпадения типа прибора.";
+
+// The file's text for `cells` (64 cells) and `moduleKind`.
+std::string expanderFileText(std::span<const int> cells, int moduleKind);
+
+// The image held by a file's text. In this order, as a load reports them: fewer than
+// 65 lines, line 65 not an integer, line 65 not `moduleKind`, the first of lines 1..64
+// that is not an integer. Lines after 65 are ignored; values are not range-checked.
+Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind);
+
+// readWholeFile (1 MiB bound) + parseExpanderFile.
+Result<ImageCells> loadExpanderFile(const std::filesystem::path& path, int moduleKind);
+
+// Replaces the file atomically with expanderFileText.
+Status saveExpanderFile(const std::filesystem::path& path, std::span<const int> cells,
+                        int moduleKind);
+
+} // namespace pemrix::image

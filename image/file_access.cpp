@@ -1,0 +1,151 @@
+#include "image/file_access.h"
+
+#include "image/file_lines.h"
+#include "image/os_file.h"
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <random>
+
+namespace pemrix::image {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+Error cannotOpen(const fs::path& path) {
+    return Error{ErrorKind::CannotOpenFile, fillText(CannotOpenFileFormat, pathToUtf8(path))};
+}
+
+Error cannotCreate(const fs::path& path) {
+    return Error{ErrorKind::CannotCreateFile, fillText(CannotCreateFileFormat, pathToUtf8(path))};
+}
+
+Error tooLarge(const fs::path& path) {
+    return Error{ErrorKind::FileTooLarge, fillText(FileTooLargeFormat, pathToUtf8(path))};
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// A new, empty file in the folder of `target` that nobody else is using. Its name
+// does not grow with the target's, so a long file name still leaves room for it.
+FileHandle createTemporaryBeside(const fs::path& target, fs::path& temporary) {
+    static constexpr char hexDigits[] = "0123456789abcdef";
+    std::random_device random;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        std::string name = ".pemrix-";
+        for (unsigned bits = random(), i = 0; i < 8; ++i, bits >>= 4) {
+            name.push_back(hexDigits[bits & 0xFu]);
+        }
+        temporary = target.parent_path() / (name + ".tmp");
+        if (std::FILE* file = createNewFile(temporary)) {
+            return FileHandle(file);
+        }
+        std::error_code ec;
+        if (!fs::exists(temporary, ec)) {
+            break; // the folder refuses new files: trying other names will not help
+        }
+    }
+    return nullptr;
+}
+
+// Writing through a symbolic link replaces the file it points to, not the link.
+fs::path resolvedTarget(const fs::path& path) {
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(path, ec))) {
+        fs::path resolved = fs::weakly_canonical(path, ec);
+        if (!ec) {
+            return resolved;
+        }
+    }
+    return path;
+}
+
+} // namespace
+
+fs::path pathFromUtf8(std::string_view utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string pathToUtf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+Result<std::string> readWholeFile(const fs::path& path, std::size_t maxSize) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::is_regular_file(status)) {
+        return cannotOpen(path);
+    }
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (!ec && size > maxSize) {
+        return tooLarge(path);
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return cannotOpen(path);
+    }
+    // The size may change under us: read at most one byte past the bound.
+    std::string content;
+    std::array<char, 16384> chunk{};
+    while (content.size() <= maxSize) {
+        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        const auto got = static_cast<std::size_t>(in.gcount());
+        content.append(chunk.data(), got);
+        if (got < chunk.size()) {
+            break;
+        }
+    }
+    if (in.bad()) {
+        return cannotOpen(path);
+    }
+    if (content.size() > maxSize) {
+        return tooLarge(path);
+    }
+    return content;
+}
+
+Status writeFileAtomically(const fs::path& path, std::string_view content) {
+    const fs::path target = resolvedTarget(path);
+    // Only a regular file is ever replaced: renaming over a folder fails anyway, and
+    // over a device or a pipe it would put a plain file in place of the node.
+    std::error_code statusError;
+    const fs::file_status existing = fs::status(target, statusError);
+    if (fs::exists(existing) && !fs::is_regular_file(existing)) {
+        return cannotCreate(path);
+    }
+    fs::path temporary;
+    FileHandle file = createTemporaryBeside(target, temporary);
+    if (!file) {
+        return cannotCreate(path);
+    }
+    bool written = std::fwrite(content.data(), 1, content.size(), file.get()) == content.size();
+    written = syncFileToDisk(file.get()) && written;
+    written = std::fclose(file.release()) == 0 && written;
+
+    std::error_code ec;
+    if (written) {
+        // Keep the old file's permissions (best effort).
+        const fs::file_status old = fs::status(target, ec);
+        if (!ec && fs::exists(old)) {
+            fs::permissions(temporary, old.permissions(), ec);
+        }
+        ec.clear();
+        fs::rename(temporary, target, ec);
+        written = !ec;
+    }
+    if (!written) {
+        fs::remove(temporary, ec);
+        return cannotCreate(path);
+    }
+    syncFolder(target.parent_path());
+    return {};
+}
+
+} // namespace pemrix::image

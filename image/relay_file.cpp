@@ -1,0 +1,63 @@
+#include "image/relay_file.h"
+
+#include "image/file_access.h"
+#include "image/file_lines.h"
+
+#include <vector>
+
+namespace pemrix::image {
+
+namespace {
+
+constexpr std::size_t VariantLineIndex = RelayImageSize; // line 67
+
+Result<int> integerLineAt(const std::vector<std::string>& lines, std::size_t index) {
+    Result<std::string> line = lineAt(lines, index);
+    if (!line) {
+        return line.error();
+    }
+    return parseInteger(line.value());
+}
+
+} // namespace
+
+std::string relayFileText(std::span<const int> cells, int variant) {
+    std::string text;
+    text.reserve(RelayFileLineCount * 4);
+    for (std::size_t i = 0; i < RelayImageSize; ++i) {
+        text += std::to_string(i < cells.size() ? cells[i] : 0);
+        text += "\r\n";
+    }
+    text += std::to_string(variant);
+    text += "\r\n";
+    return text;
+}
+
+Result<RelayFile> parseRelayFile(std::string_view text) {
+    const std::vector<std::string> lines = splitLines(text);
+
+    ImageCells cells;
+    cells.reserve(RelayImageSize);
+    for (std::size_t i = 0; i < RelayImageSize; ++i) {
+        const Result<int> value = integerLineAt(lines, i);
+        if (!value) {
+            return value.error();
+        }
+        cells.push_back(value.value());
+    }
+    return RelayFile{std::move(cells), integerLineAt(lines, VariantLineIndex)};
+}
+
+Result<RelayFile> loadRelayFile(const std::filesystem::path& path) {
+    Result<std::string> content = readWholeFile(path);
+    if (!content) {
+        return content.error();
+    }
+    return parseRelayFile(content.value());
+}
+
+Status saveRelayFile(const std::filesystem::path& path, std::span<const int> cells, int variant) {
+    return writeFileAtomically(path, relayFileText(cells, variant));
+}
+
+} // namespace pemrix::image

@@ -1,0 +1,71 @@
+#pragma once
+// Results as values: either a value or an error that carries the exact text to show.
+// (g++ 12 has no std::expected.)
+
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace pemrix::image {
+
+// Why an operation on a configuration image or file failed. The first four are the
+// toolkit's own errors (shown as its general error report: an error box whose text is
+// `message`); the others are this program's own messages.
+enum class ErrorKind {
+    CannotOpenFile,         // "Cannot open file %s"
+    CannotCreateFile,       // "Cannot create file %s"
+    ListIndexOutOfBounds,   // "List index out of bounds (%d)"
+    NotAnInteger,           // "'%s' is not a valid integer value"
+    FileTooLarge,           // larger than any configuration file can be
+    WrongModuleKind,        // the file belongs to another kind of module
+    IdentifierStartsWithFF, // such a record would read back as the end of the list
+};
+
+// True for the errors that the toolkit's general error report shows.
+constexpr bool isToolkitError(ErrorKind kind) {
+    return kind == ErrorKind::CannotOpenFile || kind == ErrorKind::CannotCreateFile ||
+           kind == ErrorKind::ListIndexOutOfBounds || kind == ErrorKind::NotAnInteger;
+}
+
+struct Error {
+    ErrorKind kind;
+    std::string message; // UTF-8, ready to show
+};
+
+template <class T> class [[nodiscard]] Result {
+  public:
+    Result(T value) : state_(std::move(value)) {}
+    Result(Error error) : state_(std::move(error)) {}
+
+    bool ok() const { return std::holds_alternative<T>(state_); }
+    explicit operator bool() const { return ok(); }
+
+    // Only when ok().
+    const T& value() const& { return std::get<T>(state_); }
+    T& value() & { return std::get<T>(state_); }
+    T&& value() && { return std::get<T>(std::move(state_)); }
+
+    // Only when !ok().
+    const Error& error() const { return std::get<Error>(state_); }
+
+  private:
+    std::variant<T, Error> state_;
+};
+
+template <> class [[nodiscard]] Result<void> {
+  public:
+    Result() = default;
+    Result(Error error) : error_(std::move(error)), failed_(true) {}
+
+    bool ok() const { return !failed_; }
+    explicit operator bool() const { return ok(); }
+    const Error& error() const { return error_; }
+
+  private:
+    Error error_{};
+    bool failed_ = false;
+};
+
+using Status = Result<void>;
+
+} // namespace pemrix::image

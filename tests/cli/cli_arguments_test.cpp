@@ -1,0 +1,131 @@
+// The command line of pemrix-cli: what it accepts, and the reason it gives for what
+// it refuses.
+
+#include "cli/arguments.h"
+#include "cli/exit_codes.h"
+#include "image/expander_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace pemrix::cli;
+
+namespace {
+
+ParsedArguments parse(const std::vector<std::string_view>& args) {
+    return parseArguments(args);
+}
+
+} // namespace
+
+TEST(CliArguments, AcceptsEachCommandWithOptionsInAnyOrder) {
+    const struct {
+        std::vector<std::string_view> args;
+        Command command;
+        Module module;
+        const char* device; // nullptr: --port
+        int port;
+        const char* input;
+        const char* output; // nullptr: none
+        bool fast;
+    } rows[] = {
+        // clang-format off
+        {{"--device", "/dev/ttyUSB0", "link", "--module", "416"},
+         Command::Link, Module::Orvel416, "/dev/ttyUSB0", 0, "", nullptr, false},
+        {{"--port", "3", "read", "--module", "417"},
+         Command::Read, Module::Orvel417, nullptr, 3, "", nullptr, false},
+        {{"read", "--module=relay", "-o", "out.cfg", "--device=/dev/pts/7"},
+         Command::Read, Module::Relay, "/dev/pts/7", 0, "", "out.cfg", false},
+        {{"--port=1", "write", "a.cfg", "--module", "relay", "--fast-timing"},
+         Command::Write, Module::Relay, nullptr, 1, "a.cfg", nullptr, true},
+        {{"--module", "416", "write", "--device", "d", "--", "-odd.cfg"},
+         Command::Write, Module::Orvel416, "d", 0, "-odd.cfg", nullptr, false},
+        {{"--port", "4", "key", "--module", "417"},
+         Command::Key, Module::Orvel417, nullptr, 4, "", nullptr, false},
+        {{"--device", "d", "read", "--module", "416", "--output", "x.cfg"},
+         Command::Read, Module::Orvel416, "d", 0, "", "x.cfg", false},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.args[0]) + " " + std::string(row.args[1]) + " ...");
+        const ParsedArguments parsed = parse(row.args);
+        ASSERT_TRUE(parsed.arguments) << parsed.error;
+        const Arguments& a = *parsed.arguments;
+        EXPECT_FALSE(a.help);
+        EXPECT_EQ(a.command, row.command);
+        EXPECT_EQ(a.module, row.module);
+        if (row.device) {
+            EXPECT_EQ(a.device, std::string(row.device));
+            EXPECT_FALSE(a.portNumber);
+        } else {
+            EXPECT_EQ(a.portNumber, row.port);
+            EXPECT_FALSE(a.device);
+        }
+        EXPECT_EQ(a.inputFile, row.input);
+        if (row.output)
+            EXPECT_EQ(a.outputFile, std::string(row.output));
+        else
+            EXPECT_FALSE(a.outputFile);
+        EXPECT_EQ(a.fastTiming, row.fast);
+    }
+}
+
+TEST(CliArguments, RefusesBadLinesWithAReason) {
+    const struct {
+        std::vector<std::string_view> args;
+        const char* reason;
+    } rows[] = {
+        {{}, "no command"},
+        {{"--module", "416", "--device", "d"}, "no command"},
+        {{"fetch", "--module", "416", "--device", "d"}, "fetch"},
+        {{"link", "--module", "416"}, "--device PATH or --port N"},
+        {{"link", "--module", "416", "--device", "d", "--port", "1"}, "not both"},
+        {{"link", "--device", "d"}, "no module"},
+        {{"link", "--device", "d", "--module", "426"}, "'426'"},
+        {{"link", "--device", "d", "--module", "416", "--module", "417"}, "twice"},
+        {{"link", "--port", "0", "--module", "416"}, "'0'"},
+        {{"link", "--port", "5", "--module", "416"}, "'5'"},
+        {{"link", "--port", "2x", "--module", "416"}, "'2x'"},
+        {{"link", "--port", "", "--module", "416"}, "--port takes"},
+        {{"link", "--device", "", "--module", "416"}, "device path"},
+        {{"link", "--module", "416", "--device"}, "--device needs a value"},
+        {{"key", "--device", "d", "--module", "relay"}, "key takes --module 416 or 417"},
+        {{"write", "--device", "d", "--module", "416"}, "write needs"},
+        {{"write", "a.cfg", "b.cfg", "--device", "d", "--module", "416"}, "'b.cfg'"},
+        {{"link", "extra", "--device", "d", "--module", "416"}, "'extra'"},
+        {{"link", "-o", "x.cfg", "--device", "d", "--module", "416"}, "read only"},
+        {{"write", "a.cfg", "-o", "x.cfg", "--device", "d", "--module", "416"}, "read only"},
+        {{"read", "-o", "", "--device", "d", "--module", "416"}, "file name"},
+        {{"link", "--device", "d", "--module", "416", "--verbose"}, "'--verbose'"},
+        {{"link", "--device", "d", "--module", "416", "--fast-timing", "--fast-timing"}, "twice"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.reason);
+        const ParsedArguments parsed = parse(row.args);
+        EXPECT_FALSE(parsed.arguments);
+        EXPECT_NE(parsed.error.find(row.reason), std::string::npos) << parsed.error;
+    }
+}
+
+TEST(CliArguments, HelpWinsOverEverythingElse) {
+    for (const auto& args : {std::vector<std::string_view>{"--help"},
+                             std::vector<std::string_view>{"link", "--bogus", "-h"}}) {
+        const ParsedArguments parsed = parse(args);
+        ASSERT_TRUE(parsed.arguments);
+        EXPECT_TRUE(parsed.arguments->help);
+    }
+}
+
+TEST(CliArguments, HelpDocumentsCommandsOptionsAndEveryExitCode) {
+    const std::string help = helpText();
+    for (const char* word :
+         {"link", "read", "write", "key", "--device", "--port", "--module", "-o", "--fast-timing",
+          "[Devices]", "dialout", "variant", pemrix::image::WrongModuleKindMessage})
+        EXPECT_NE(help.find(word), std::string::npos) << word;
+    for (int code :
+         {ExitCode::Success, ExitCode::NoAnswer, ExitCode::Usage, ExitCode::OtherKind,
+          ExitCode::ExchangeFailed, ExitCode::NoKey, ExitCode::LineFault, ExitCode::Interrupted})
+        EXPECT_NE(help.find("\n  " + std::to_string(code) + " "), std::string::npos) << code;
+}

@@ -1,0 +1,326 @@
+// pemrix-cli end to end: the built program against an emulated module on a real
+// pseudo-terminal, with the waits dropped (the emulator answers at once).
+
+#include "emulator/emulator.h"
+#include "image/expander_file.h"
+#include "image/relay_file.h"
+#include "link/module_kind.h"
+#include "link/reporter.h"
+#include "tests/cli/cli_program.h"
+#include "tests/cli/report_texts.h"
+#include "tests/image/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <numeric>
+
+using namespace pemrix::emulator;
+using pemrix::cli::testing::ProgramRun;
+using pemrix::cli::testing::reportText;
+using pemrix::cli::testing::runCliProgram;
+using pemrix::testing::readBytes;
+using pemrix::testing::TempFolder;
+using pemrix::testing::writeBytes;
+namespace R = pemrix::link::ReportCode;
+namespace Kind = pemrix::link::ModuleKind;
+
+namespace {
+
+struct ModuleSetup {
+    ModuleSetup(ModuleModel model, std::vector<Fault> faults = {},
+                std::vector<std::uint8_t> image = {},
+                std::optional<std::uint64_t> key = DefaultKeyCode)
+        : model(model), faults(std::move(faults)), image(std::move(image)), key(key) {}
+
+    ModuleModel model;
+    std::vector<Fault> faults;
+    std::vector<std::uint8_t> image; // empty: the emulator's factory image
+    std::optional<std::uint64_t> key;
+};
+
+std::unique_ptr<Emulator> startModule(const ModuleSetup& setup) {
+    ModuleConfig config;
+    config.model = setup.model;
+    config.image = setup.image;
+    config.keyCode = setup.key;
+    for (Fault fault : setup.faults)
+        config.faults.set(fault);
+    auto module = std::make_unique<Emulator>(config);
+    module->start();
+    return module;
+}
+
+ProgramRun runAgainst(const Emulator& module, const std::string& command,
+                      const std::string& moduleName, std::vector<std::string> extra = {}) {
+    std::vector<std::string> args{"--device", module.devicePath(), command,
+                                  "--module", moduleName,          "--fast-timing"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return runCliProgram(args);
+}
+
+std::vector<std::uint8_t> countingBytes(std::size_t size, int first) {
+    std::vector<std::uint8_t> bytes(size);
+    std::iota(bytes.begin(), bytes.end(), static_cast<std::uint8_t>(first));
+    return bytes;
+}
+
+std::vector<int> cellsOf(const std::vector<std::uint8_t>& bytes) {
+    return {bytes.begin(), bytes.end()};
+}
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+int kindOfModuleName(const std::string& name) {
+    if (name == "relay")
+        return Kind::Rele8;
+    return name == "416" ? Kind::Secure : Kind::FireSecure;
+}
+
+// What every successful link prints first: the first attempt, then the link.
+std::string linkedText(int kind) {
+    return reportText(kind, R::LinkAttempt, 1) + reportText(kind, R::LinkEstablished);
+}
+
+} // namespace
+
+TEST(CliEndToEnd, LinksWithEachKindAndPrintsTheKindAnswered) {
+    const struct {
+        ModuleModel model;
+        const char* module;
+        int kind;
+        const char* printed;
+    } rows[] = {
+        {ModuleModel::Orvel416, "416", Kind::Secure, "2\n"},
+        {ModuleModel::Orvel417, "417", Kind::FireSecure, "1\n"},
+        {ModuleModel::Orvel426, "relay", Kind::Rele8, "6\n"},
+        {ModuleModel::Orvel427, "relay", Kind::Rele8, "5\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.printed);
+        auto module = startModule({row.model});
+        const ProgramRun run = runAgainst(*module, "link", row.module);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, row.printed);
+        EXPECT_EQ(run.err, linkedText(row.kind));
+        EXPECT_EQ(module->stats().verdictsAccepted, 1);
+    }
+}
+
+TEST(CliEndToEnd, ReadPrintsTheFileOrWritesItWithDashO) {
+    const auto image = countingBytes(64, 7);
+    auto module = startModule({ModuleModel::Orvel416, {}, image});
+    const std::string file = pemrix::image::expanderFileText(cellsOf(image), Kind::Secure);
+
+    const ProgramRun printed = runAgainst(*module, "read", "416");
+    EXPECT_EQ(printed.exitCode, 0) << printed.err;
+    EXPECT_EQ(printed.out, file);
+    EXPECT_EQ(printed.err, linkedText(Kind::Secure) + reportText(Kind::Secure, R::ReadDone));
+
+    TempFolder folder;
+    const auto path = folder / "read.cfg";
+    writeBytes(path, "an older file");
+    const ProgramRun saved = runAgainst(*module, "read", "416", {"-o", path.string()});
+    EXPECT_EQ(saved.exitCode, 0) << saved.err;
+    EXPECT_EQ(saved.out, "");
+    EXPECT_EQ(readBytes(path), file);
+}
+
+TEST(CliEndToEnd, WriteThenReadBackGivesTheSameFile) {
+    auto module = startModule({ModuleModel::Orvel417});
+    const auto image = countingBytes(64, 200);
+    const std::string file = pemrix::image::expanderFileText(cellsOf(image), Kind::FireSecure);
+    TempFolder folder;
+    writeBytes(folder / "417.cfg", file);
+
+    const ProgramRun written = runAgainst(*module, "write", "417", {(folder / "417.cfg").string()});
+    EXPECT_EQ(written.exitCode, 0) << written.err;
+    EXPECT_EQ(written.out, "");
+    EXPECT_EQ(written.err,
+              linkedText(Kind::FireSecure) + reportText(Kind::FireSecure, R::WriteDone));
+    EXPECT_EQ(module->image(), image);
+
+    const ProgramRun read = runAgainst(*module, "read", "417");
+    EXPECT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_EQ(read.out, file);
+}
+
+TEST(CliEndToEnd, RelayFilesCarryTheVariantOfTheLinkAnswer) {
+    for (const auto& [model, variant] :
+         {std::pair{ModuleModel::Orvel426, 6}, std::pair{ModuleModel::Orvel427, 5}}) {
+        SCOPED_TRACE(variant);
+        auto image = countingBytes(66, 1);
+        image[55] = 9; // the module's software version
+        auto module = startModule({model, {}, image});
+
+        const ProgramRun read = runAgainst(*module, "read", "relay");
+        EXPECT_EQ(read.exitCode, 0) << read.err;
+        auto expected = cellsOf(image);
+        expected[55] = 0;
+        EXPECT_EQ(read.out, pemrix::image::relayFileText(expected, variant));
+
+        TempFolder folder;
+        auto toWrite = cellsOf(countingBytes(66, 150));
+        toWrite[55] = 0;
+        writeBytes(folder / "relay.cfg", pemrix::image::relayFileText(toWrite, variant));
+        const ProgramRun written =
+            runAgainst(*module, "write", "relay", {(folder / "relay.cfg").string()});
+        EXPECT_EQ(written.exitCode, 0) << written.err;
+        EXPECT_EQ(written.err, linkedText(Kind::Rele8) + reportText(Kind::Rele8, R::WriteDone));
+        EXPECT_EQ(cellsOf(module->image()), toWrite);
+    }
+}
+
+TEST(CliEndToEnd, ARelayFileOfTheOtherVariantIsWrittenWithANote) {
+    auto module = startModule({ModuleModel::Orvel426});
+    TempFolder folder;
+    const auto cells = cellsOf(countingBytes(66, 3));
+    writeBytes(folder / "427.cfg", pemrix::image::relayFileText(cells, 5));
+
+    const ProgramRun run = runAgainst(*module, "write", "relay", {(folder / "427.cfg").string()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(contains(run.err, "note: the file is for variant 5")) << run.err;
+    EXPECT_EQ(cellsOf(module->image()), cells);
+}
+
+TEST(CliEndToEnd, KeyPrintsTwelveHexDigits) {
+    auto module = startModule({ModuleModel::Orvel417, {}, {}, 0x00000000ABCDULL});
+    const ProgramRun run = runAgainst(*module, "key", "417");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "00000000ABCD\n");
+    EXPECT_EQ(run.err, linkedText(Kind::FireSecure) + reportText(Kind::FireSecure, R::KeyReadDone));
+}
+
+TEST(CliEndToEnd, EachFaultOfTheModuleEndsWithItsExitCode) {
+    const struct {
+        const char* name;
+        ModuleSetup setup;
+        const char* command;
+        const char* module;
+        int exitCode;
+        int lastReport;
+    } rows[] = {
+        // clang-format off
+        {"another kind answers", {ModuleModel::Orvel417}, "link", "416", 3, R::OtherKind},
+        {"an expander answers the relay link", {ModuleModel::Orvel416}, "read", "relay", 3,
+         R::OtherKind},
+        {"link answer CRC", {ModuleModel::Orvel416, {Fault::BadLinkCrc}}, "link", "416", 4,
+         R::LinkCrcError},
+        {"header refused", {ModuleModel::Orvel416, {Fault::RefusedHeader}}, "read", "416", 4,
+         R::CrcError},
+        {"frame CRC on read", {ModuleModel::Orvel417, {Fault::BadFrameCrc}}, "read", "417", 4,
+         R::CrcError},
+        {"frame CRC on relay read", {ModuleModel::Orvel427, {Fault::BadFrameCrc}}, "read",
+         "relay", 4, R::CrcError},
+        {"frame CRC on write", {ModuleModel::Orvel416, {Fault::BadFrameCrc}}, "write", "416", 4,
+         R::CrcError},
+        {"no write acknowledgement", {ModuleModel::Orvel416, {Fault::NoWriteAck}}, "write", "416",
+         4, R::CrcError},
+        {"no relay write acknowledgement", {ModuleModel::Orvel426, {Fault::NoWriteAck}}, "write",
+         "relay", 4, R::CrcError},
+        {"no key", {ModuleModel::Orvel416, {Fault::NoKey}}, "key", "416", 5, R::NoKey},
+        {"all-ones key", {ModuleModel::Orvel416, {}, {}, 0xFFFFFFFFFFFFULL}, "key", "416", 5,
+         R::NoKey},
+        // clang-format on
+    };
+    TempFolder folder;
+    writeBytes(folder / "416.cfg", pemrix::image::expanderFileText(std::vector<int>(64, 1), 2));
+    writeBytes(folder / "relay.cfg", pemrix::image::relayFileText(std::vector<int>(66, 1), 6));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto module = startModule(row.setup);
+        std::vector<std::string> extra;
+        if (std::string(row.command) == "write")
+            extra.push_back((folder / (std::string(row.module) + ".cfg")).string());
+        const ProgramRun run = runAgainst(*module, row.command, row.module, extra);
+        EXPECT_EQ(run.exitCode, row.exitCode) << run.err;
+        EXPECT_EQ(run.out, "");
+        const int kind = kindOfModuleName(row.module);
+        const std::string last = reportText(kind, row.lastReport);
+        ASSERT_GE(run.err.size(), last.size());
+        EXPECT_EQ(run.err.substr(run.err.size() - last.size()), last) << run.err;
+    }
+}
+
+TEST(CliEndToEnd, AMismatchedFileIsRefusedBeforeAnythingIsSent) {
+    TempFolder folder;
+    writeBytes(folder / "417.cfg", pemrix::image::expanderFileText(std::vector<int>(64, 0), 1));
+    writeBytes(folder / "relay.cfg", pemrix::image::relayFileText(std::vector<int>(66, 0), 5));
+    writeBytes(folder / "bad.cfg", "12\r\nabc\r\n");
+    const struct {
+        ModuleModel model;
+        const char* module;
+        std::string file;
+        std::string error;
+    } rows[] = {
+        {ModuleModel::Orvel416, "416", (folder / "417.cfg").string(),
+         pemrix::image::WrongModuleKindMessage},
+        {ModuleModel::Orvel416, "416", (folder / "relay.cfg").string(),
+         pemrix::image::WrongModuleKindMessage},
+        {ModuleModel::Orvel427, "relay", (folder / "417.cfg").string(),
+         pemrix::image::WrongModuleKindMessage},
+        {ModuleModel::Orvel417, "417", (folder / "bad.cfg").string(),
+         "List index out of bounds (64)"},
+        {ModuleModel::Orvel417, "417", (folder / "none.cfg").string(),
+         "Cannot open file " + (folder / "none.cfg").string()},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        auto module = startModule({row.model});
+        const ProgramRun run = runAgainst(*module, "write", row.module, {row.file});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err, row.error + "\n");
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(module->stats().bytesReceived, 0U);
+    }
+}
+
+TEST(CliEndToEnd, AnOutputFileThatCannotBeWrittenIsRefusedBeforeAnythingIsSent) {
+    auto module = startModule({ModuleModel::Orvel416});
+    TempFolder folder;
+    const ProgramRun run =
+        runAgainst(*module, "read", "416", {"-o", (folder / "no" / "x.cfg").string()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(contains(run.err, "Cannot create file")) << run.err;
+    EXPECT_EQ(module->stats().bytesReceived, 0U);
+}
+
+TEST(CliEndToEnd, AMissingDeviceEndsWithTheSystemsReason) {
+    const ProgramRun run = runCliProgram(
+        {"--device", "/dev/pemrix-no-such-port", "read", "--module", "relay", "--fast-timing"});
+    EXPECT_EQ(run.exitCode, 6);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(contains(run.err, reportText(Kind::Rele8, R::LineFailed))) << run.err;
+    EXPECT_TRUE(
+        contains(run.err, "/dev/pemrix-no-such-port: " + std::string(std::strerror(ENOENT))))
+        << run.err;
+}
+
+TEST(CliEndToEnd, UsageErrorsAndHelp) {
+    const ProgramRun bad = runCliProgram({"--device", "/dev/null", "link"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(contains(bad.err, "--module")) << bad.err;
+    EXPECT_TRUE(contains(bad.err, "--help")) << bad.err;
+
+    const ProgramRun help = runCliProgram({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(contains(help.out, "pemrix-cli (--device PATH | --port N) link")) << help.out;
+    EXPECT_EQ(help.err, "");
+}
+
+TEST(CliEndToEnd, PortNumbersMapThroughTheProgramsSettings) {
+    if (!PEMRIX_CLI_PORT_SETTINGS)
+        GTEST_SKIP() << "built without the program's settings: COMn is the platform's device";
+    auto module = startModule({ModuleModel::Orvel417});
+    TempFolder config;
+    std::filesystem::create_directories(config / "Pemrix");
+    writeBytes(config / "Pemrix" / "Pemrix.conf", "[Devices]\nCOM3=" + module->devicePath() + "\n");
+    const ProgramRun run =
+        runCliProgram({"--port", "3", "link", "--module", "417", "--fast-timing"},
+                      {"XDG_CONFIG_HOME=" + config.path().string()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "1\n");
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Runs the built pemrix-cli program as a child process and collects what it says.
+
+#include <chrono>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace pemrix::cli::testing {
+
+// Long enough never to matter on a slow machine; only a hung program waits it out.
+inline constexpr std::chrono::seconds DoesNotHang{60};
+
+struct ProgramRun {
+    int exitCode = -1; // -1: killed after DoesNotHang, or ended by a signal
+    std::string out;
+    std::string err;
+};
+
+// `extraEnvironment` entries ("NAME=value") are added to the test's environment.
+ProgramRun runCliProgram(const std::vector<std::string>& args,
+                         const std::vector<std::string>& extraEnvironment = {});
+
+} // namespace pemrix::cli::testing

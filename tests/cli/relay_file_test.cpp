@@ -1,0 +1,131 @@
+// The relay module's configuration file: 66 values and the variant line.
+
+#include "image/file_lines.h"
+#include "image/relay_file.h"
+#include "tests/image/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace pemrix::image;
+using pemrix::testing::readBytes;
+using pemrix::testing::TempFolder;
+using pemrix::testing::writeBytes;
+
+namespace {
+
+// The factory image of the relay module.
+std::vector<int> factoryImage() {
+    std::vector<int> cells = {1, 2, 4, 8, 16, 32, 64, 128};
+    cells.resize(48, 0);
+    for (int value : {255, 255, 255, 0, 0, 0, 255, 0, 0, 0, 18, 255, 0, 0, 255, 0, 0, 0})
+        cells.push_back(value);
+    return cells;
+}
+
+std::string linesText(const std::vector<std::string>& lines) {
+    return joinLinesCrlf(lines);
+}
+
+std::vector<std::string> numberLines(int count) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < count; ++i)
+        lines.push_back(std::to_string(i));
+    return lines;
+}
+
+} // namespace
+
+TEST(RelayFile, FactoryImageOfAnOrvel426IsSixtySevenCrlfLines) {
+    std::string expected;
+    for (int value : factoryImage())
+        expected += std::to_string(value) + "\r\n";
+    expected += "6\r\n";
+    ASSERT_EQ(factoryImage().size(), 66U);
+    EXPECT_EQ(relayFileText(factoryImage(), RelayVariant::Orvel426), expected);
+
+    const auto parsed = parseRelayFile(expected);
+    ASSERT_TRUE(parsed) << parsed.error().message;
+    EXPECT_EQ(parsed.value().cells, factoryImage());
+    ASSERT_TRUE(parsed.value().variantLine);
+    EXPECT_EQ(parsed.value().variantLine.value(), 6);
+}
+
+TEST(RelayFile, ReadsLinesOneToSixtySixInOrderAndTheVariantApart) {
+    auto sixtySix = numberLines(66);
+    auto withOddVariant = sixtySix;
+    withOddVariant.push_back("9");
+    auto withTrailer = sixtySix;
+    withTrailer.insert(withTrailer.end(), {"5", "garbage", ""});
+    auto badEarly = numberLines(10);
+    badEarly[3] = "x";
+    auto badVariant = sixtySix;
+    badVariant.push_back("five");
+
+    const struct {
+        const char* name;
+        std::string text;
+        const char* fileError;    // nullptr: the cells are read
+        const char* variantError; // nullptr: the variant line is read
+        int variant;
+    } rows[] = {
+        {"short file", linesText(numberLines(10)), "List index out of bounds (10)", nullptr, 0},
+        {"bad value before the end", linesText(badEarly), "'x' is not a valid integer value",
+         nullptr, 0},
+        {"empty file", "", "List index out of bounds (0)", nullptr, 0},
+        {"66 lines", linesText(sixtySix), nullptr, "List index out of bounds (66)", 0},
+        {"variant not an integer", linesText(badVariant), nullptr,
+         "'five' is not a valid integer value", 0},
+        {"variant out of range is still read", linesText(withOddVariant), nullptr, nullptr, 9},
+        {"lines after 67 ignored", linesText(withTrailer), nullptr, nullptr, 5},
+        {"LF and CR line ends", "0\n1\r2\r\n" + linesText(numberLines(66)).substr(9), nullptr,
+         "List index out of bounds (66)", 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto parsed = parseRelayFile(row.text);
+        if (row.fileError) {
+            ASSERT_FALSE(parsed);
+            EXPECT_EQ(parsed.error().message, row.fileError);
+            continue;
+        }
+        ASSERT_TRUE(parsed) << parsed.error().message;
+        EXPECT_EQ(parsed.value().cells.size(), 66U);
+        const auto& variant = parsed.value().variantLine;
+        if (row.variantError) {
+            ASSERT_FALSE(variant);
+            EXPECT_EQ(variant.error().message, row.variantError);
+        } else {
+            ASSERT_TRUE(variant) << variant.error().message;
+            EXPECT_EQ(variant.value(), row.variant);
+        }
+    }
+}
+
+TEST(RelayFile, ValuesAreTakenWithoutRangeCheck) {
+    auto lines = numberLines(66);
+    lines[0] = "300";
+    lines[1] = "-1";
+    lines.push_back("5");
+    const auto parsed = parseRelayFile(linesText(lines));
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed.value().cells[0], 300);
+    EXPECT_EQ(parsed.value().cells[1], -1);
+}
+
+TEST(RelayFile, SavesAtomicallyAndLoadsBack) {
+    TempFolder folder;
+    const auto path = folder / "relay.cfg";
+    writeBytes(path, "old content\r\n");
+    auto image = factoryImage();
+    image[20] = 77;
+    ASSERT_TRUE(saveRelayFile(path, image, RelayVariant::Orvel427));
+    EXPECT_EQ(readBytes(path), relayFileText(image, 5));
+    EXPECT_EQ(folder.entryCount(), 1U) << "no temporary file left behind";
+
+    const auto loaded = loadRelayFile(path);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded.value().cells, image);
+    EXPECT_EQ(loaded.value().variantLine.value(), 5);
+}

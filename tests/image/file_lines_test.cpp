@@ -1,0 +1,103 @@
+#include "image/file_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace img = pemrix::image;
+using Lines = std::vector<std::string>;
+
+TEST(FileLines, LineEnds) {
+    struct Row {
+        const char* name;
+        std::string text;
+        Lines lines;
+    };
+    const Row rows[] = {
+        {"empty text", "", {}},
+        {"CR LF", "1\r\n2\r\n", {"1", "2"}},
+        {"LF", "1\n2\n", {"1", "2"}},
+        {"CR", "1\r2\r", {"1", "2"}},
+        {"last line without end", "1\r\n2", {"1", "2"}},
+        {"mixed", "1\r2\n3\r\n4", {"1", "2", "3", "4"}},
+        {"blank lines stay", "1\r\n\r\n2\n\n", {"1", "", "2", ""}},
+        {"LF CR is two ends", "1\n\r2", {"1", "", "2"}},
+        {"one lone end", "\r\n", {""}},
+        {"NUL is a character", std::string("1\0002\r\n", 5), {std::string("1\0002", 3)}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(img::splitLines(row.text), row.lines);
+    }
+}
+
+TEST(FileLines, JoinEndsEveryLineWithCrLf) {
+    EXPECT_EQ(img::joinLinesCrlf({"45", "0", "2"}), "45\r\n0\r\n2\r\n");
+    EXPECT_EQ(img::joinLinesCrlf({}), "");
+    EXPECT_EQ(img::splitLines(img::joinLinesCrlf({"a", "", "b"})), (Lines{"a", "", "b"}));
+}
+
+TEST(FileLines, IntegersAccepted) {
+    struct Row {
+        const char* text;
+        int value;
+    };
+    const Row rows[] = {
+        {"0", 0},
+        {"255", 255},
+        {"007", 7},
+        {"-5", -5},
+        {"+5", 5},
+        {" 12", 12},
+        {"12 \t", 12},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        const auto parsed = img::parseInteger(row.text);
+        ASSERT_TRUE(parsed.ok()) << parsed.error().message;
+        EXPECT_EQ(parsed.value(), row.value);
+    }
+}
+
+TEST(FileLines, IntegersRefusedWithTheToolkitText) {
+    const char* rows[] = {"",  " ", "abc", "12a", "1 2",        "0x10", "$10",
+                          "+", "-", "+-1", "--1", "2147483648", "1.5",  "٣"};
+    for (const char* text : rows) {
+        SCOPED_TRACE(text);
+        const auto parsed = img::parseInteger(text);
+        ASSERT_FALSE(parsed.ok());
+        EXPECT_EQ(parsed.error().kind, img::ErrorKind::NotAnInteger);
+        EXPECT_EQ(parsed.error().message,
+                  "'" + std::string(text) + "' is not a valid integer value");
+    }
+}
+
+TEST(FileLines, LongTextIsCutInTheMessageAtACharacterBoundary) {
+    const std::string digitsThenLetters = std::string(59, '1') + "ЖЖЖЖ";
+    const auto parsed = img::parseInteger(digitsThenLetters);
+    ASSERT_FALSE(parsed.ok());
+    // 59 ones and the first byte of Ж make 60 bytes: the cut steps back before Ж.
+    EXPECT_EQ(parsed.error().message,
+              "'" + std::string(59, '1') + "…' is not a valid integer value");
+
+    const std::string huge(1 << 20, 'x');
+    EXPECT_LT(img::parseInteger(huge).error().message.size(), 120u);
+}
+
+TEST(FileLines, LineAtReportsTheMissingIndex) {
+    const Lines lines(64, "255");
+    EXPECT_EQ(img::lineAt(lines, 63).value(), "255");
+    const auto missing = img::lineAt(lines, 64);
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error().kind, img::ErrorKind::ListIndexOutOfBounds);
+    EXPECT_EQ(missing.error().message, "List index out of bounds (64)");
+}
+
+TEST(FileLines, FillTextReplacesThePlaceholder) {
+    EXPECT_EQ(img::fillText("Cannot open file %s", "a b.cfg"), "Cannot open file a b.cfg");
+    EXPECT_EQ(img::fillText("no placeholder", "x"), "no placeholder");
+    EXPECT_EQ(img::fillText("%s", "%s"), "%s");
+}
