@@ -1,9 +1,203 @@
 #include "app/main_form.h"
 
+#include "app/application_events.h"
+#include "app/help_window.h"
+#include "app/main_form_texts.h"
+#include "app/port_settings.h"
+#include "app/system_port.h"
+#include "forms/dialogs.h"
+#include "link/module_kind.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QThread>
+
 namespace pemrix::app {
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
-    setObjectName("MainForm");
+using forms::ModuleWindow;
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), portOpener_(openSystemPort) {
+    setObjectName(QStringLiteral("MainForm"));
+    buildControls();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() {
+    // No key may reach a window that is going away.
+    delete ApplicationEvents1;
+    ApplicationEvents1 = nullptr;
+    // An open module window gives back its flags and the port while this window is
+    // still whole.
+    delete moduleWindow_.data();
+    FormDestroy();
+}
+
+void TMainForm::FormCreate() {
+    MainKeysActive = true;
+
+    bool ownStoreFailed = false;
+    Settings = openSettingsStore(ownStoreFailed);
+    if (ownStoreFailed)
+        forms::Dialogs::instance().message(this, QString::fromUtf8(texts::settingsStoreError));
+
+    if (const auto index = readPortIndex(*Settings)) {
+        QRadioButton* const ports[] = {com1, com2, com3, com4};
+        ports[*index]->setChecked(true);
+    }
+
+    MainStatusBar->showMessage(version->text());
+}
+
+void TMainForm::FormDestroy() {
+    if (Settings) {
+        writePortIndex(*Settings, portNumber() - 1);
+        Settings.reset();
+    }
+    stopWorker();
+    closePort();
+    QCoreApplication::quit();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program, whatever other window is open.
+    if (help_)
+        help_->close();
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        QCoreApplication::quit();
+}
+
+void TMainForm::setModuleWindowFactory(ModuleWindow::Kind kind, ModuleWindowFactory factory) {
+    factories_[kind] = std::move(factory);
+}
+
+void TMainForm::setPortOpener(PortOpener opener) {
+    portOpener_ = std::move(opener);
+}
+
+int TMainForm::portNumber() const {
+    if (com1->isChecked())
+        return 1;
+    if (com2->isChecked())
+        return 2;
+    if (com3->isChecked())
+        return 3;
+    return 4;
+}
+
+void TMainForm::Orvel416Click() {
+    openModuleWindow(ModuleWindow::Kind::Secure);
+}
+void TMainForm::Orvel417Click() {
+    openModuleWindow(ModuleWindow::Kind::FireSecure);
+}
+void TMainForm::Orvel427Click() {
+    openModuleWindow(ModuleWindow::Kind::Rele);
+}
+
+void TMainForm::openModuleWindow(ModuleWindow::Kind kind) {
+    // One module window at a time: it owns the port and the function keys.
+    if (moduleWindow_)
+        return;
+    const auto factory = factories_.find(kind);
+    if (factory == factories_.end() || !factory->second)
+        return;
+    // Its construction closes the port still held and switches the keys over.
+    ModuleWindow* window = factory->second(this);
+    if (window == nullptr)
+        return;
+    moduleWindow_ = window;
+
+    SecureActive = kind == ModuleWindow::Kind::Secure;
+    FireSecureActive = kind == ModuleWindow::Kind::FireSecure;
+    ReleActive = kind == ModuleWindow::Kind::Rele;
+    if (ReleActive) {
+        ReleLinked = false;
+        ReleVariant = link::ModuleKind::Rele4;
+    }
+
+    StartLink();
+    window->showImage(window->factoryImage());
+
+    // Modal for the whole program, but without a nested event loop: the link's
+    // reports and the function keys keep flowing through the one main loop.
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+}
+
+void TMainForm::OpenPort() {
+    const QString device = deviceForPort(Settings.get(), portNumber());
+    PortHandle = portOpener_ ? portOpener_(device.toStdString()) : nullptr;
+}
+
+void TMainForm::closePort() {
+    if (!PortHandle)
+        return;
+    PortHandle->close();
+    PortHandle.reset();
+}
+
+void TMainForm::StartLink() {
+    // A port still held is closed, never just forgotten: it would stay locked.
+    closePort();
+    const int kind = FireSecureActive ? link::ModuleKind::FireSecure
+                     : SecureActive   ? link::ModuleKind::Secure
+                     : ReleActive     ? link::ModuleKind::Rele8
+                                      : 0;
+    if (kind == 0)
+        return;
+    OpenPort();
+    startWorker(kind, link::Operation::Link, {});
+}
+
+QThread* TMainForm::worker() const {
+    return Worker.data();
+}
+
+void TMainForm::stopWorker() {
+    if (Worker)
+        Worker->requestInterruption();
+}
+
+// The one place where exchanges with the module start. The exchange worker is not
+// built into the program yet: until it is, no exchange starts and the open window
+// keeps the layout it has.
+bool TMainForm::startWorker(int moduleKind, int operation, std::vector<int> data) {
+    (void)moduleKind;
+    (void)operation;
+    (void)data;
+    return false;
+}
+
+void TMainForm::SetLinkPending() {
+    if (moduleWindow_)
+        moduleWindow_->applyLinkPending();
+}
+
+void TMainForm::SetLinkDown() {
+    if (moduleWindow_)
+        moduleWindow_->applyLinkDown();
+}
+
+void TMainForm::moduleWindowCreated(ModuleWindow* window) {
+    MainKeysActive = false;
+    moduleWindow_ = window;
+}
+
+// Also called while the window is being destroyed: nothing of it is used here but
+// its address.
+void TMainForm::moduleWindowClosed(ModuleWindow* window) {
+    if (window != moduleWindow_.data())
+        return;
+    moduleWindow_ = nullptr;
+    SecureActive = false;
+    FireSecureActive = false;
+    ReleActive = false;
+    MainKeysActive = true;
 }
 
 } // namespace pemrix::app

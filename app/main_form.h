@@ -1,13 +1,127 @@
 #pragma once
+// The main window: the port choice, the buttons that open the module windows, the
+// help, and the state all module windows share (the open port, the current worker,
+// which window is open, the relay module's variant).
+
+#include "forms/module_host.h"
+#include "forms/module_window.h"
+#include "link/serial_port.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSettings;
+class QStatusBar;
+class QThread;
 
 namespace pemrix::app {
 
-class TMainForm : public QMainWindow {
+class ApplicationEvents;
+class HelpWindow;
+
+using PortPtr = std::shared_ptr<link::SerialPort>;
+using ModuleWindowFactory = std::function<forms::ModuleWindow*(forms::ModuleHost*)>;
+// Opens the device of a port name; the program opens the operating system's port.
+using PortOpener = std::function<PortPtr(const std::string& device)>;
+
+class TMainForm : public QMainWindow, public forms::ModuleHost {
     Q_OBJECT
-public:
+  public:
     explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // How each kind of module window is made; a kind without one opens nothing.
+    void setModuleWindowFactory(forms::ModuleWindow::Kind kind, ModuleWindowFactory factory);
+    void setPortOpener(PortOpener opener);
+
+    // Handlers of the window's controls.
+    void Orvel416Click();
+    void Orvel417Click();
+    void Orvel427Click();
+    void MainHelpClick();
+    // Every key press of the application: the function keys of the open window.
+    void ApplicationEvents1ShortCut(int key);
+
+    // Opens the help at a topic number.
+    void showHelp(int topic);
+    // Opens the chosen port and keeps it as PortHandle.
+    void OpenPort();
+    // The chosen port, 1..4.
+    int portNumber() const;
+
+    // ModuleHost
+    void closePort() override;
+    void StartLink() override;
+    void stopWorker() override;
+    bool startWorker(int moduleKind, int operation, std::vector<int> data) override;
+    void SetLinkPending() override;
+    void SetLinkDown() override;
+    void moduleWindowCreated(forms::ModuleWindow* window) override;
+    void moduleWindowClosed(forms::ModuleWindow* window) override;
+    int releVariant() const override { return ReleVariant; }
+    void setReleVariant(int variant) override { ReleVariant = variant; }
+    bool releLinked() const override { return ReleLinked; }
+    void setReleLinked(bool linked) override { ReleLinked = linked; }
+
+    // The shared state, as the module windows and the worker see it.
+    const PortPtr& portHandle() const { return PortHandle; }
+    QThread* worker() const;
+    bool mainKeysActive() const { return MainKeysActive; }
+    bool secureActive() const { return SecureActive; }
+    bool fireSecureActive() const { return FireSecureActive; }
+    bool releActive() const { return ReleActive; }
+    forms::ModuleWindow* moduleWindow() const { return moduleWindow_; }
+    HelpWindow* helpWindow() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void FormCreate();
+    void FormDestroy();
+    void openModuleWindow(forms::ModuleWindow::Kind kind);
+    void routeMainKey(int key);
+    void routeModuleKey(int key, int helpTopic, bool readsKeys);
+
+    // Controls.
+    QLabel* Image1 = nullptr;
+    QLabel* version = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QRadioButton* com1 = nullptr;
+    QRadioButton* com2 = nullptr;
+    QRadioButton* com3 = nullptr;
+    QRadioButton* com4 = nullptr;
+    QPushButton* Orvel416 = nullptr;
+    QPushButton* FireSecureButton = nullptr;
+    QPushButton* Orvel427 = nullptr;
+    QPushButton* MainHelp = nullptr;
+    QStatusBar* MainStatusBar = nullptr;
+    ApplicationEvents* ApplicationEvents1 = nullptr;
+
+    // Shared state.
+    std::unique_ptr<QSettings> Settings;
+    PortPtr PortHandle;
+    int ReleVariant = 6;
+    QPointer<QThread> Worker;
+    bool FireSecureActive = false;
+    bool SecureActive = false;
+    bool ReleLinked = false;
+    bool MainKeysActive = false;
+    bool ReleActive = false;
+
+    QPointer<forms::ModuleWindow> moduleWindow_;
+    QPointer<HelpWindow> help_;
+    std::map<forms::ModuleWindow::Kind, ModuleWindowFactory> factories_;
+    PortOpener portOpener_;
 };
 
 } // namespace pemrix::app

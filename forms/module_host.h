@@ -9,7 +9,7 @@ namespace pemrix::forms {
 class ModuleWindow;
 
 class ModuleHost {
-public:
+  public:
     virtual ~ModuleHost() = default;
 
     // Closes the shared port; closing a port that is not open does nothing.

@@ -1,9 +1,9 @@
 #pragma once
 // The base of the three module windows: the actions the main window's function
-// keys route to, the factory image, the link layouts and the closing steps.
+// keys route to, the factory image, the link layouts and the steps of opening and
+// closing that every module window shares.
 
 #include <QDialog>
-#include <QPointer>
 #include <vector>
 
 namespace pemrix::forms {
@@ -12,17 +12,17 @@ class ModuleHost;
 
 class ModuleWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum class Kind { Secure, FireSecure, Rele };
 
-    ModuleWindow(ModuleHost* host, QWidget* parent = nullptr);
+    // Closes the port the host still holds and switches the host's function keys
+    // over to this window.
+    explicit ModuleWindow(ModuleHost* host, QWidget* parent = nullptr);
     ~ModuleWindow() override;
 
     virtual Kind kind() const = 0;
     // Worker module kind: 2, 1 or 5.
     virtual int moduleKind() const = 0;
-    // Help topic for F1 while this window is open (30, 29 or 36).
-    virtual int helpTopic() const = 0;
 
     // Button actions, run by clicks and by the routed function keys with the
     // window's active control as sender.
@@ -46,15 +46,18 @@ public:
     virtual void applyLinkPending() = 0;
     virtual void applyLinkDown() = 0;
 
-    // The control that has the window's focus, as the function keys' sender.
-    QWidget* activeControl() const;
+    // The window's active control, as the function keys' sender; by default the
+    // control that has the window's focus.
+    virtual QWidget* activeControl() const;
+    // Whether the window's button of that object name exists and is enabled.
+    bool buttonEnabled(const char* objectName) const;
 
-protected:
+  protected:
     ModuleHost* host() const { return host_; }
     // Runs the closing steps once: the host's flags, the worker's stop, the port.
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void leaveHost();
     ModuleHost* host_;
     bool left_ = false;

@@ -1,0 +1,51 @@
+#include "app/help_window.h"
+
+#include "app/main_form_texts.h"
+
+#include <QFile>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace pemrix::app {
+
+namespace {
+
+constexpr int contentsTopic = 1;
+
+QString topicPath(int topic) {
+    return QStringLiteral(":/%1/topic%2.html").arg(QString::fromUtf8(texts::helpSet)).arg(topic);
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Справка - %1").arg(QString::fromUtf8(texts::helpSet)));
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName(QStringLiteral("HelpBrowser"));
+    browser_->setOpenLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(560, 480);
+}
+
+bool HelpWindow::hasTopic(int topic) {
+    return QFile::exists(topicPath(topic));
+}
+
+void HelpWindow::showTopic(int topic) {
+    if (!hasTopic(topic))
+        topic = contentsTopic;
+    topic_ = topic;
+    browser_->setSource(QUrl(QStringLiteral("qrc") + topicPath(topic)));
+    browser_->document()->setDocumentMargin(12);
+}
+
+QString HelpWindow::topicText() const {
+    return browser_->toPlainText();
+}
+
+} // namespace pemrix::app

@@ -1,0 +1,111 @@
+// The function keys and the help of the main window.
+
+#include "app/help_window.h"
+#include "app/main_form.h"
+
+namespace pemrix::app {
+
+namespace {
+// Help topics of the main window and of each module window.
+constexpr int mainHelpTopic = 1;
+constexpr int secureHelpTopic = 30;
+constexpr int releHelpTopic = 36;
+constexpr int fireSecureHelpTopic = 29;
+} // namespace
+
+void TMainForm::MainHelpClick() {
+    showHelp(mainHelpTopic);
+}
+
+// The first window flag that is set decides where the key goes. The key is never
+// consumed: the focused control sees it as well.
+void TMainForm::ApplicationEvents1ShortCut(int key) {
+    if (MainKeysActive)
+        routeMainKey(key);
+    else if (SecureActive)
+        routeModuleKey(key, secureHelpTopic, true);
+    else if (ReleActive)
+        routeModuleKey(key, releHelpTopic, false);
+    else if (FireSecureActive)
+        routeModuleKey(key, fireSecureHelpTopic, true);
+}
+
+void TMainForm::routeMainKey(int key) {
+    switch (key) {
+    case Qt::Key_F1:
+        showHelp(mainHelpTopic);
+        break;
+    case Qt::Key_F3:
+        Orvel416Click();
+        break;
+    case Qt::Key_F5:
+        Orvel417Click();
+        break;
+    default:
+        break;
+    }
+}
+
+void TMainForm::routeModuleKey(int key, int helpTopic, bool readsKeys) {
+    if (key == Qt::Key_F1) {
+        showHelp(helpTopic);
+        return;
+    }
+    forms::ModuleWindow* const window = moduleWindow_;
+    if (window == nullptr)
+        return;
+    QObject* const sender = window->activeControl();
+    switch (key) {
+    case Qt::Key_F2:
+        if (window->buttonEnabled("WriteButton"))
+            window->WriteButtonClick(sender);
+        break;
+    case Qt::Key_F3:
+        if (window->buttonEnabled("ReadButton"))
+            window->ReadButtonClick(sender);
+        break;
+    case Qt::Key_F4:
+        if (window->buttonEnabled("ConnectButton"))
+            window->ConnectButtonClick(sender);
+        break;
+    case Qt::Key_F5:
+        window->CancelButtonClick(sender);
+        break;
+    case Qt::Key_F6:
+        // The key read depends on the output type alone, not on its button.
+        if (readsKeys && window->keyReadSelected())
+            window->LoadIdButtonClick(sender);
+        break;
+    case Qt::Key_F7:
+        window->DefaultButtonClick(sender);
+        break;
+    case Qt::Key_F9:
+        window->SaveButtonClick(sender);
+        break;
+    case Qt::Key_F10:
+        window->LoadButtonClick(sender);
+        break;
+    default:
+        break;
+    }
+}
+
+HelpWindow* TMainForm::helpWindow() const {
+    return help_.data();
+}
+
+void TMainForm::showHelp(int topic) {
+    // The help stays usable above a module window, which blocks every other window
+    // while it is open: it then belongs to that window.
+    QWidget* const owner = moduleWindow_ ? static_cast<QWidget*>(moduleWindow_.data()) : this;
+    if (help_ && help_->parentWidget() != owner)
+        delete help_.data();
+    if (!help_)
+        help_ = new HelpWindow(owner);
+    help_->showTopic(topic);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+} // namespace pemrix::app

@@ -1,0 +1,22 @@
+#pragma once
+// The main window's own texts, exactly as the users know them.
+
+namespace pemrix::app::texts {
+
+// The trailing blank belongs to the caption.
+inline constexpr const char caption[] = "Pemrix - Программа конфигурирования приборов ";
+// The two leading blanks belong to the version text.
+inline constexpr const char version[] = "  Версия v3.4 от 14.03.2005";
+inline constexpr const char portGroup[] = "Номер порта";
+inline constexpr const char secureButton[] = "Охранный модуль \"Orvel-416\"";
+inline constexpr const char fireSecureButton[] = "Охранно-пожарный модуль\"Orvel-417\"";
+inline constexpr const char releButton[] = "Модуль релейный \"Orvel-426/427\"";
+inline constexpr const char helpButton[] = "Помощь - F1";
+// The hints name the keys that really open the two expander windows (F3 and F5).
+inline constexpr const char secureHint[] = "Охранный модуль (F3)";
+inline constexpr const char fireSecureHint[] = "Охранно-пожарный модуль (F5)";
+inline constexpr const char settingsStoreError[] = "Error in Opening Created Key";
+// The name of the help set.
+inline constexpr const char helpSet[] = "Help.hlp";
+
+} // namespace pemrix::app::texts

@@ -1,0 +1,40 @@
+#include "app/port_settings.h"
+
+#include "link/system_serial_port.h"
+
+#include <QSettings>
+
+namespace pemrix::app {
+
+namespace {
+const QString portNumberKey = QStringLiteral("Port/PortNumber");
+constexpr int portCount = 4;
+} // namespace
+
+std::optional<int> readPortIndex(QSettings& settings) {
+    const QVariant value = settings.value(portNumberKey);
+    if (!value.isValid())
+        return std::nullopt;
+    bool isNumber = false;
+    const int index = value.toString().trimmed().toInt(&isNumber, 10);
+    if (!isNumber || index < 0 || index >= portCount)
+        return std::nullopt;
+    return index;
+}
+
+void writePortIndex(QSettings& settings, int portIndex) {
+    settings.setValue(portNumberKey, QString::number(portIndex));
+    settings.sync();
+}
+
+QString deviceForPort(const QSettings* settings, int portNumber) {
+    if (settings != nullptr) {
+        const QString mapped =
+            settings->value(QStringLiteral("Devices/COM%1").arg(portNumber)).toString().trimmed();
+        if (!mapped.isEmpty())
+            return mapped;
+    }
+    return QString::fromStdString(link::defaultDeviceForPort(portNumber));
+}
+
+} // namespace pemrix::app

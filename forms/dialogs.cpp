@@ -1,0 +1,107 @@
+#include "forms/dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace pemrix::forms {
+
+namespace {
+
+std::unique_ptr<Dialogs>& installed() {
+    static std::unique_ptr<Dialogs> dialogs;
+    return dialogs;
+}
+
+// Boxes carry the program's name as their caption.
+QString boxTitle() {
+    const QString name = QApplication::applicationDisplayName();
+    return name.isEmpty() ? QStringLiteral("Pemrix") : name;
+}
+
+} // namespace
+
+Dialogs& Dialogs::instance() {
+    auto& dialogs = installed();
+    if (!dialogs)
+        dialogs = std::make_unique<QtDialogs>();
+    return *dialogs;
+}
+
+void Dialogs::install(std::unique_ptr<Dialogs> dialogs) {
+    installed() = std::move(dialogs);
+}
+
+void QtDialogs::message(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, boxTitle(), text, QMessageBox::Ok);
+}
+
+void QtDialogs::error(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, boxTitle(), text, QMessageBox::Ok);
+}
+
+bool QtDialogs::question(QWidget* parent, const QString& caption, const QString& text) {
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString QtDialogs::openFileName(QWidget* parent, const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                const QString& defaultSuffix) {
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void ScriptedDialogs::message(QWidget*, const QString& text) {
+    messages << text;
+}
+
+void ScriptedDialogs::error(QWidget*, const QString& text) {
+    errors << text;
+}
+
+bool ScriptedDialogs::question(QWidget*, const QString& caption, const QString& text) {
+    questionCaptions << caption;
+    questions << text;
+    if (answers.empty())
+        return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString ScriptedDialogs::openFileName(QWidget*, const QString&, const QString& filter) {
+    fileFilters << filter;
+    return nextFileName();
+}
+
+QString ScriptedDialogs::saveFileName(QWidget*, const QString&, const QString& filter,
+                                      const QString& defaultSuffix) {
+    fileFilters << filter;
+    defaultSuffixes << defaultSuffix;
+    return nextFileName();
+}
+
+QString ScriptedDialogs::nextFileName() {
+    if (fileNames.empty())
+        return {};
+    QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+ScriptedDialogs& ScriptedDialogs::installNew() {
+    auto script = std::make_unique<ScriptedDialogs>();
+    ScriptedDialogs& ref = *script;
+    install(std::move(script));
+    return ref;
+}
+
+} // namespace pemrix::forms

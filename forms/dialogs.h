@@ -1,0 +1,73 @@
+#pragma once
+// Message boxes and file dialogs of the whole program go through one service, so
+// tests can answer them from a script instead of a person.
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <memory>
+
+class QWidget;
+
+namespace pemrix::forms {
+
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+
+    // A modal box with the text and an OK button.
+    virtual void message(QWidget* parent, const QString& text) = 0;
+    // A modal error box with an OK button (errors of handlers the program survives).
+    virtual void error(QWidget* parent, const QString& text) = 0;
+    // A Yes/No box with a caption; true for Yes.
+    virtual bool question(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // File dialogs; an empty result means the user cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& caption,
+                                 const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
+
+    // The service in use: the real dialogs unless another one was installed.
+    static Dialogs& instance();
+    // Replaces the service; nullptr restores the real dialogs.
+    static void install(std::unique_ptr<Dialogs> dialogs);
+};
+
+// The real QMessageBox / QFileDialog.
+class QtDialogs : public Dialogs {
+  public:
+    void message(QWidget* parent, const QString& text) override;
+    void error(QWidget* parent, const QString& text) override;
+    bool question(QWidget* parent, const QString& caption, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                         const QString& defaultSuffix) override;
+};
+
+// Answers from a script and remembers what was shown; for tests.
+class ScriptedDialogs : public Dialogs {
+  public:
+    QStringList messages;          // texts of message boxes, in order
+    QStringList errors;            // texts of error boxes, in order
+    QStringList questions;         // texts of questions, in order
+    QStringList questionCaptions;  // their captions, in the same order
+    std::deque<bool> answers;      // next answers to questions; No when empty
+    std::deque<QString> fileNames; // next answers to file dialogs; cancel when empty
+    QStringList fileFilters;       // filters of the file dialogs shown, in order
+    QStringList defaultSuffixes;   // default suffixes of the save dialogs shown, in order
+
+    void message(QWidget* parent, const QString& text) override;
+    void error(QWidget* parent, const QString& text) override;
+    bool question(QWidget* parent, const QString& caption, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                         const QString& defaultSuffix) override;
+
+    // Installs a fresh script as the service and returns it (owned by the service).
+    static ScriptedDialogs& installNew();
+
+  private:
+    QString nextFileName();
+};
+
+} // namespace pemrix::forms

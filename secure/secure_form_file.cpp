@@ -1,0 +1,97 @@
+// Saving the Orvel-416 window's configuration to a file and loading one back. A load
+// checks the whole file before any control changes; a save replaces the file at once
+// or not at all.
+
+#include "secure/secure_form.h"
+
+#include "forms/dialogs.h"
+#include "forms/error_report.h"
+#include "image/config_file_dialog.h"
+#include "image/file_access.h"
+#include "image/file_lines.h"
+#include "secure/secure_file.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace pemrix::secure {
+
+namespace {
+
+QString fileFilter() {
+    return QString::fromStdString(image::qtNameFilter(image::ConfigFileFilter));
+}
+
+// The toolkit's own failures go to the general error report; this program's own
+// refusals are plain messages.
+void report(QWidget* window, const image::Error& error) {
+    if (image::isToolkitError(error.kind))
+        throw forms::ToolkitError(error);
+    forms::Dialogs::instance().message(window, QString::fromStdString(error.message));
+}
+
+void fillLines(QListWidget* list, const std::vector<std::string>& lines) {
+    list->clear();
+    for (const std::string& line : lines)
+        list->addItem(QString::fromStdString(line));
+}
+
+} // namespace
+
+void TSecureForm::saveToFile() {
+    const SecureConfig config = readConfig();
+    if (const auto slot = image::slotStartingWithFF(config.identifiers, config.identifiersInUse)) {
+        forms::Dialogs::instance().message(this,
+                                           QString::fromUtf8(image::IdentifierStartsWithFFMessage));
+        return;
+    }
+    const QString name = forms::Dialogs::instance().saveFileName(
+        this, QStringLiteral("Сохранить как"), fileFilter(),
+        QString::fromLatin1(image::ConfigFileDefaultSuffix));
+    if (name.isEmpty())
+        return;
+
+    const std::string text = secureFileText(BuildConfigImage());
+    fillLines(ListBox1, image::splitLines(text));
+    std::vector<std::string> lines;
+    for (int row = 0; row < ListBox1->count(); ++row)
+        lines.push_back(ListBox1->item(row)->text().toStdString());
+
+    const image::Status saved = image::writeFileAtomically(image::pathFromUtf8(name.toStdString()),
+                                                           image::joinLinesCrlf(lines));
+    if (!saved) {
+        report(this, saved.error());
+        return;
+    }
+    status(QString::fromUtf8(SecureFileSavedStatus));
+}
+
+void TSecureForm::loadFromFile() {
+    QString name =
+        forms::Dialogs::instance().openFileName(this, QStringLiteral("Открыть"), fileFilter());
+    if (name.isEmpty())
+        return;
+    // A name typed without extension means a configuration file, when there is one.
+    const QFileInfo typed(name);
+    const QString withSuffix =
+        name + QLatin1Char('.') + QString::fromLatin1(image::ConfigFileDefaultSuffix);
+    if (typed.suffix().isEmpty() && !typed.exists() && QFileInfo::exists(withSuffix))
+        name = withSuffix;
+
+    const auto text = image::readWholeFile(image::pathFromUtf8(name.toStdString()));
+    if (!text) {
+        report(this, text.error());
+        return;
+    }
+    fillLines(ListBox1, image::splitLines(text.value()));
+    const auto parsed = parseSecureFile(text.value());
+    if (!parsed) {
+        report(this, parsed.error());
+        return;
+    }
+    ApplyConfigImage(parsed.value());
+    status(QString::fromUtf8(SecureFileLoadedStatus));
+}
+
+} // namespace pemrix::secure

@@ -1,0 +1,91 @@
+#pragma once
+// The Orvel-416 configuration image: 64 byte cells, here as typed fields and back.
+//
+// The codec knows bytes and bits only. The window (TSecureForm) owns the order in
+// which controls are set, because its rules fire as controls change:
+//
+//   BuildConfigImage: read every control into a SecureConfig, then encodeSecureConfig.
+//   ApplyConfigImage: decodeSecureConfig, then set the controls in this order:
+//     1. Delay position = delay (its edit's rule runs on the new text);
+//     2. it1..it8 from integrationTime, then tt1..tt8 from silentAlarm;
+//     3. KeyBox, TM (item 0 when identifiersInUse), SO (item 1 when lightOutput),
+//        AutoBox, Taktik (item 1 when openDoorTactic) — TM before Taktik;
+//     4. av1..av8 from autoArming, ks1..ks8 from roundTheClock, pr1..pr8 from
+//        relayBinding;
+//     5. Number position = expanderNumber; Rele1Combo / Rele2Combo items = relay modes;
+//     6. uncheck all 64 boxes q<n><k>;
+//     7. for k = 1..8: clear Id<k>; if identifiers[k-1].keyText is empty the slot
+//        stays empty; else set Id<k> to it and check q<n><k> for bit n-1 of
+//        identifiers[k-1].authority.
+//   Bit n-1 of a per-loop byte is loop n (use image::bitAt / image::withBit).
+//
+// CheckIdentifiers and saving refuse a key whose record would begin with 255
+// (image::slotStartingWithFF, message image::IdentifierStartsWithFFMessage): the
+// module and the file reader would take it for the end of the list and lose it and
+// every key after it.
+
+#include "image/identifier_records.h"
+#include "image/image_cells.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace pemrix::secure {
+
+inline constexpr int SecureImageSize = image::ExpanderImageSize; // 64
+inline constexpr int SecureModuleKind = 2; // the Orvel-416's kind on the wire and in files
+
+// Relay mode codes: the item index of Rele1Combo / Rele2Combo.
+inline constexpr int RelayModeCount = 4;
+
+// 64 cells, offset order. Cells read from a file may lie outside 0..255; the codec
+// reads their low eight bits.
+using SecureConfigImage = image::ImageCells;
+
+struct SecureConfig {
+    int delay = 0;                    // byte 0, Delay (0..254 from the window)
+    std::uint8_t integrationTime = 0; // byte 1, it1..it8
+    std::uint8_t silentAlarm = 0;     // byte 2, tt1..tt8
+
+    // Byte 3 (bits 5..7 are ignored when read and written as 0).
+    bool keyboardLocked = false;   // bit 0, KeyBox checked
+    bool identifiersInUse = false; // bit 1, TM on item 0 "Идентификатор"
+    bool lightOutput = false;      // bit 2, SO on item 1 "Световой"
+    bool autonomous = false;       // bit 3, AutoBox checked
+    bool openDoorTactic = false;   // bit 4, Taktik on item 1 "Откр. дверь"
+
+    std::uint8_t autoArming = 0;    // byte 4, av1..av8
+    std::uint8_t roundTheClock = 0; // byte 5, ks1..ks8
+    // Byte 6: bit m-1 = box pr<m>; pr1..pr4 bind relay 1 to loops 1-2, 3-4, 5-6, 7-8,
+    // pr5..pr8 bind relay 2 likewise.
+    std::uint8_t relayBinding = 0;
+
+    // Byte 7: bits 0-3 number, bits 4-5 relay 1 mode, bits 6-7 relay 2 mode.
+    int expanderNumber = 0; // 0..15, Number
+    int relay1Mode = 0;     // 0..3, Rele1Combo item
+    int relay2Mode = 0;     // 0..3, Rele2Combo item
+
+    // Bytes 8..63: slot k is Id<k> with boxes q1<k>..q8<k> (bit n-1 = loop n).
+    image::IdentifierSlots identifiers{};
+
+    friend bool operator==(const SecureConfig&, const SecureConfig&) = default;
+};
+
+// The 64 cells for these fields. Fields are masked to their widths, so every cell
+// is 0..255. With identifiersInUse false no record is stored and 8..63 are 255;
+// empty slots take no record; a key text shorter than 12 characters packs as if
+// padded with "0" at its end.
+SecureConfigImage encodeSecureConfig(const SecureConfig& config);
+
+// The fields of an image of 64 cells (a shorter one reads its missing cells as 255).
+// Slots after the first 255 where a record would begin come out empty.
+SecureConfig decodeSecureConfig(std::span<const int> image);
+
+// The factory image: 45, 0, 192, 2, 0, 0, 135, 1, then 56 cells of 255.
+const SecureConfigImage& secureFactoryImage();
+// The same as the decimal strings of the window's hidden list ListBox2.
+std::vector<std::string> secureFactoryImageStrings();
+
+} // namespace pemrix::secure

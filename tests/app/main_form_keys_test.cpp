@@ -1,0 +1,207 @@
+// The function keys: caught for the whole program and routed by the open window.
+
+#include "app/help_window.h"
+#include "tests/app/main_form_rig.h"
+
+#include <QRadioButton>
+#include <QTest>
+
+namespace pemrix::app::testing {
+namespace {
+
+using Kind = forms::ModuleWindow::Kind;
+using Entries = std::vector<std::string>;
+
+const std::vector<int> allKeys = {Qt::Key_F1, Qt::Key_F2,  Qt::Key_F3,  Qt::Key_F4,
+                                  Qt::Key_F5, Qt::Key_F6,  Qt::Key_F7,  Qt::Key_F8,
+                                  Qt::Key_F9, Qt::Key_F10, Qt::Key_F11, Qt::Key_F12};
+
+std::string keyName(int key) {
+    return "F" + std::to_string(key - Qt::Key_F1 + 1);
+}
+
+class FunctionKeysTest : public MainFormTest {
+  protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        makeForm();
+        form->show();
+    }
+
+    // Opens the window of that kind the way its button does; its edit has the focus.
+    TestModuleWindow& open(Kind kind) {
+        switch (kind) {
+        case Kind::Secure:
+            form->Orvel416Click();
+            break;
+        case Kind::FireSecure:
+            form->Orvel417Click();
+            break;
+        case Kind::Rele:
+            form->Orvel427Click();
+            break;
+        }
+        TestModuleWindow* window = openWindow();
+        EXPECT_NE(window, nullptr);
+        window->edit->setFocus();
+        journal.clear();
+        return *window;
+    }
+
+    void closeHelp() {
+        if (form->helpWindow() != nullptr)
+            form->helpWindow()->close();
+    }
+
+    int helpTopicShown() const {
+        HelpWindow* help = form->helpWindow();
+        return help != nullptr && help->isVisible() ? help->topic() : 0;
+    }
+};
+
+TEST_F(FunctionKeysTest, InTheMainWindowF1HelpsF3AndF5OpenTheExpanderWindows) {
+    auto* port = control<QRadioButton>("com1");
+    port->setFocus();
+
+    QTest::keyClick(port, Qt::Key_F1);
+    EXPECT_EQ(helpTopicShown(), 1);
+    closeHelp();
+
+    // The press that opens a window goes on up through the main window's controls;
+    // it must not reach the new window as well (F3 there would read).
+    QTest::keyClick(port, Qt::Key_F3);
+    ASSERT_NE(openWindow(), nullptr);
+    EXPECT_EQ(openWindow()->kind(), Kind::Secure);
+    EXPECT_EQ(journal.entries.front(), "created Secure");
+    EXPECT_EQ(std::count(journal.entries.begin(), journal.entries.end(), "Read"), 0);
+    openWindow()->close();
+    deleteClosedWindows();
+
+    journal.clear();
+    QTest::keyClick(port, Qt::Key_F5);
+    ASSERT_NE(openWindow(), nullptr);
+    EXPECT_EQ(openWindow()->kind(), Kind::FireSecure);
+    EXPECT_EQ(std::count(journal.entries.begin(), journal.entries.end(), "Cancel"), 0);
+}
+
+TEST_F(FunctionKeysTest, InTheMainWindowTheOtherKeysDoNothing) {
+    auto* port = control<QRadioButton>("com2");
+    for (int key : {Qt::Key_F2, Qt::Key_F4, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9,
+                    Qt::Key_F10, Qt::Key_F11, Qt::Key_F12, Qt::Key_A, Qt::Key_Escape}) {
+        SCOPED_TRACE(key);
+        QTest::keyClick(port, static_cast<Qt::Key>(key));
+        EXPECT_EQ(form->moduleWindow(), nullptr);
+        EXPECT_EQ(form->helpWindow(), nullptr);
+        EXPECT_TRUE(journal.entries.empty());
+    }
+}
+
+// Every key in every module window, all buttons enabled and the key-reading output
+// type chosen: each key runs at most one action, once, with the active control as
+// the sender.
+TEST_F(FunctionKeysTest, InAModuleWindowEachKeyRunsItsAction) {
+    struct State {
+        Kind kind;
+        int helpTopic;
+        const char* f6;
+    };
+    const std::map<int, const char*> common = {{Qt::Key_F2, "Write"},   {Qt::Key_F3, "Read"},
+                                               {Qt::Key_F4, "Connect"}, {Qt::Key_F5, "Cancel"},
+                                               {Qt::Key_F7, "Default"}, {Qt::Key_F9, "Save"},
+                                               {Qt::Key_F10, "Load"}};
+    for (const State& state : {State{Kind::Secure, 30, "LoadId"}, State{Kind::Rele, 36, nullptr},
+                               State{Kind::FireSecure, 29, "LoadId"}}) {
+        TestModuleWindow& window = open(state.kind);
+        for (int key : allKeys) {
+            SCOPED_TRACE(std::to_string(window.moduleKind()) + " " + keyName(key));
+            journal.clear();
+            QTest::keyClick(window.edit, static_cast<Qt::Key>(key));
+
+            const auto action = common.find(key);
+            const char* expectedAction = action != common.end() ? action->second
+                                         : key == Qt::Key_F6    ? state.f6
+                                                                : nullptr;
+            if (expectedAction != nullptr) {
+                EXPECT_EQ(journal.entries, Entries{expectedAction});
+                EXPECT_EQ(journal.senders, std::vector<QObject*>{window.edit});
+            } else {
+                EXPECT_TRUE(journal.entries.empty());
+            }
+            EXPECT_EQ(helpTopicShown(), key == Qt::Key_F1 ? state.helpTopic : 0);
+            closeHelp();
+            // The key is not taken away from the focused control.
+            ASSERT_FALSE(window.edit->keys.empty());
+            EXPECT_EQ(window.edit->keys.back(), key);
+        }
+        window.close();
+        deleteClosedWindows();
+    }
+}
+
+TEST_F(FunctionKeysTest, DisabledButtonsStopTheirKeysButBreakingTheLinkAlwaysWorks) {
+    for (Kind kind : {Kind::Secure, Kind::Rele, Kind::FireSecure}) {
+        TestModuleWindow& window = open(kind);
+        SCOPED_TRACE(window.moduleKind());
+        for (const char* name :
+             {"WriteButton", "ReadButton", "ConnectButton", "CancelButton", "LoadIdButton"})
+            window.button(name)->setEnabled(false);
+        for (int key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4})
+            QTest::keyClick(window.edit, static_cast<Qt::Key>(key));
+        EXPECT_TRUE(journal.entries.empty());
+
+        QTest::keyClick(window.edit, Qt::Key_F5);
+        EXPECT_EQ(journal.entries, Entries{"Cancel"});
+        window.close();
+        deleteClosedWindows();
+    }
+}
+
+TEST_F(FunctionKeysTest, F2WithTheWriteButtonDisabledDoesNothingWhileTheOthersStillWork) {
+    TestModuleWindow& window = open(Kind::Secure);
+    window.button("WriteButton")->setEnabled(false);
+    QTest::keyClick(window.edit, Qt::Key_F2);
+    QTest::keyClick(window.edit, Qt::Key_F3);
+    EXPECT_EQ(journal.entries, Entries{"Read"});
+    window.button("WriteButton")->setEnabled(true);
+    QTest::keyClick(window.edit, Qt::Key_F2);
+    EXPECT_EQ(journal.entries, (Entries{"Read", "Write"}));
+}
+
+TEST_F(FunctionKeysTest, F6ReadsAKeyByTheOutputTypeAloneAndOnlyInTheExpanderWindows) {
+    struct Row {
+        Kind kind;
+        int tmItem;
+        bool buttonEnabled;
+        bool reads;
+    };
+    for (const Row& row :
+         {Row{Kind::Secure, 0, false, true}, Row{Kind::Secure, 1, true, false},
+          Row{Kind::FireSecure, 0, false, true}, Row{Kind::FireSecure, 1, true, false},
+          Row{Kind::Rele, 0, true, false}}) {
+        TestModuleWindow& window = open(row.kind);
+        SCOPED_TRACE(std::to_string(window.moduleKind()) + " TM item " +
+                     std::to_string(row.tmItem));
+        window.tmItem = row.tmItem;
+        window.button("LoadIdButton")->setEnabled(row.buttonEnabled);
+        QTest::keyClick(window.edit, Qt::Key_F6);
+        EXPECT_EQ(journal.entries, row.reads ? Entries{"LoadId"} : Entries{});
+        window.close();
+        deleteClosedWindows();
+    }
+}
+
+TEST_F(FunctionKeysTest, AfterTheModuleWindowClosesTheKeysActOnTheMainWindowAgain) {
+    TestModuleWindow& window = open(Kind::Rele);
+    window.close();
+    deleteClosedWindows();
+    journal.clear();
+    auto* port = control<QRadioButton>("com1");
+    QTest::keyClick(port, Qt::Key_F2);
+    EXPECT_TRUE(journal.entries.empty());
+    QTest::keyClick(port, Qt::Key_F3);
+    ASSERT_NE(openWindow(), nullptr);
+    EXPECT_EQ(openWindow()->kind(), Kind::Secure);
+}
+
+} // namespace
+} // namespace pemrix::app::testing

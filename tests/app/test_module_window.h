@@ -1,0 +1,71 @@
+#pragma once
+// A module window that only records what is asked of it, with the buttons and
+// controls the main window looks for.
+
+#include "forms/module_window.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <string>
+#include <vector>
+
+namespace pemrix::app::testing {
+
+// What happened, in order, across windows and ports: outlives the windows.
+struct Journal {
+    std::vector<std::string> entries;
+    std::vector<QObject*> senders; // of the routed actions, in order
+
+    void add(std::string entry) { entries.push_back(std::move(entry)); }
+    void clear() {
+        entries.clear();
+        senders.clear();
+    }
+};
+
+// An edit that remembers the keys it was given.
+class KeyRecordingEdit : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+    std::vector<int> keys;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+class TestModuleWindow : public forms::ModuleWindow {
+  public:
+    TestModuleWindow(forms::ModuleHost* host, Kind kind, Journal& journal);
+    ~TestModuleWindow() override;
+
+    Kind kind() const override { return kind_; }
+    int moduleKind() const override;
+
+    void WriteButtonClick(QObject* sender) override { action("Write", sender); }
+    void ReadButtonClick(QObject* sender) override { action("Read", sender); }
+    void ConnectButtonClick(QObject* sender) override { action("Connect", sender); }
+    void CancelButtonClick(QObject* sender) override { action("Cancel", sender); }
+    void LoadIdButtonClick(QObject* sender) override { action("LoadId", sender); }
+    void DefaultButtonClick(QObject* sender) override { action("Default", sender); }
+    void SaveButtonClick(QObject* sender) override { action("Save", sender); }
+    void LoadButtonClick(QObject* sender) override { action("Load", sender); }
+
+    bool keyReadSelected() const override { return tmItem == 0; }
+    std::vector<int> factoryImage() const override { return {7, 8, 9}; }
+    void showImage(const std::vector<int>& image) override;
+    void applyLinkPending() override { journal_.add("applyLinkPending"); }
+    void applyLinkDown() override { journal_.add("applyLinkDown"); }
+
+    QPushButton* button(const char* name) const;
+    // The selected item of the window's output-type group.
+    int tmItem = 0;
+    // Sits inside a group box, so that keys it ignores go up through its parents.
+    KeyRecordingEdit* edit = nullptr;
+
+  private:
+    void action(const char* name, QObject* sender);
+    Kind kind_;
+    Journal& journal_;
+};
+
+} // namespace pemrix::app::testing

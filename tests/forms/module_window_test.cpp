@@ -1,0 +1,120 @@
+// The steps every module window takes with the main window when it opens and closes.
+
+#include "forms/module_host.h"
+#include "forms/module_window.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace pemrix::forms {
+namespace {
+
+class RecordingHost : public ModuleHost {
+  public:
+    std::vector<std::string> calls;
+    const ModuleWindow* created = nullptr;
+    const ModuleWindow* closed = nullptr;
+
+    void closePort() override { calls.push_back("closePort"); }
+    void StartLink() override { calls.push_back("StartLink"); }
+    void stopWorker() override { calls.push_back("stopWorker"); }
+    bool startWorker(int, int, std::vector<int>) override { return false; }
+    void SetLinkPending() override {}
+    void SetLinkDown() override {}
+    void moduleWindowCreated(ModuleWindow* window) override {
+        calls.push_back("created");
+        created = window;
+    }
+    void moduleWindowClosed(ModuleWindow* window) override {
+        calls.push_back("closed");
+        closed = window;
+    }
+    int releVariant() const override { return 6; }
+    void setReleVariant(int) override {}
+    bool releLinked() const override { return false; }
+    void setReleLinked(bool) override {}
+};
+
+class PlainWindow : public ModuleWindow {
+  public:
+    using ModuleWindow::ModuleWindow;
+    Kind kind() const override { return Kind::Secure; }
+    int moduleKind() const override { return 2; }
+    void WriteButtonClick(QObject*) override {}
+    void ReadButtonClick(QObject*) override {}
+    void ConnectButtonClick(QObject*) override {}
+    void CancelButtonClick(QObject*) override {}
+    void DefaultButtonClick(QObject*) override {}
+    void SaveButtonClick(QObject*) override {}
+    void LoadButtonClick(QObject*) override {}
+    std::vector<int> factoryImage() const override { return {}; }
+    void showImage(const std::vector<int>&) override {}
+    void applyLinkPending() override {}
+    void applyLinkDown() override {}
+};
+
+using Calls = std::vector<std::string>;
+const Calls leaving = {"closed", "stopWorker", "closePort"};
+
+void deleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(ModuleWindowTest, OpeningClosesThePortStillHeldAndTakesTheKeys) {
+    RecordingHost host;
+    auto* window = new PlainWindow(&host);
+    EXPECT_EQ(host.calls, (Calls{"closePort", "created"}));
+    EXPECT_EQ(host.created, window);
+    delete window;
+}
+
+TEST(ModuleWindowTest, ClosingGivesBackTheKeysStopsTheWorkerAndClosesThePortOnce) {
+    RecordingHost host;
+    auto* window = new PlainWindow(&host);
+    window->show();
+    host.calls.clear();
+    window->close();
+    EXPECT_EQ(host.calls, leaving);
+    EXPECT_EQ(host.closed, window);
+    deleteClosedWindows(); // closing deletes the window, without a second leave
+    EXPECT_EQ(host.calls, leaving);
+}
+
+TEST(ModuleWindowTest, AWindowDestroyedWithoutClosingStillLeaves) {
+    RecordingHost host;
+    auto* window = new PlainWindow(&host);
+    host.calls.clear();
+    delete window;
+    EXPECT_EQ(host.calls, leaving);
+}
+
+TEST(ModuleWindowTest, AWindowWithoutAHostTouchesNothing) {
+    auto* window = new PlainWindow(nullptr);
+    window->show();
+    EXPECT_NO_FATAL_FAILURE(window->close());
+    deleteClosedWindows();
+}
+
+TEST(ModuleWindowTest, ButtonsAreFoundByNameAndTheirState) {
+    RecordingHost host;
+    PlainWindow* window = new PlainWindow(&host);
+    auto* write = new QPushButton(window);
+    write->setObjectName("WriteButton");
+    EXPECT_TRUE(window->buttonEnabled("WriteButton"));
+    write->setEnabled(false);
+    EXPECT_FALSE(window->buttonEnabled("WriteButton"));
+    EXPECT_FALSE(window->buttonEnabled("ReadButton"));
+    delete window;
+}
+
+} // namespace
+} // namespace pemrix::forms
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

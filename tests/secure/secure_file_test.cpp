@@ -1,0 +1,225 @@
+#include "secure/secure_file.h"
+
+#include "image/config_file_dialog.h"
+#include "image/expander_file.h"
+#include "image/file_access.h"
+#include "image/file_lines.h"
+#include "tests/image/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace img = pemrix::image;
+namespace sec = pemrix::secure;
+using pemrix::testing::readBytes;
+using pemrix::testing::TempFolder;
+using pemrix::testing::writeBytes;
+
+namespace {
+
+const std::string FactoryFile = [] {
+    std::string text = "45\r\n0\r\n192\r\n2\r\n0\r\n0\r\n135\r\n1\r\n";
+    for (int i = 0; i < 56; ++i) {
+        text += "255\r\n";
+    }
+    return text + "2\r\n";
+}();
+
+sec::SecureConfig factoryConfig() {
+    return sec::decodeSecureConfig(sec::secureFactoryImage());
+}
+
+// The factory file with lines (1-based numbers) replaced.
+std::string factoryFileWith(std::initializer_list<std::pair<int, std::string>> replaced) {
+    auto lines = img::splitLines(FactoryFile);
+    for (const auto& [number, text] : replaced) {
+        lines[static_cast<std::size_t>(number - 1)] = text;
+    }
+    return img::joinLinesCrlf(lines);
+}
+
+std::string factoryFileWithLine(int number, const std::string& text) {
+    return factoryFileWith({{number, text}});
+}
+
+void expectError(const img::Result<sec::SecureConfigImage>& loaded, img::ErrorKind kind,
+                 const std::string& message) {
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.error().kind, kind);
+    EXPECT_EQ(loaded.error().message, message);
+}
+
+} // namespace
+
+TEST(SecureFile, FactoryFileByteForByte) {
+    TempFolder folder;
+    const auto path = folder / "factory.cfg";
+    ASSERT_TRUE(sec::saveSecureFile(path, factoryConfig()).ok());
+    const std::string bytes = readBytes(path);
+    EXPECT_EQ(bytes, FactoryFile);
+    EXPECT_EQ(img::splitLines(bytes).size(), 65u);
+    EXPECT_EQ(sec::secureFileText(sec::secureFactoryImage()), FactoryFile);
+
+    const auto loaded = sec::loadSecureFile(path);
+    ASSERT_TRUE(loaded.ok()) << loaded.error().message;
+    EXPECT_EQ(loaded.value(), sec::secureFactoryImage());
+}
+
+TEST(SecureFile, IdentifiersSurviveSaveAndLoad) {
+    TempFolder folder;
+    sec::SecureConfig config = factoryConfig();
+    config.identifiers[0] = {"0123456789AB", 0x03};
+    config.identifiers[1] = {"0123456789AB", 0x03}; // a copy is saved as it stands
+    config.identifiers[3] = {"00000000ABCD", 0x00}; // so is a key without authority
+    config.identifiers[4] = {"", 0xFF};             // authorities without a key are not
+    config.expanderNumber = 15;
+    config.relay2Mode = 3;
+    ASSERT_TRUE(sec::saveSecureFile(folder / "k.cfg", config).ok());
+    const auto loaded = sec::loadSecureFile(folder / "k.cfg");
+    ASSERT_TRUE(loaded.ok()) << loaded.error().message;
+
+    const auto shown = sec::decodeSecureConfig(loaded.value());
+    EXPECT_EQ(shown.identifiers[0], config.identifiers[0]);
+    EXPECT_EQ(shown.identifiers[1], config.identifiers[1]);
+    EXPECT_EQ(shown.identifiers[2], config.identifiers[3]);
+    EXPECT_EQ(shown.identifiers[3], img::IdentifierSlot{});
+    EXPECT_EQ(shown.expanderNumber, 15);
+    EXPECT_EQ(shown.relay2Mode, 3);
+}
+
+TEST(SecureFile, SecretButtonWritesLines9To64As255) {
+    sec::SecureConfig config = factoryConfig();
+    config.identifiersInUse = false;
+    config.identifiers[0] = {"0123456789AB", 1};
+    const auto lines = img::splitLines(sec::secureFileText(sec::encodeSecureConfig(config)));
+    for (std::size_t i = 8; i < 64; ++i) {
+        EXPECT_EQ(lines[i], "255") << "line " << i + 1;
+    }
+}
+
+TEST(SecureFile, AcceptedVariants) {
+    struct Row {
+        const char* name;
+        std::string text;
+    };
+    std::string lfOnly = FactoryFile, crOnly = FactoryFile;
+    std::erase(lfOnly, '\r');
+    std::erase(crOnly, '\n');
+    const Row rows[] = {
+        {"LF line ends", lfOnly},
+        {"CR line ends", crOnly},
+        {"no end after the last line", FactoryFile.substr(0, FactoryFile.size() - 2)},
+        {"lines after line 65 are ignored", FactoryFile + "junk\r\n\r\n7\r\n"},
+        {"blanks around numbers", factoryFileWithLine(1, " 45 ")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto parsed = sec::parseSecureFile(row.text);
+        ASSERT_TRUE(parsed.ok()) << parsed.error().message;
+        EXPECT_EQ(parsed.value(), sec::secureFactoryImage());
+    }
+}
+
+TEST(SecureFile, ValuesAreTakenWithoutARangeCheck) {
+    const auto parsed = sec::parseSecureFile(factoryFileWith({{1, "300"}, {2, "-1"}}));
+    ASSERT_TRUE(parsed.ok()) << parsed.error().message;
+    EXPECT_EQ(parsed.value()[0], 300);
+    EXPECT_EQ(parsed.value()[1], -1);
+}
+
+TEST(SecureFile, RefusedTexts) {
+    const std::string kindMismatch = img::WrongModuleKindMessage;
+    std::string sixtyFour = FactoryFile.substr(0, FactoryFile.size() - 3);
+    struct Row {
+        const char* name;
+        std::string text;
+        img::ErrorKind kind;
+        std::string message;
+    };
+    const Row rows[] = {
+        {"an Orvel-417 file", factoryFileWithLine(65, "1"), img::ErrorKind::WrongModuleKind,
+         kindMismatch},
+        {"a relay variant", factoryFileWithLine(65, "6"), img::ErrorKind::WrongModuleKind,
+         kindMismatch},
+        {"64 lines", sixtyFour, img::ErrorKind::ListIndexOutOfBounds,
+         "List index out of bounds (64)"},
+        {"empty file", "", img::ErrorKind::ListIndexOutOfBounds, "List index out of bounds (64)"},
+        {"kind line not an integer", factoryFileWithLine(65, "2a"), img::ErrorKind::NotAnInteger,
+         "'2a' is not a valid integer value"},
+        {"a value not an integer", factoryFileWithLine(10, "25 5"), img::ErrorKind::NotAnInteger,
+         "'25 5' is not a valid integer value"},
+        {"an empty value line", factoryFileWithLine(64, ""), img::ErrorKind::NotAnInteger,
+         "'' is not a valid integer value"},
+        {"the first bad line is reported", factoryFileWith({{3, "y"}, {5, "x"}}),
+         img::ErrorKind::NotAnInteger, "'y' is not a valid integer value"},
+        {"the kind is checked before the values", factoryFileWith({{1, "y"}, {65, "1"}}),
+         img::ErrorKind::WrongModuleKind, kindMismatch},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        expectError(sec::parseSecureFile(row.text), row.kind, row.message);
+    }
+}
+
+TEST(SecureFile, UnreadableAndOversizedFiles) {
+    TempFolder folder;
+    const auto missing = folder / "missing.cfg";
+    expectError(sec::loadSecureFile(missing), img::ErrorKind::CannotOpenFile,
+                "Cannot open file " + img::pathToUtf8(missing));
+    expectError(sec::loadSecureFile(folder.path()), img::ErrorKind::CannotOpenFile,
+                "Cannot open file " + img::pathToUtf8(folder.path()));
+
+    // A valid configuration followed by a megabyte of extra lines is still refused.
+    const auto huge = folder / "huge.cfg";
+    writeBytes(huge, FactoryFile + std::string(img::MaxConfigFileSize, '\n'));
+    const auto loaded = sec::loadSecureFile(huge);
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.error().kind, img::ErrorKind::FileTooLarge);
+}
+
+TEST(SecureFile, FailedSaveKeepsTheOldFile) {
+    TempFolder folder;
+    writeBytes(folder / "plain", "a regular file");
+    const auto path = folder / "plain" / "x.cfg";
+    const auto saved = sec::saveSecureFile(path, factoryConfig());
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().kind, img::ErrorKind::CannotCreateFile);
+    EXPECT_EQ(saved.error().message, "Cannot create file " + img::pathToUtf8(path));
+
+    const auto nowhere = folder / "no folder" / "x.cfg";
+    EXPECT_EQ(sec::saveSecureFile(nowhere, factoryConfig()).error().message,
+              "Cannot create file " + img::pathToUtf8(nowhere));
+    EXPECT_EQ(readBytes(folder / "plain"), "a regular file");
+    EXPECT_EQ(folder.entryCount(), 1u);
+}
+
+TEST(SecureFile, KeyBeginningWithFFIsRefusedBeforeWriting) {
+    TempFolder folder;
+    const auto existing = folder / "old.cfg";
+    writeBytes(existing, "old content");
+    const auto fresh = folder / "new.cfg";
+
+    sec::SecureConfig config = factoryConfig();
+    config.identifiers[0] = {"0123456789AB", 1};
+    config.identifiers[5] = {"FF1234567890", 1};
+    for (const auto& path : {existing, fresh}) {
+        SCOPED_TRACE(img::pathToUtf8(path));
+        const auto saved = sec::saveSecureFile(path, config);
+        ASSERT_FALSE(saved.ok());
+        EXPECT_EQ(saved.error().kind, img::ErrorKind::IdentifierStartsWithFF);
+        EXPECT_EQ(saved.error().message, img::IdentifierStartsWithFFMessage);
+    }
+    EXPECT_EQ(readBytes(existing), "old content");
+    EXPECT_FALSE(std::filesystem::exists(fresh));
+
+    // With the secret button no key is stored, so nothing stands in the way.
+    config.identifiersInUse = false;
+    EXPECT_TRUE(sec::saveSecureFile(fresh, config).ok());
+}
+
+TEST(SecureFile, DialogSettings) {
+    EXPECT_STREQ(img::ConfigFileFilter, "Файлы конфигурации (*.cfg)|*.cfg|Все файлы|*.*");
+    EXPECT_STREQ(img::ConfigFileDefaultSuffix, "cfg");
+}

@@ -1,0 +1,234 @@
+// Touch-memory keys in the Orvel-416 window: the edits' filter and length rule, the
+// target of a key read, keys arriving from the module, and the check before a write.
+
+#include "tests/secure/secure_form_rig.h"
+
+#include "link/reports.h"
+
+#include <gmock/gmock.h>
+
+namespace pemrix::secure::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+const QString ShortKeyCaption = QStringLiteral("Введен идентификатор малой длины");
+const QString ShortKeyText = QStringLiteral("Ввести заново?");
+const QString NoAuthorityCaption = QStringLiteral("Идентификатор без полномочий");
+const QString NoKeyCaption = QStringLiteral("Полномочия установлены, а идентификатор не введен");
+const QString DeleteText = QStringLiteral("Удалить?");
+const QString KeyExists = QStringLiteral("Идентификатор уже существует в списке");
+const QString CopyRemoved = QStringLiteral("Удалена копия идентификатора");
+const QString StartsWithFF = QStringLiteral("Идентификатор не может начинаться с FF");
+
+class KeysTest : public SecureFormTest {
+  protected:
+    void SetUp() override {
+        SecureFormTest::SetUp();
+        open();
+        link();
+    }
+    bool written() const {
+        for (const WorkerStart& start : host.workers)
+            if (start.operation == 1)
+                return true;
+        return false;
+    }
+    std::vector<int> writtenImage() const {
+        for (const WorkerStart& start : host.workers)
+            if (start.operation == 1)
+                return start.data;
+        return {};
+    }
+};
+
+TEST_F(KeysTest, TypingKeepsOnlyHexDigitsInCapitals) {
+    struct Row {
+        const char* typed;
+        const char* shown;
+    };
+    const Row rows[] = {
+        {"ab-12", "AB12"},
+        {"@", ""},
+        {"G", ""},
+        {"0f9Ez", "0F9E"},
+        {"123456789abcdef", "123456789ABC"}, // at most 12 characters
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        type(id(2), row.typed);
+        EXPECT_EQ(id(2)->text(), row.shown);
+    }
+}
+
+TEST_F(KeysTest, LeavingAShortKeyAsksAndNoPadsWithLeadingZeros) {
+    type(id(1), "1234");
+    click(box("KeyBox"));
+    EXPECT_THAT(dialogs->questionCaptions, ElementsAre(ShortKeyCaption));
+    EXPECT_THAT(dialogs->questions, ElementsAre(ShortKeyText));
+    EXPECT_EQ(id(1)->text(), "000000001234");
+    EXPECT_TRUE(box("KeyBox")->hasFocus());
+    EXPECT_TRUE(box("KeyBox")->isChecked());
+}
+
+TEST_F(KeysTest, LeavingAShortKeyAndAnsweringYesReturnsToTheEdit) {
+    type(id(4), "ABC");
+    dialogs->answers = {true};
+    click(id(5));
+    EXPECT_THAT(dialogs->questions, ElementsAre(ShortKeyText));
+    EXPECT_EQ(id(4)->text(), "ABC");
+    EXPECT_TRUE(id(4)->hasFocus());
+    EXPECT_EQ(form->activeControls().control(), id(4));
+}
+
+TEST_F(KeysTest, LeavingAnEmptyOrCompleteKeyAsksNothing) {
+    click(id(1));
+    click(id(2));
+    type(id(2), "0123456789AB");
+    click(id(3));
+    EXPECT_THAT(dialogs->questions, IsEmpty());
+}
+
+TEST_F(KeysTest, AKeyReadGoesToTheClickedSlot) {
+    click(button("LoadIdButton")); // nothing chosen yet: nothing happens
+    EXPECT_TRUE(host.workers.empty());
+    form->LoadIdButtonClick(nullptr); // F6 likewise
+    EXPECT_TRUE(host.workers.empty());
+
+    click(id(3));
+    EXPECT_EQ(form->targetIdEdit(), id(3));
+    form->LoadIdButtonClick(nullptr);
+    ASSERT_EQ(host.workers.size(), 1u);
+    EXPECT_EQ(host.workers[0].kind, 2);
+    EXPECT_EQ(host.workers[0].operation, 3);
+    EXPECT_THAT(host.workers[0].data, ElementsAre(3));
+    EXPECT_TRUE(button("WriteButton")->isEnabled()) << "a key read disables no button";
+
+    link::ShowKeyId(*form, 0xABCD, 3);
+    EXPECT_EQ(id(3)->text(), "00000000ABCD");
+    link::ShowReport(*form, 12, 0);
+    EXPECT_EQ(statusText(), QStringLiteral("Чтение идентификатора завершено"));
+}
+
+TEST_F(KeysTest, AKeyAlreadyInAnySlotIsRefusedOnRead) {
+    type(id(6), "0000000000A1");
+    link::ShowKeyId(*form, 0xA1, 3);
+    EXPECT_THAT(dialogs->messages, ElementsAre(KeyExists));
+    EXPECT_EQ(id(3)->text(), "");
+
+    dialogs->messages.clear();
+    link::ShowKeyId(*form, 0xA1, 6); // the target slot itself holds it
+    EXPECT_THAT(dialogs->messages, ElementsAre(KeyExists));
+    EXPECT_EQ(id(6)->text(), "0000000000A1");
+}
+
+TEST_F(KeysTest, ACopyIsRemovedAtWriteAndTheWriteGoesOn) {
+    setKey(2, "0000000000A1", {1});
+    setKey(5, "0000000000A1", {2, 3});
+    click(button("WriteButton"));
+    EXPECT_EQ(id(5)->text(), "");
+    EXPECT_FALSE(q(2, 5)->isChecked());
+    EXPECT_FALSE(q(3, 5)->isChecked());
+    EXPECT_EQ(statusText(), CopyRemoved);
+    ASSERT_TRUE(written());
+    const auto image = writtenImage();
+    EXPECT_THAT(std::vector<int>(image.begin() + 8, image.begin() + 16),
+                ElementsAre(0, 0, 0, 0, 0, 0xA1, 0x01, 255));
+}
+
+TEST_F(KeysTest, AKeyWithoutAuthorityStopsTheWrite) {
+    for (bool yes : {false, true}) {
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        type(id(3), "0000000000B2");
+        dialogs->questionCaptions.clear();
+        dialogs->answers = {yes};
+        click(button("WriteButton"));
+        EXPECT_THAT(dialogs->questionCaptions, ElementsAre(NoAuthorityCaption));
+        EXPECT_EQ(dialogs->questions.last(), DeleteText);
+        EXPECT_FALSE(written());
+        EXPECT_EQ(id(3)->text(), yes ? "" : "0000000000B2");
+        EXPECT_TRUE(button("WriteButton")->isEnabled());
+    }
+    click(button("WriteButton"));
+    EXPECT_TRUE(written()) << "after Yes the next write goes through";
+}
+
+TEST_F(KeysTest, AuthorityWithoutAKeyStopsTheWrite) {
+    for (bool yes : {false, true}) {
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        if (!q(2, 6)->isChecked())
+            click(q(2, 6));
+        if (!q(4, 6)->isChecked())
+            click(q(4, 6));
+        dialogs->questionCaptions.clear();
+        dialogs->answers = {yes};
+        click(button("WriteButton"));
+        EXPECT_THAT(dialogs->questionCaptions, ElementsAre(NoKeyCaption));
+        EXPECT_FALSE(written());
+        EXPECT_EQ(q(2, 6)->isChecked(), !yes);
+        EXPECT_EQ(q(4, 6)->isChecked(), !yes);
+    }
+    click(button("WriteButton"));
+    EXPECT_TRUE(written());
+}
+
+TEST_F(KeysTest, AKeyStartingWithFFIsRefusedBeforeAnythingIsWritten) {
+    setKey(1, "0000000000C3", {1});
+    setKey(2, "FF0000000001", {2});
+    click(button("WriteButton"));
+    EXPECT_THAT(dialogs->messages, ElementsAre(StartsWithFF));
+    EXPECT_FALSE(written());
+    EXPECT_TRUE(button("WriteButton")->isEnabled());
+
+    type(id(2), "FE0000000001");
+    click(button("WriteButton"));
+    EXPECT_TRUE(written());
+}
+
+TEST_F(KeysTest, ChoosingToCompleteAShortKeyAtWriteWritesNothing) {
+    setKey(1, "0000000000C3", {1});
+    click(q(1, 2));
+    type(id(2), "12");
+    dialogs->answers = {true};       // "Ввести заново?" Yes
+    form->WriteButtonClick(nullptr); // F2: the focus is still in Id2
+    EXPECT_THAT(dialogs->questions, ElementsAre(ShortKeyText));
+    EXPECT_FALSE(written());
+    EXPECT_EQ(form->activeControls().control(), id(2));
+}
+
+TEST_F(KeysTest, WithTheSecretButtonTheCheckPassesAndNoKeyIsSent) {
+    choose("TM", 1);
+    EXPECT_TRUE(form->CheckIdentifiers());
+    click(button("WriteButton"));
+    const auto image = writtenImage();
+    ASSERT_EQ(image.size(), 64u);
+    EXPECT_EQ(image[3] & 2, 0);
+    EXPECT_EQ(std::vector<int>(image.begin() + 8, image.end()), std::vector<int>(56, 255));
+}
+
+TEST_F(KeysTest, KeysArePackedWithoutGapsAndShownFromTheFirstSlot) {
+    setKey(2, "0102030405A6", {1, 8});
+    click(button("WriteButton"));
+    const auto image = writtenImage();
+    EXPECT_THAT(std::vector<int>(image.begin() + 8, image.begin() + 16),
+                ElementsAre(1, 2, 3, 4, 5, 0xA6, 0x81, 255));
+    form->ApplyConfigImage(image);
+    EXPECT_EQ(id(1)->text(), "0102030405A6");
+    EXPECT_TRUE(q(1, 1)->isChecked());
+    EXPECT_TRUE(q(8, 1)->isChecked());
+    EXPECT_EQ(id(2)->text(), "");
+}
+
+TEST_F(KeysTest, EightKeysFillTheImage) {
+    for (int slot = 1; slot <= 8; ++slot)
+        setKey(slot, QStringLiteral("00000000000%1").arg(slot), {slot});
+    click(button("WriteButton"));
+    const auto image = writtenImage();
+    ASSERT_EQ(image.size(), 64u);
+    EXPECT_EQ(image[63], 1 << 7);
+    EXPECT_EQ(image[62], 8);
+}
+
+} // namespace
+} // namespace pemrix::secure::testing

@@ -1,0 +1,33 @@
+// Shows the Orvel-416 window with the factory image and saves a picture of it:
+//   secure_form_shot <output.png>
+// Run under a virtual X server (scripts/tools/screenshot-secure); QT_SCALE_FACTOR
+// gives the scaling.
+
+#include "secure/secure_form.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTimer>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output.png>\n", argv[0]);
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    auto* window = new pemrix::secure::TSecureForm(nullptr);
+    window->showImage(window->factoryImage());
+    window->show();
+    int status = 0;
+    QTimer::singleShot(500, &app, [&] {
+        if (!window->grab().save(output))
+            status = 1;
+        std::printf("%s %dx%d\n", qPrintable(output), window->width(), window->height());
+        window->close();
+        app.quit();
+    });
+    app.exec();
+    return status;
+}
