@@ -1,7 +1,10 @@
 #include "app/main_form.h"
+#include "app/module_windows.h"
 #include "app/pemrix_application.h"
 #include "app/startup_probe.h"
+#include "app/worker_shutdown.h"
 
+#include <chrono>
 #include <exception>
 
 int main(int argc, char* argv[]) {
@@ -9,10 +12,17 @@ int main(int argc, char* argv[]) {
     // A failure while starting, or one that escapes the loop, is shown and ends the
     // program.
     try {
-        pemrix::app::TMainForm form;
-        pemrix::app::watchStartup(form);
-        form.show();
-        return app.exec();
+        int result = 0;
+        {
+            pemrix::app::TMainForm form;
+            pemrix::app::registerModuleWindows(form);
+            pemrix::app::watchStartup(form);
+            form.show();
+            result = app.exec();
+        }
+        // The main window has stopped the worker and closed the port on its way out.
+        pemrix::app::letWorkersRunOut(std::chrono::seconds(5));
+        return result;
     } catch (const std::exception& error) {
         pemrix::app::PemrixApplication::showError(QString::fromUtf8(error.what()));
     } catch (...) {

@@ -6,7 +6,9 @@
 #include "app/port_settings.h"
 #include "app/system_port.h"
 #include "forms/dialogs.h"
+#include "link/com_thread.h"
 #include "link/module_kind.h"
+#include "link/report_target.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -142,7 +144,9 @@ void TMainForm::closePort() {
 }
 
 void TMainForm::StartLink() {
-    // A port still held is closed, never just forgotten: it would stay locked.
+    // A worker still running keeps only its own port, which is closed here, never
+    // just forgotten (it would stay locked); the new link gets a new port object.
+    stopWorker();
     closePort();
     const int kind = FireSecureActive ? link::ModuleKind::FireSecure
                      : SecureActive   ? link::ModuleKind::Secure
@@ -154,23 +158,43 @@ void TMainForm::StartLink() {
     startWorker(kind, link::Operation::Link, {});
 }
 
-QThread* TMainForm::worker() const {
+link::TComThread* TMainForm::worker() const {
     return Worker.data();
 }
 
-void TMainForm::stopWorker() {
-    if (Worker)
-        Worker->requestInterruption();
+void TMainForm::setExchangeTiming(link::Timing timing) {
+    timing_ = timing;
 }
 
-// The one place where exchanges with the module start. The exchange worker is not
-// built into the program yet: until it is, no exchange starts and the open window
-// keeps the layout it has.
+// The reference is a guarded pointer: once the worker has ended and deleted itself,
+// a stop request finds nothing and does nothing.
+void TMainForm::stopWorker() {
+    if (Worker)
+        Worker->requestStop();
+}
+
+// The one place where exchanges with the module start. Never two workers on one
+// port: a write, read or key read asked for while the current worker still runs is
+// ignored (a link start has stopped it and opened a new port before coming here).
 bool TMainForm::startWorker(int moduleKind, int operation, std::vector<int> data) {
-    (void)moduleKind;
-    (void)operation;
-    (void)data;
-    return false;
+    if (!PortHandle || !moduleWindow_)
+        return false;
+    if (Worker && Worker->isRunning() && operation != link::Operation::Link)
+        return false;
+    link::ExchangeRequest request{moduleKind, operation, std::move(data)};
+    if (link::checkExchangeRequest(request))
+        return false;
+
+    // Reports go to the window that started the exchange, looked up anew each time on
+    // this thread: a window closed meanwhile is skipped.
+    QPointer<ModuleWindow> window = moduleWindow_;
+    auto lookup = [window]() -> link::ReportTarget* {
+        return window ? dynamic_cast<link::ReportTarget*>(window.data()) : nullptr;
+    };
+    auto* thread = new link::TComThread(PortHandle, std::move(request), lookup, timing_);
+    Worker = thread;
+    thread->startExchange();
+    return true;
 }
 
 void TMainForm::SetLinkPending() {

@@ -6,6 +6,7 @@
 #include "forms/module_host.h"
 #include "forms/module_window.h"
 #include "link/serial_port.h"
+#include "link/timing.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -20,7 +21,10 @@ class QPushButton;
 class QRadioButton;
 class QSettings;
 class QStatusBar;
-class QThread;
+
+namespace pemrix::link {
+class TComThread;
+}
 
 namespace pemrix::app {
 
@@ -41,6 +45,8 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     // How each kind of module window is made; a kind without one opens nothing.
     void setModuleWindowFactory(forms::ModuleWindow::Kind kind, ModuleWindowFactory factory);
     void setPortOpener(PortOpener opener);
+    // The fixed waits of the exchanges; tests against an emulator shorten them.
+    void setExchangeTiming(link::Timing timing);
 
     // Handlers of the window's controls.
     void Orvel416Click();
@@ -73,7 +79,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
 
     // The shared state, as the module windows and the worker see it.
     const PortPtr& portHandle() const { return PortHandle; }
-    QThread* worker() const;
+    link::TComThread* worker() const;
     bool mainKeysActive() const { return MainKeysActive; }
     bool secureActive() const { return SecureActive; }
     bool fireSecureActive() const { return FireSecureActive; }
@@ -111,7 +117,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     std::unique_ptr<QSettings> Settings;
     PortPtr PortHandle;
     int ReleVariant = 6;
-    QPointer<QThread> Worker;
+    QPointer<link::TComThread> Worker;
     bool FireSecureActive = false;
     bool SecureActive = false;
     bool ReleLinked = false;
@@ -122,6 +128,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     QPointer<HelpWindow> help_;
     std::map<forms::ModuleWindow::Kind, ModuleWindowFactory> factories_;
     PortOpener portOpener_;
+    link::Timing timing_;
 };
 
 } // namespace pemrix::app

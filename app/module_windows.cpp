@@ -1,0 +1,13 @@
+#include "app/module_windows.h"
+
+#include "app/main_form.h"
+#include "secure/secure_form.h"
+
+namespace pemrix::app {
+
+void registerModuleWindows(TMainForm& form) {
+    form.setModuleWindowFactory(forms::ModuleWindow::Kind::Secure,
+                                [](forms::ModuleHost* host) { return new secure::TSecureForm(host); });
+}
+
+} // namespace pemrix::app
