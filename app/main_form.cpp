@@ -169,30 +169,37 @@ void TMainForm::setExchangeTiming(link::Timing timing) {
 // The reference is a guarded pointer: once the worker has ended and deleted itself,
 // a stop request finds nothing and does nothing.
 void TMainForm::stopWorker() {
+    if (currentReports_)
+        *currentReports_ = false;
     if (Worker)
         Worker->requestStop();
 }
 
 // The one place where exchanges with the module start. Never two workers on one
-// port: a write, read or key read asked for while the current worker still runs is
-// ignored (a link start has stopped it and opened a new port before coming here).
+// port: a write, read or key read asked for while the current worker still uses the
+// port is ignored (a link start has stopped it and opened a new port before coming
+// here). A worker that has shown its last outcome is only running out.
 bool TMainForm::startWorker(int moduleKind, int operation, std::vector<int> data) {
     if (!PortHandle || !moduleWindow_)
         return false;
-    if (Worker && Worker->isRunning() && operation != link::Operation::Link)
+    if (Worker && !Worker->portReleased() && operation != link::Operation::Link)
         return false;
     link::ExchangeRequest request{moduleKind, operation, std::move(data)};
     if (link::checkExchangeRequest(request))
         return false;
 
     // Reports go to the window that started the exchange, looked up anew each time on
-    // this thread: a window closed meanwhile is skipped.
+    // this thread, and only until the exchange is stopped: a report already on its way
+    // when the user breaks the link, connects again or closes the window (which may
+    // outlive its closing for a moment) is dropped.
     QPointer<ModuleWindow> window = moduleWindow_;
-    auto lookup = [window]() -> link::ReportTarget* {
-        return window ? dynamic_cast<link::ReportTarget*>(window.data()) : nullptr;
+    auto wanted = std::make_shared<bool>(true);
+    auto lookup = [window, wanted]() -> link::ReportTarget* {
+        return *wanted && window ? dynamic_cast<link::ReportTarget*>(window.data()) : nullptr;
     };
     auto* thread = new link::TComThread(PortHandle, std::move(request), lookup, timing_);
     Worker = thread;
+    currentReports_ = std::move(wanted);
     thread->startExchange();
     return true;
 }

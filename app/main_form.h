@@ -118,6 +118,8 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     PortPtr PortHandle;
     int ReleVariant = 6;
     QPointer<link::TComThread> Worker;
+    // Cleared by stopWorker: the current worker's reports are no longer shown.
+    std::shared_ptr<bool> currentReports_;
     bool FireSecureActive = false;
     bool SecureActive = false;
     bool ReleLinked = false;

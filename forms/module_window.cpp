@@ -7,7 +7,8 @@
 
 namespace pemrix::forms {
 
-ModuleWindow::ModuleWindow(ModuleHost* host, QWidget* parent) : QDialog(parent), host_(host) {
+ModuleWindow::ModuleWindow(ModuleHost* host, QWidget* parent)
+    : QDialog(parent), host_(host), activeControls_(new ActiveControl(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     if (host_ == nullptr)
         return;
@@ -23,6 +24,8 @@ ModuleWindow::~ModuleWindow() {
 }
 
 QWidget* ModuleWindow::activeControl() const {
+    if (QWidget* active = activeControls_->control())
+        return active;
     return focusWidget();
 }
 

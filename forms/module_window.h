@@ -1,7 +1,9 @@
 #pragma once
 // The base of the three module windows: the actions the main window's function
-// keys route to, the factory image, the link layouts and the steps of opening and
-// closing that every module window shares.
+// keys route to, the factory image, the link layouts, the window's own active
+// control and the steps of opening and closing that every module window shares.
+
+#include "forms/active_control.h"
 
 #include <QDialog>
 #include <vector>
@@ -46,9 +48,11 @@ class ModuleWindow : public QDialog {
     virtual void applyLinkPending() = 0;
     virtual void applyLinkDown() = 0;
 
-    // The window's active control, as the function keys' sender; by default the
-    // control that has the window's focus.
+    // The window's active control, as the function keys' sender: the control last
+    // made active, by the user or by code; before any, the one with the focus.
     virtual QWidget* activeControl() const;
+    // Where the window keeps its active control and the exit rules of its controls.
+    ActiveControl& activeControls() const { return *activeControls_; }
     // Whether the window's button of that object name exists and is enabled.
     bool buttonEnabled(const char* objectName) const;
 
@@ -60,6 +64,7 @@ class ModuleWindow : public QDialog {
   private:
     void leaveHost();
     ModuleHost* host_;
+    ActiveControl* activeControls_;
     bool left_ = false;
 };
 

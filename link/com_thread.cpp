@@ -13,19 +13,26 @@ std::atomic<int> liveWorkers{0};
 // touches a window from its own thread, and a message box holds it until closed.
 class TComThread::UiThreadReporter : public Reporter {
 public:
-    UiThreadReporter(QObject* uiContext, WindowLookup window)
-        : uiContext_(uiContext), target_(std::move(window)) {}
+    UiThreadReporter(TComThread& worker, WindowLookup window)
+        : worker_(worker), target_(std::move(window)) {}
 
     void report(int code, int attemptNumber) override {
+        // After a key read (or none presented) the exchange sends nothing more.
+        if (code == ReportCode::KeyReadDone || code == ReportCode::NoKey)
+            worker_.releasePort();
         onUi([&] { target_.report(code, attemptNumber); });
     }
     void releVariantFromLink(int kind) override {
         onUi([&] { target_.releVariantFromLink(kind); });
     }
+    // The buttons that start the next exchange become usable only here, after the
+    // port is released, so the user's next press never meets this worker on the line.
     void linkUp() override {
+        worker_.releasePort();
         onUi([&] { target_.linkUp(); });
     }
     void enableTransferButtons() override {
+        worker_.releasePort();
         onUi([&] { target_.enableTransferButtons(); });
     }
     void deliverImage(const std::vector<int>& image) override {
@@ -40,10 +47,11 @@ private:
     void onUi(Call call) {
         // If the application ends before the call is run, Qt drops the queued call
         // and releases the wait, so the worker can always run out.
-        QMetaObject::invokeMethod(uiContext_, call, Qt::BlockingQueuedConnection);
+        // This worker object lives on the user-interface thread: the calls run there.
+        QMetaObject::invokeMethod(&worker_, call, Qt::BlockingQueuedConnection);
     }
 
-    QObject* uiContext_;
+    TComThread& worker_;
     TargetReporter target_;
 };
 
@@ -57,8 +65,14 @@ TComThread::TComThread(std::shared_ptr<SerialPort> port, ExchangeRequest request
 }
 
 TComThread::~TComThread() {
-    purgeOnWorkerEnd(*port_);
     --liveWorkers;
+}
+
+void TComThread::releasePort() {
+    if (portReleased_.load(std::memory_order_acquire))
+        return;
+    purgeOnWorkerEnd(*port_);
+    portReleased_.store(true, std::memory_order_release);
 }
 
 int TComThread::liveCount() { return liveWorkers.load(); }
@@ -70,12 +84,13 @@ void TComThread::requestStop() {
     requestInterruption();
 }
 
+// The buffers are cleared as the worker ends, on its own thread: a later deletion on
+// the user-interface thread could otherwise clear the line under the next worker.
 void TComThread::run() {
-    // This object lives on the user-interface thread, so it is the context in which
-    // the reports run there.
-    UiThreadReporter reporter(this, window_);
+    UiThreadReporter reporter(*this, window_);
     Exchange exchange(*port_, request_, reporter, stop_, timing_);
     outcome_ = exchange.run();
+    releasePort();
 }
 
 } // namespace pemrix::link

@@ -10,6 +10,7 @@
 #include "link/timing.h"
 
 #include <QThread>
+#include <atomic>
 #include <memory>
 
 namespace pemrix::link {
@@ -25,13 +26,16 @@ public:
     // request must pass checkExchangeRequest. Create it on the user-interface thread.
     TComThread(std::shared_ptr<SerialPort> port, ExchangeRequest request, WindowLookup window,
                Timing timing = {});
-    // Clears the port's receive and transmit buffers.
     ~TComThread() override;
 
     // Starts the worker at time-critical priority; it deletes itself when it ends.
     void startExchange();
     // Asks the exchange to end at its next checkpoint. Never waits.
     void requestStop();
+    // True once the exchange will touch the port no more: its last outcome (link up,
+    // transfer finished, key read or no key) is being shown or the thread has ended.
+    // A new exchange may then start on the same port, even while this thread runs out.
+    bool portReleased() const { return portReleased_.load(std::memory_order_acquire); }
 
     const ExchangeRequest& request() const { return request_; }
     // Workers created and not yet deleted. At program end the application lets them
@@ -46,12 +50,16 @@ protected:
 private:
     class UiThreadReporter;
 
+    // Clears the port's receive and transmit buffers once, as the worker ends with it.
+    void releasePort();
+
     std::shared_ptr<SerialPort> port_;
     ExchangeRequest request_;
     WindowLookup window_;
     Timing timing_;
     StopFlag stop_;
     ExchangeEnd outcome_ = ExchangeEnd::Failed;
+    std::atomic<bool> portReleased_{false};
 };
 
 } // namespace pemrix::link

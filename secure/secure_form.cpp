@@ -56,7 +56,7 @@ void TSecureForm::connectRules() {
 
     for (QLineEdit* edit : Id) {
         connect(edit, &QLineEdit::textChanged, this, [this, edit] { Id1Change(edit); });
-        Active->setExitRule(edit, [this, edit] { Id1Exit(edit); });
+        activeControls().setExitRule(edit, [this, edit] { Id1Exit(edit); });
         edit->installEventFilter(this);
     }
 }

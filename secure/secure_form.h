@@ -3,7 +3,6 @@
 // controls are the configuration; the rules run as controls change, by a click or by
 // code, so the order in which ApplyConfigImage sets them is part of its behaviour.
 
-#include "forms/active_control.h"
 #include "forms/module_window.h"
 #include "link/report_target.h"
 #include "secure/secure_image.h"
@@ -68,7 +67,6 @@ class TSecureForm : public forms::ModuleWindow, public link::ReportTarget {
 
     int minDelay() const { return MinDelay; }
     QLineEdit* targetIdEdit() const { return TargetIdEdit; }
-    forms::ActiveControl& activeControls() { return *Active; }
 
     // link::ReportTarget
     void showStatus(const std::string& text) override;
@@ -157,7 +155,6 @@ class TSecureForm : public forms::ModuleWindow, public link::ReportTarget {
     QCheckBox* AutoBox = nullptr;
     QStatusBar* StatusBar1 = nullptr;
 
-    forms::ActiveControl* Active = nullptr;
     int MinDelay = 0;
     QLineEdit* TargetIdEdit = nullptr;
 };

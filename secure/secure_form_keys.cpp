@@ -39,7 +39,7 @@ void TSecureForm::TMClick() {
         }
     } else if (item == 0) {
         LoadIdButton->setEnabled(WriteButton->isEnabled());
-        Active->activate(id(1));
+        activeControls().activate(id(1));
         TargetIdEdit = id(1);
     }
 }
@@ -51,7 +51,7 @@ void TSecureForm::Id1Click(QLineEdit* edit) {
 void TSecureForm::Id1Change(QLineEdit* edit) {
     if (!edit->isEnabled())
         return;
-    Active->activate(edit);
+    activeControls().activate(edit);
     const std::string filtered = image::keepKeyDigits(edit->text().toStdString());
     if (keyText(filtered) != edit->text())
         edit->setText(keyText(filtered));
@@ -64,7 +64,7 @@ void TSecureForm::Id1Exit(QLineEdit* edit) {
     if (forms::Dialogs::instance().question(this,
                                             QStringLiteral("Введен идентификатор малой длины"),
                                             QStringLiteral("Ввести заново?"))) {
-        Active->keepLeavingControl();
+        activeControls().keepLeavingControl();
         return;
     }
     edit->setText(keyText(image::padKeyText(edit->text().toStdString())));
@@ -85,7 +85,7 @@ bool TSecureForm::CheckIdentifiers() {
     for (int slot = 1; slot <= SlotCount; ++slot) {
         // Leaving the previous edit runs its length rule. When the user chooses to
         // complete a short key, nothing may be written before it is complete.
-        if (!Active->activate(id(slot)))
+        if (!activeControls().activate(id(slot)))
             return false;
         const QString text = id(slot)->text();
         if (!text.isEmpty()) {

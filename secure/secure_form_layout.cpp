@@ -103,8 +103,6 @@ void TSecureForm::createControls() {
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setStyleSheet(QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); }"));
     main->addWidget(StatusBar1);
-
-    Active = new forms::ActiveControl(this);
 }
 
 QWidget* TSecureForm::createButtonPanel() {

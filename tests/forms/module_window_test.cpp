@@ -4,6 +4,7 @@
 #include "forms/module_window.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <string>
@@ -108,6 +109,24 @@ TEST(ModuleWindowTest, ButtonsAreFoundByNameAndTheirState) {
     EXPECT_FALSE(window->buttonEnabled("WriteButton"));
     EXPECT_FALSE(window->buttonEnabled("ReadButton"));
     delete window;
+}
+
+// The function keys' sender is the control the window made active last, even one
+// made active by code while the window is hidden and nothing has the focus; the
+// control being left runs its exit rule first.
+TEST(ModuleWindowTest, TheActiveControlIsKeptByTheWindow) {
+    PlainWindow window(nullptr);
+    auto* first = new QLineEdit(&window);
+    auto* second = new QLineEdit(&window);
+    EXPECT_EQ(window.activeControl(), window.focusWidget()) << "before any, the focused one";
+
+    int firstLeft = 0;
+    window.activeControls().setExitRule(first, [&firstLeft] { ++firstLeft; });
+    EXPECT_TRUE(window.activeControls().activate(first));
+    EXPECT_EQ(window.activeControl(), first);
+    EXPECT_TRUE(window.activeControls().activate(second));
+    EXPECT_EQ(window.activeControl(), second);
+    EXPECT_EQ(firstLeft, 1);
 }
 
 } // namespace
