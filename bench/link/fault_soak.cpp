@@ -1,0 +1,136 @@
+// The fault soak with the worker thread the program uses: each session runs one
+// TComThread against a fresh emulated module with a random fault (the waits dropped),
+// reporting to a window on this thread while its event loop runs, perhaps stopped and
+// its port closed after a random delay, as breaking the link does. Counts crashes,
+// hangs, ends other than the fault calls for, and what is left behind.
+//
+//   fault_soak [--sessions N] [--seed S] [--verbose]
+//
+// Run it from the asan build as well: LeakSanitizer then reports leaked memory at exit.
+
+#include "bench/link/fault_soak_plan.h"
+#include "link/com_thread.h"
+#include "link/system_serial_port.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+namespace {
+
+using namespace pemrix;
+using namespace std::chrono_literals;
+
+// Hands its outcome out as its exchange ends: the worker deletes itself right after.
+class SoakWorker : public link::TComThread {
+  public:
+    SoakWorker(std::shared_ptr<link::SerialPort> port, link::ExchangeRequest request,
+               WindowLookup window, std::shared_ptr<std::atomic<int>> outcome)
+        : TComThread(std::move(port), std::move(request), std::move(window), link::Timing::zero()),
+          outcome_(std::move(outcome)) {}
+
+  protected:
+    void run() override {
+        TComThread::run();
+        outcome_->store(static_cast<int>(outcome()));
+    }
+
+  private:
+    std::shared_ptr<std::atomic<int>> outcome_;
+};
+
+std::string runSession(const bench::SessionPlan& plan, const bench::SoakOptions& options,
+                       bench::SessionResult& result, bench::SoakTally& tally) {
+    auto module = std::make_unique<emulator::Emulator>(plan.module);
+    module->start();
+    std::shared_ptr<link::SerialPort> port =
+        link::SystemSerialPort::open(module->devicePath(), link::OpenOptions{0ms});
+    const std::weak_ptr<link::SerialPort> portWatch = port;
+    auto window = std::make_unique<bench::RecordingWindow>(plan.request.moduleKind);
+    auto outcome = std::make_shared<std::atomic<int>>(-1);
+
+    bench::RecordingWindow* const target = window.get();
+    QPointer<link::TComThread> worker = new SoakWorker(
+        port, plan.request, [target] { return target; }, outcome);
+    worker->startExchange();
+
+    QElapsedTimer clock;
+    clock.start();
+    QDeadlineTimer deadline(options.deadline);
+    QTimer tick; // wakes the loop, so that the stop comes on time
+    tick.start(1ms);
+    bool stopAsked = false;
+    while (worker && !deadline.hasExpired()) {
+        if (plan.stopAfter && !stopAsked && clock.elapsed() >= plan.stopAfter->count()) {
+            // What breaking the link does: ask for the stop, close the port, never wait.
+            stopAsked = true;
+            worker->requestStop();
+            port->close();
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    if (worker) {
+        // A worker that hangs keeps what it uses; it is left to itself.
+        (void)window.release();
+        (void)module.release();
+        return bench::judgeSession(plan, result);
+    }
+
+    const int end = outcome->load();
+    if (end >= 0)
+        result.outcome = static_cast<link::ExchangeEnd>(end);
+    result.calls = window->calls;
+    result.images = window->images;
+    // The window's closing closes the port; then nothing may hold it any more.
+    port->close();
+    port.reset();
+    if (!portWatch.expired())
+        ++tally.portsLeft;
+    if (link::TComThread::liveCount() != 0)
+        ++tally.workersLeft;
+    module->stop();
+    result.moduleImage = module->image();
+    return bench::judgeSession(plan, result);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    bench::SoakOptions options;
+    if (!bench::parseSoakOptions(argc, argv, options))
+        return 2;
+
+    std::mt19937 random(options.seed);
+    bench::SoakTally tally;
+    const int descriptorsBefore = bench::openDescriptorCount();
+    QElapsedTimer clock;
+    clock.start();
+    for (int session = 1; session <= options.sessions; ++session) {
+        const bench::SessionPlan plan = bench::planSession(random);
+        bench::SessionResult result;
+        std::string verdict;
+        try {
+            verdict = runSession(plan, options, result, tally);
+        } catch (const std::exception& error) {
+            ++tally.crashes;
+            verdict = std::string("exception: ") + error.what();
+        }
+        tally.count(plan, result, verdict);
+        if (!verdict.empty() || options.verbose)
+            std::printf("session %d: %s: %s\n", session, plan.describe().c_str(),
+                        verdict.empty() ? "ok" : verdict.c_str());
+    }
+    tally.descriptorsLeft = bench::openDescriptorCount() - descriptorsBefore;
+    tally.print("TComThread", options.seed, static_cast<double>(clock.elapsed()) / 1000.0);
+    return tally.clean() ? 0 : 1;
+}

@@ -1,0 +1,206 @@
+#pragma once
+// What the worker-thread tests share: a module window that records what the reports
+// do to it, the calls a sequence of reports makes, a worker run from this thread
+// with its event loop, and an emulated module on a pseudo-terminal.
+
+#include "emulator/emulator.h"
+#include "link/com_thread.h"
+#include "link/reports.h"
+#include "link/system_serial_port.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QPointer>
+#include <QThread>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pemrix::link::testing {
+
+using emulator::Emulator;
+using emulator::EmulatorConfig;
+using emulator::Fault;
+using emulator::ModuleModel;
+using namespace std::chrono_literals;
+
+// A module window that only records what the reports do to it, and whether each call
+// came on the user-interface thread.
+class RecordingTarget : public ReportTarget {
+  public:
+    explicit RecordingTarget(int kind) : kind_(kind) {}
+
+    int moduleKind() const override { return kind_; }
+    void showStatus(const std::string& text) override { add("status " + text); }
+    void showMessage(const std::string& text) override { add("message " + text); }
+    void setButtonEnabled(LinkButton button, bool enabled) override {
+        static const char* const names[] = {"Write", "Read", "Connect", "Cancel", "LoadId"};
+        add((enabled ? "enable " : "disable ") + std::string(names[static_cast<int>(button)]));
+    }
+    void applyImage(const std::vector<int>& image) override {
+        images.push_back(image);
+        add("image");
+    }
+    std::string identifierText(int slot) const override {
+        return slot >= 1 && slot <= 8 ? identifiers[static_cast<std::size_t>(slot - 1)] : "";
+    }
+    void setIdentifierText(int slot, const std::string& text) override {
+        identifiers.at(static_cast<std::size_t>(slot - 1)) = text;
+        add("Id" + std::to_string(slot) + " " + text);
+    }
+    void setLinkPending() override { add("pending"); }
+    void setLinkDown() override { add("down"); }
+    void closeWindow() override { add("close"); }
+    void enterDemoMode() override { add("demo"); }
+    void setReleVariantFromLink(int kind) override { add("variant " + std::to_string(kind)); }
+    void markReleLinked() override { add("rele linked"); }
+
+    std::vector<std::string> calls;
+    std::vector<std::vector<int>> images;
+    std::array<std::string, 8> identifiers;
+    int callsOffUiThread = 0;
+
+  private:
+    void add(std::string call) {
+        if (QThread::currentThread() != QCoreApplication::instance()->thread())
+            ++callsOffUiThread;
+        calls.push_back(std::move(call));
+    }
+    int kind_;
+};
+
+// What the window sees for a sequence of the worker's outcomes, made by running the
+// report routines themselves on a fresh window: these tests check which outcomes
+// arrive and in what order; the routines' texts are checked on their own.
+class Expected {
+  public:
+    explicit Expected(int kind) : window_(kind) {}
+    Expected& report(int code, int attemptNumber = 0) {
+        ShowReport(window_, code, attemptNumber);
+        return *this;
+    }
+    Expected& attempts(int first, int last) {
+        for (int n = first; n <= last; ++n)
+            report(ReportCode::LinkAttempt, n);
+        return *this;
+    }
+    Expected& linkUp() {
+        LinkUp(window_);
+        return *this;
+    }
+    Expected& image(const std::vector<int>& image) {
+        DeliverImage(window_, image);
+        return *this;
+    }
+    Expected& key(std::uint64_t code, int slot) {
+        ShowKeyId(window_, code, slot);
+        return *this;
+    }
+    Expected& variant(int kind) {
+        window_.setReleVariantFromLink(kind);
+        return *this;
+    }
+    const std::vector<std::string>& calls() const { return window_.calls; }
+
+  private:
+    RecordingTarget window_;
+};
+
+// Longer than any exchange here takes (ten silent link attempts take about 8 s).
+inline constexpr auto NoHangLimit = 60s;
+
+// Handles events until `done` holds or the limit passes; false on the limit.
+inline bool runEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    QDeadlineTimer deadline(limit);
+    // Wakes the wait below now and then, so that `done` is looked at without spinning.
+    QTimer tick;
+    tick.start(2ms);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        // The worker deletes itself later; outside exec() that has to be asked for.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
+
+inline std::unique_ptr<Emulator>
+startModule(ModuleModel model, std::vector<Fault> faults = {}, std::vector<std::uint8_t> image = {},
+            std::optional<std::uint64_t> key = pemrix::emulator::DefaultKeyCode) {
+    EmulatorConfig config;
+    config.model = model;
+    config.image = std::move(image);
+    config.keyCode = key;
+    for (Fault fault : faults)
+        config.faults.set(fault);
+    auto module = std::make_unique<Emulator>(config);
+    module->start();
+    return module;
+}
+
+inline std::shared_ptr<SerialPort> openPort(const Emulator& module) {
+    std::shared_ptr<SystemSerialPort> port =
+        SystemSerialPort::open(module.devicePath(), OpenOptions{0ms});
+    EXPECT_TRUE(port->isOpen());
+    return port;
+}
+
+// A worker that also hands its outcome out as its exchange ends, on its own thread:
+// the worker deletes itself right after, so the outcome cannot be asked of it later.
+class ObservedComThread : public TComThread {
+  public:
+    ObservedComThread(std::shared_ptr<SerialPort> port, ExchangeRequest request,
+                      WindowLookup window, Timing timing, std::shared_ptr<std::atomic<int>> outcome)
+        : TComThread(std::move(port), std::move(request), std::move(window), timing),
+          outcome_(std::move(outcome)) {}
+
+  protected:
+    void run() override {
+        TComThread::run();
+        outcome_->store(static_cast<int>(outcome()));
+    }
+
+  private:
+    std::shared_ptr<std::atomic<int>> outcome_;
+};
+
+// One worker as a module window starts it: created and started on this thread,
+// reporting to `target` here, deleting itself at its end.
+class WorkerRun {
+  public:
+    WorkerRun(std::shared_ptr<SerialPort> port, ExchangeRequest request, RecordingTarget& target,
+              Timing timing = Timing::zero())
+        : port_(std::move(port)) {
+        worker_ = new ObservedComThread(
+            port_, std::move(request), [&target] { return &target; }, timing, outcome_);
+    }
+
+    TComThread& worker() { return *worker_; }
+    SerialPort& port() { return *port_; }
+
+    void start() { worker_->startExchange(); }
+    // True when the worker has ended and deleted itself in time.
+    bool waitForEnd() {
+        return runEventsUntil([this] { return worker_.isNull(); }, NoHangLimit);
+    }
+    std::optional<ExchangeEnd> outcome() const {
+        const int outcome = outcome_->load();
+        return outcome < 0 ? std::nullopt : std::optional(static_cast<ExchangeEnd>(outcome));
+    }
+
+  private:
+    std::shared_ptr<SerialPort> port_;
+    std::shared_ptr<std::atomic<int>> outcome_ = std::make_shared<std::atomic<int>>(-1);
+    QPointer<TComThread> worker_;
+};
+
+} // namespace pemrix::link::testing
