@@ -5,7 +5,7 @@ PEMRIX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 PEMRIX_PACKAGES=(
     g++ cmake ninja-build
-    qt6-base-dev qt6-tools-dev qt6-translations-l10n fonts-dejavu-core
+    qt6-base-dev qt6-translations-l10n fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick xdotool
     clang-14 libclang-rt-14-dev
