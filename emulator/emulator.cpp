@@ -1,9 +1,10 @@
 #include "emulator/emulator.h"
 
+#include "link/raw_line_posix.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <fcntl.h>
 #include <poll.h>
 #include <system_error>
 #include <unistd.h>
@@ -19,12 +20,8 @@ constexpr milliseconds BrokenTerminalPause{100};
 
 void makeWakePipe(int& readEnd, int& writeEnd) {
     int ends[2];
-    if (pipe(ends) != 0)
+    if (!link::makeWakePipe(ends))
         throw std::system_error(errno, std::generic_category(), "pipe");
-    for (int fd : ends) {
-        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
-        fcntl(fd, F_SETFD, FD_CLOEXEC);
-    }
     readEnd = ends[0];
     writeEnd = ends[1];
 }

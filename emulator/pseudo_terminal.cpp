@@ -1,5 +1,7 @@
 #include "emulator/pseudo_terminal.h"
 
+#include "link/raw_line_posix.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <mutex>
@@ -31,16 +33,7 @@ void makeRaw(int fd) {
     termios settings{};
     if (tcgetattr(fd, &settings) != 0)
         throwSystemError("tcgetattr");
-    settings.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR |
-                                               ICRNL | IXON | IXOFF | IXANY | INPCK);
-    settings.c_oflag &= ~static_cast<tcflag_t>(OPOST);
-    settings.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
-    settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
-    settings.c_cflag |= CS8 | CREAD | CLOCAL;
-    settings.c_cc[VMIN] = 1;
-    settings.c_cc[VTIME] = 0;
-    cfsetispeed(&settings, B1200);
-    cfsetospeed(&settings, B1200);
+    link::makeRawLine(settings);
     if (tcsetattr(fd, TCSANOW, &settings) != 0)
         throwSystemError("tcsetattr");
 }

@@ -3,6 +3,7 @@
 // close from another thread wakes it at once.
 
 #include "link/port_timeouts.h"
+#include "link/raw_line_posix.h"
 #include "link/system_serial_port.h"
 
 #include <algorithm>
@@ -82,26 +83,6 @@ PortError portError(int osCode, Stage stage) {
 PortError closedError() { return portError(ECANCELED, Stage::Transfer); }
 PortError goneError() { return portError(EIO, Stage::Transfer); }
 
-// Raw 8N1 at 1200 baud. Everything the line discipline could do to the bytes is
-// switched off, software flow control included: on a binary line XON/XOFF would
-// swallow the values 17 and 19. Hardware flow control and the modem-line settings
-// stay as the port had them. CLOCAL makes the port ignore carrier detect, which the
-// modules do not drive.
-void makeRawLine(termios& line) {
-    line.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR |
-                                           ICRNL | IXON | IXOFF | IXANY | INPCK);
-    line.c_oflag &= ~static_cast<tcflag_t>(OPOST);
-    line.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
-    line.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
-    line.c_cflag |= CS8 | CREAD | CLOCAL;
-    // With VMIN 1 a non-blocking read of an empty port answers EAGAIN, so a read of
-    // zero bytes can only mean the device has gone.
-    line.c_cc[VMIN] = 1;
-    line.c_cc[VTIME] = 0;
-    cfsetispeed(&line, B1200);
-    cfsetospeed(&line, B1200);
-}
-
 // DTR first, then RTS; a pseudo-terminal has no modem lines and answers ENOTTY,
 // which is of no consequence.
 void raiseModemLines(int fd) {
@@ -120,17 +101,6 @@ void releaseDevice(int fd, const termios* saved) {
     // next opener.
     (void)::ioctl(fd, TIOCNXCL);
     (void)::close(fd); // also drops the flock
-}
-
-bool makeWakePipe(int (&ends)[2]) {
-    if (::pipe(ends) != 0) {
-        return false;
-    }
-    for (int end : ends) {
-        (void)::fcntl(end, F_SETFD, FD_CLOEXEC);
-        (void)::fcntl(end, F_SETFL, ::fcntl(end, F_GETFL) | O_NONBLOCK);
-    }
-    return true;
 }
 
 int millisecondsUntil(Clock::time_point deadline) {
