@@ -73,12 +73,4 @@ bool parseKeyCode(std::string_view text, std::optional<std::uint64_t>& key, std:
     return true;
 }
 
-std::string formatKeyCode(std::uint64_t key) {
-    static constexpr char Digits[] = "0123456789ABCDEF";
-    std::string text(12, '0');
-    for (int i = 11; i >= 0; --i, key >>= 4)
-        text[static_cast<std::size_t>(i)] = Digits[key & 0xF];
-    return text;
-}
-
 } // namespace pemrix::emulator

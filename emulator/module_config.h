@@ -2,6 +2,7 @@
 // What an emulated module is: its model, its stored image, its key and its faults.
 
 #include "emulator/faults.h"
+#include "link/key_code.h"
 
 #include <cstdint>
 #include <optional>
@@ -24,13 +25,13 @@ std::size_t imageSize(ModuleModel model);
 
 // The key a module reports when none is configured otherwise.
 inline constexpr std::uint64_t DefaultKeyCode = 0x00000F3C5A71ULL;
-inline constexpr std::uint64_t KeyCodeMask = 0xFFFFFFFFFFFFULL;
+using link::KeyCodeMask;
 
 // "HEX12" (exactly twelve hexadecimal digits) gives a key code; "none" gives no key.
 // Returns false, with a reason, on anything else.
 bool parseKeyCode(std::string_view text, std::optional<std::uint64_t>& key, std::string* error);
 // Twelve uppercase hexadecimal digits.
-std::string formatKeyCode(std::uint64_t key);
+using link::formatKeyCode;
 
 struct ModuleConfig {
     ModuleModel model = ModuleModel::Orvel416;
