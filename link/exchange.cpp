@@ -15,7 +15,7 @@ void sleepFor(std::chrono::milliseconds duration) {
 
 std::optional<std::string> checkExchangeRequest(const ExchangeRequest& request) {
     const int kind = request.moduleKind;
-    const bool expander = kind == ModuleKind::FireSecure || kind == ModuleKind::Secure;
+    const bool expander = isExpanderKind(kind);
     const bool rele = kind == ModuleKind::Rele8;
     if (!expander && !rele)
         return "module kind " + std::to_string(kind) + " is not served";

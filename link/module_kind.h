@@ -12,6 +12,11 @@ inline constexpr int Rele8 = 5;      // relay module Orvel-427, eight relays
 inline constexpr int Rele4 = 6;      // relay module Orvel-426, four relays (link answer only)
 } // namespace ModuleKind
 
+// The two expanders (Orvel-416, Orvel-417) share their operations, texts and image size.
+constexpr bool isExpanderKind(int kind) {
+    return kind == ModuleKind::FireSecure || kind == ModuleKind::Secure;
+}
+
 namespace Operation {
 inline constexpr int Link = 0;
 inline constexpr int Write = 1;

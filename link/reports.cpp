@@ -22,19 +22,14 @@ constexpr const char* kKeyExistsMessage = "Идентификатор уже с�
 constexpr const char* kWriteDoneStatus = "Запись конфигурации завершена";
 constexpr const char* kReadDoneStatus = "Чтение конфигурации завершено";
 constexpr const char* kKeyReadDoneStatus = "Чтение идентификатора завершено";
-constexpr const char* kExpanderNoLinkStatus = "Нет связи с расширителем";
 constexpr const char* kReleNoLinkStatus = "Нет связи с модулем";
-
-bool isExpander(int kind) {
-    return kind == ModuleKind::FireSecure || kind == ModuleKind::Secure;
-}
 
 } // namespace
 
 void ShowReport(ReportTarget& target, int code, int attemptNumber) {
     const int kind = target.moduleKind();
     const bool rele = kind == ModuleKind::Rele8;
-    if (!rele && !isExpander(kind))
+    if (!rele && !isExpanderKind(kind))
         return;
 
     switch (code) {
@@ -88,7 +83,7 @@ void ShowReport(ReportTarget& target, int code, int attemptNumber) {
         break;
     case ReportCode::LinkStopped:
     case ReportCode::LineFailed:
-        target.showStatus(rele ? kReleNoLinkStatus : kExpanderNoLinkStatus);
+        target.showStatus(rele ? kReleNoLinkStatus : ExpanderNoLinkStatus);
         break;
     default:
         break;
@@ -105,7 +100,7 @@ void DeliverImage(ReportTarget& target, const std::vector<int>& image) {
 }
 
 void ShowKeyId(ReportTarget& target, std::uint64_t keyCode, int slot) {
-    if (!isExpander(target.moduleKind()) || slot < 1 || slot > 8)
+    if (!isExpanderKind(target.moduleKind()) || slot < 1 || slot > 8)
         return;
     // The "no key" code would read as an empty text, which equals any empty slot or
     // clears the target slot: neither is wanted, so it changes nothing.

@@ -14,6 +14,9 @@
 
 namespace pemrix::link {
 
+// Also what an expander window shows when the user breaks the link.
+inline constexpr const char* ExpanderNoLinkStatus = "Нет связи с расширителем";
+
 // Status texts, message boxes and layouts of report `code` (1..14; others do
 // nothing). attemptNumber is read by report 7 only.
 void ShowReport(ReportTarget& target, int code, int attemptNumber);

@@ -8,6 +8,7 @@
 #include "forms/module_host.h"
 #include "forms/radio_group.h"
 #include "link/module_kind.h"
+#include "link/reports.h"
 
 #include <QPushButton>
 #include <QStatusBar>
@@ -53,7 +54,7 @@ void TSecureForm::CancelButtonClick(QObject*) {
     } else {
         applyLinkDown();
     }
-    status(QStringLiteral("Нет связи с расширителем"));
+    status(QString::fromUtf8(link::ExpanderNoLinkStatus));
 }
 
 void TSecureForm::DefaultButtonClick(QObject*) {
