@@ -5,7 +5,6 @@
 #include "app/worker_shutdown.h"
 
 #include <chrono>
-#include <exception>
 
 int main(int argc, char* argv[]) {
     pemrix::app::PemrixApplication app(argc, argv);
@@ -23,10 +22,8 @@ int main(int argc, char* argv[]) {
         // The main window has stopped the worker and closed the port on its way out.
         pemrix::app::letWorkersRunOut(std::chrono::seconds(5));
         return result;
-    } catch (const std::exception& error) {
-        pemrix::app::PemrixApplication::showError(QString::fromUtf8(error.what()));
     } catch (...) {
-        pemrix::app::PemrixApplication::showError(QStringLiteral("Неизвестная ошибка"));
+        pemrix::app::PemrixApplication::showCurrentError();
     }
     return 1;
 }

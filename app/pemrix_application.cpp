@@ -21,12 +21,20 @@ PemrixApplication::PemrixApplication(int& argc, char** argv) : QApplication(argc
 bool PemrixApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
+    } catch (...) {
+        showCurrentError();
+    }
+    return false;
+}
+
+void PemrixApplication::showCurrentError() {
+    try {
+        throw;
     } catch (const std::exception& error) {
         showError(QString::fromUtf8(error.what()));
     } catch (...) {
         showError(QStringLiteral("Неизвестная ошибка"));
     }
-    return false;
 }
 
 void PemrixApplication::showError(const QString& text) {

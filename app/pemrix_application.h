@@ -17,6 +17,8 @@ class PemrixApplication : public QApplication {
 
     // Shows an error the way every unexpected failure is shown.
     static void showError(const QString& text);
+    // Shows the exception being handled; call it only inside a catch block.
+    static void showCurrentError();
 };
 
 } // namespace pemrix::app
