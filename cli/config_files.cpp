@@ -14,10 +14,14 @@ LoadedImage refused(std::string why) {
     return {std::nullopt, std::move(why)};
 }
 
-bool readsAsRelayFile(std::string_view text) {
-    const auto file = image::parseRelayFile(text);
+// A relay file whose variant line names one of the relay modules.
+bool namesRelayVariant(const image::Result<image::RelayFile>& file) {
     return file && file.value().variantLine &&
            image::isRelayVariant(file.value().variantLine.value());
+}
+
+bool readsAsRelayFile(std::string_view text) {
+    return namesRelayVariant(image::parseRelayFile(text));
 }
 
 bool readsAsExpanderFile(std::string_view text) {
@@ -36,9 +40,7 @@ LoadedImage parseExpander(std::string_view text, int moduleKind) {
 
 LoadedImage parseRelay(std::string_view text) {
     auto file = image::parseRelayFile(text);
-    const bool isRelay =
-        file && file.value().variantLine && image::isRelayVariant(file.value().variantLine.value());
-    if (!isRelay) {
+    if (!namesRelayVariant(file)) {
         if (readsAsExpanderFile(text))
             return refused(image::WrongModuleKindMessage);
         if (!file)
