@@ -132,9 +132,8 @@ Status writeFileAtomically(const fs::path& path, std::string_view content) {
     std::error_code ec;
     if (written) {
         // Keep the old file's permissions (best effort).
-        const fs::file_status old = fs::status(target, ec);
-        if (!ec && fs::exists(old)) {
-            fs::permissions(temporary, old.permissions(), ec);
+        if (!statusError && fs::exists(existing)) {
+            fs::permissions(temporary, existing.permissions(), ec);
         }
         ec.clear();
         fs::rename(temporary, target, ec);
