@@ -20,8 +20,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdio>
-#include <exception>
 #include <memory>
 
 namespace {
@@ -106,31 +104,5 @@ std::string runSession(const bench::SessionPlan& plan, const bench::SoakOptions&
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    bench::SoakOptions options;
-    if (!bench::parseSoakOptions(argc, argv, options))
-        return 2;
-
-    std::mt19937 random(options.seed);
-    bench::SoakTally tally;
-    const int descriptorsBefore = bench::openDescriptorCount();
-    QElapsedTimer clock;
-    clock.start();
-    for (int session = 1; session <= options.sessions; ++session) {
-        const bench::SessionPlan plan = bench::planSession(random);
-        bench::SessionResult result;
-        std::string verdict;
-        try {
-            verdict = runSession(plan, options, result, tally);
-        } catch (const std::exception& error) {
-            ++tally.crashes;
-            verdict = std::string("exception: ") + error.what();
-        }
-        tally.count(plan, result, verdict);
-        if (!verdict.empty() || options.verbose)
-            std::printf("session %d: %s: %s\n", session, plan.describe().c_str(),
-                        verdict.empty() ? "ok" : verdict.c_str());
-    }
-    tally.descriptorsLeft = bench::openDescriptorCount() - descriptorsBefore;
-    tally.print("TComThread", options.seed, static_cast<double>(clock.elapsed()) / 1000.0);
-    return tally.clean() ? 0 : 1;
+    return bench::runSoak(argc, argv, "TComThread", runSession);
 }

@@ -11,8 +11,6 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <cstdio>
-#include <exception>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -88,31 +86,5 @@ std::string runSession(const bench::SessionPlan& plan, const bench::SoakOptions&
 } // namespace
 
 int main(int argc, char** argv) {
-    bench::SoakOptions options;
-    if (!bench::parseSoakOptions(argc, argv, options))
-        return 2;
-
-    std::mt19937 random(options.seed);
-    bench::SoakTally tally;
-    const int descriptorsBefore = bench::openDescriptorCount();
-    const auto start = Clock::now();
-    for (int session = 1; session <= options.sessions; ++session) {
-        const bench::SessionPlan plan = bench::planSession(random);
-        bench::SessionResult result;
-        std::string verdict;
-        try {
-            verdict = runSession(plan, options, result, tally);
-        } catch (const std::exception& error) {
-            ++tally.crashes;
-            verdict = std::string("exception: ") + error.what();
-        }
-        tally.count(plan, result, verdict);
-        if (!verdict.empty() || options.verbose)
-            std::printf("session %d: %s: %s\n", session, plan.describe().c_str(),
-                        verdict.empty() ? "ok" : verdict.c_str());
-    }
-    tally.descriptorsLeft = bench::openDescriptorCount() - descriptorsBefore;
-    const std::chrono::duration<double> took = Clock::now() - start;
-    tally.print("engine thread", options.seed, took.count());
-    return tally.clean() ? 0 : 1;
+    return bench::runSoak(argc, argv, "engine thread", runSession);
 }

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <string_view>
 
@@ -349,6 +350,36 @@ int openDescriptorCount() {
          !error && entry != end; entry.increment(error))
         ++count;
     return count;
+}
+
+int runSoak(int argc, char** argv, const char* runner, const SessionRunner& runSession) {
+    SoakOptions options;
+    if (!parseSoakOptions(argc, argv, options))
+        return 2;
+
+    std::mt19937 random(options.seed);
+    SoakTally tally;
+    const int descriptorsBefore = openDescriptorCount();
+    const auto start = std::chrono::steady_clock::now();
+    for (int session = 1; session <= options.sessions; ++session) {
+        const SessionPlan plan = planSession(random);
+        SessionResult result;
+        std::string verdict;
+        try {
+            verdict = runSession(plan, options, result, tally);
+        } catch (const std::exception& error) {
+            ++tally.crashes;
+            verdict = std::string("exception: ") + error.what();
+        }
+        tally.count(plan, result, verdict);
+        if (!verdict.empty() || options.verbose)
+            std::printf("session %d: %s: %s\n", session, plan.describe().c_str(),
+                        verdict.empty() ? "ok" : verdict.c_str());
+    }
+    tally.descriptorsLeft = openDescriptorCount() - descriptorsBefore;
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    tally.print(runner, options.seed, took.count());
+    return tally.clean() ? 0 : 1;
 }
 
 } // namespace pemrix::bench

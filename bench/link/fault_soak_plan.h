@@ -9,6 +9,7 @@
 #include "link/report_target.h"
 
 #include <chrono>
+#include <functional>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -99,5 +100,13 @@ struct SoakTally {
 
 // Open file descriptors of this process.
 int openDescriptorCount();
+
+// Runs one session: empty when it ended as it must, otherwise why not.
+using SessionRunner = std::function<std::string(const SessionPlan&, const SoakOptions&,
+                                                SessionResult&, SoakTally&)>;
+
+// The soak itself: reads the options, runs the sessions, prints the tally (`runner`
+// names what ran them). Returns the program's exit code.
+int runSoak(int argc, char** argv, const char* runner, const SessionRunner& runSession);
 
 } // namespace pemrix::bench
