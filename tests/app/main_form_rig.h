@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QString>
 #include <gtest/gtest.h>
 #include <memory>
@@ -41,14 +42,18 @@ inline QString configDir() {
     return QFile::decodeName(qgetenv("XDG_CONFIG_HOME"));
 }
 
+// Each test starts with a settings folder of its own, empty. Qt keeps the settings
+// files a process has used in a cache, so a file rewritten behind its back under a
+// path already used may go unseen; a new path per test keeps the tests apart. The
+// environment follows, for the programs a test starts.
 inline void clearConfig() {
-    QDir dir(configDir());
-    for (const QFileInfo& entry : dir.entryInfoList(QDir::NoDotAndDotDot | QDir::AllEntries)) {
-        if (entry.isDir())
-            QDir(entry.absoluteFilePath()).removeRecursively();
-        else
-            QFile::remove(entry.absoluteFilePath());
-    }
+    static const QString base = configDir();
+    static int tests = 0;
+    const QString dir = base + QStringLiteral("/test%1").arg(++tests);
+    QDir().mkpath(dir);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir);
 }
 
 inline void writeConfig(const QString& relativePath, const QByteArray& content) {
