@@ -41,7 +41,9 @@ public:
     // Workers created and not yet deleted. At program end the application lets them
     // run out (each ends at its next checkpoint once stopped and its port closed).
     static int liveCount();
-    // How the exchange ended; meaningful once finished() has been emitted.
+    // How the exchange ended; meaningful once the exchange has run. The worker
+    // deletes itself after finished(), so read it from the worker's own thread (e.g.
+    // at the end of a subclass's run()), never from a slot connected to finished().
     ExchangeEnd outcome() const { return outcome_; }
 
 protected:
