@@ -14,6 +14,7 @@
 #include "link/system_serial_port.h"
 #include "secure/secure_form.h"
 #include "tests/app/watched_port.h"
+#include "tests/link/com_thread_rig.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -49,19 +50,7 @@ constexpr auto NoHangLimit = 30s;
 // Handles events until `done` holds or the limit passes; false on the limit.
 bool runEventsUntil(const std::function<bool()>& done,
                     std::chrono::milliseconds limit = NoHangLimit) {
-    QDeadlineTimer deadline(limit);
-    // Wakes the wait below now and then, so that `done` is looked at without spinning.
-    QTimer tick;
-    tick.start(2ms);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        // Closed windows and ended workers delete themselves later; outside exec()
-        // that has to be asked for.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    return true;
+    return link::testing::runEventsUntil(done, limit);
 }
 
 // Waits without handling any event, as a user-interface thread busy elsewhere would.
