@@ -1,9 +1,6 @@
 #pragma once
 // The Orvel-416 configuration file: 65 lines, the 64 image cells then "2".
-// The window runs SaveDialog1 / OpenDialog1 with image::ConfigFileFilter and
-// image::ConfigFileDefaultSuffix, and on success shows the status texts below.
-// A failed load or save changes nothing in the window; the error's message is the
-// text to show (image::isToolkitError tells which ones are the toolkit's error box).
+// A failed load or save changes nothing; the error's message is the text to show.
 
 #include "image/result.h"
 #include "secure/secure_image.h"
@@ -13,9 +10,6 @@
 #include <string_view>
 
 namespace pemrix::secure {
-
-inline constexpr const char* SecureFileSavedStatus = "Запись конфигурации в файл завершено";
-inline constexpr const char* SecureFileLoadedStatus = "Чтение конфигурации из файла завершено";
 
 // The file's 65 CR LF lines for an image.
 std::string secureFileText(std::span<const int> image);

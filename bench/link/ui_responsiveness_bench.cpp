@@ -43,7 +43,7 @@ using namespace std::chrono_literals;
 // Every key holds authority over all eight loops while loop 1 alone is of the other
 // class: each box checked after the first is unchecked again by the rule.
 std::vector<std::uint8_t> cascadingImage() {
-    std::vector<int> image = secure::TSecureForm(nullptr).factoryImage();
+    std::vector<int> image = secure::secureFactoryImage();
     image[5] = 0x01;
     for (int slot = 0; slot < 8; ++slot) {
         const int record = 8 + slot * 7;

@@ -92,7 +92,7 @@ class MainFormTest : public ::testing::Test {
         });
         using Kind = forms::ModuleWindow::Kind;
         for (Kind kind : {Kind::Secure, Kind::FireSecure, Kind::Rele})
-            form->setModuleWindowFactory(kind, [this, kind](forms::ModuleHost* host) {
+            form->setModuleWindowFactory(kind, [this, kind](forms::ModuleHost& host) {
                 return new TestModuleWindow(host, kind, journal);
             });
         return *form;

@@ -25,7 +25,7 @@ const char* kindName(forms::ModuleWindow::Kind kind) {
 }
 } // namespace
 
-TestModuleWindow::TestModuleWindow(forms::ModuleHost* host, Kind kind, Journal& journal)
+TestModuleWindow::TestModuleWindow(forms::ModuleHost& host, Kind kind, Journal& journal)
     : ModuleWindow(host), kind_(kind), journal_(journal) {
     journal_.add(std::string("created ") + kindName(kind));
     auto* layout = new QVBoxLayout(this);
@@ -42,6 +42,7 @@ TestModuleWindow::TestModuleWindow(forms::ModuleHost* host, Kind kind, Journal& 
     edit->setObjectName(QStringLiteral("FocusEdit"));
     (new QVBoxLayout(group))->addWidget(edit);
     layout->addWidget(group);
+    createFactoryList({"7", "8", "9"}, this);
 }
 
 TestModuleWindow::~TestModuleWindow() {
@@ -60,8 +61,20 @@ int TestModuleWindow::moduleKind() const {
     return 0;
 }
 
-void TestModuleWindow::showImage(const std::vector<int>& image) {
-    std::string entry = "showImage";
+int TestModuleWindow::helpTopic() const {
+    switch (kind_) {
+    case Kind::Secure:
+        return 30;
+    case Kind::FireSecure:
+        return 29;
+    case Kind::Rele:
+        return 36;
+    }
+    return 0;
+}
+
+void TestModuleWindow::applyImage(const std::vector<int>& image) {
+    std::string entry = "applyImage";
     for (int cell : image)
         entry += " " + std::to_string(cell);
     journal_.add(entry);

@@ -35,11 +35,12 @@ class KeyRecordingEdit : public QLineEdit {
 
 class TestModuleWindow : public forms::ModuleWindow {
   public:
-    TestModuleWindow(forms::ModuleHost* host, Kind kind, Journal& journal);
+    TestModuleWindow(forms::ModuleHost& host, Kind kind, Journal& journal);
     ~TestModuleWindow() override;
 
-    Kind kind() const override { return kind_; }
+    Kind kind() const { return kind_; }
     int moduleKind() const override;
+    int helpTopic() const override;
 
     void WriteButtonClick(QObject* sender) override { action("Write", sender); }
     void ReadButtonClick(QObject* sender) override { action("Read", sender); }
@@ -50,11 +51,9 @@ class TestModuleWindow : public forms::ModuleWindow {
     void SaveButtonClick(QObject* sender) override { action("Save", sender); }
     void LoadButtonClick(QObject* sender) override { action("Load", sender); }
 
-    bool keyReadSelected() const override { return tmItem == 0; }
-    std::vector<int> factoryImage() const override { return {7, 8, 9}; }
-    void showImage(const std::vector<int>& image) override;
-    void applyLinkPending() override { journal_.add("applyLinkPending"); }
-    void applyLinkDown() override { journal_.add("applyLinkDown"); }
+    // Only the expander windows read keys.
+    bool keyReadSelected() const override { return kind_ != Kind::Rele && tmItem == 0; }
+    void applyImage(const std::vector<int>& image) override;
 
     QPushButton* button(const char* name) const;
     // The selected item of the window's output-type group.

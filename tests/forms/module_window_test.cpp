@@ -1,7 +1,7 @@
 // The steps every module window takes with the main window when it opens and closes.
 
-#include "forms/module_host.h"
 #include "forms/module_window.h"
+#include "tests/support/recording_host.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -13,37 +13,13 @@
 namespace pemrix::forms {
 namespace {
 
-class RecordingHost : public ModuleHost {
-  public:
-    std::vector<std::string> calls;
-    const ModuleWindow* created = nullptr;
-    const ModuleWindow* closed = nullptr;
-
-    void closePort() override { calls.push_back("closePort"); }
-    void StartLink() override { calls.push_back("StartLink"); }
-    void stopWorker() override { calls.push_back("stopWorker"); }
-    bool startWorker(int, int, std::vector<int>) override { return false; }
-    void SetLinkPending() override {}
-    void SetLinkDown() override {}
-    void moduleWindowCreated(ModuleWindow* window) override {
-        calls.push_back("created");
-        created = window;
-    }
-    void moduleWindowClosed(ModuleWindow* window) override {
-        calls.push_back("closed");
-        closed = window;
-    }
-    int releVariant() const override { return 6; }
-    void setReleVariant(int) override {}
-    bool releLinked() const override { return false; }
-    void setReleLinked(bool) override {}
-};
+using pemrix::testing::RecordingHost;
 
 class PlainWindow : public ModuleWindow {
   public:
     using ModuleWindow::ModuleWindow;
-    Kind kind() const override { return Kind::Secure; }
     int moduleKind() const override { return 2; }
+    int helpTopic() const override { return 30; }
     void WriteButtonClick(QObject*) override {}
     void ReadButtonClick(QObject*) override {}
     void ConnectButtonClick(QObject*) override {}
@@ -51,10 +27,7 @@ class PlainWindow : public ModuleWindow {
     void DefaultButtonClick(QObject*) override {}
     void SaveButtonClick(QObject*) override {}
     void LoadButtonClick(QObject*) override {}
-    std::vector<int> factoryImage() const override { return {}; }
-    void showImage(const std::vector<int>&) override {}
-    void applyLinkPending() override {}
-    void applyLinkDown() override {}
+    void applyImage(const std::vector<int>&) override {}
 };
 
 using Calls = std::vector<std::string>;
@@ -66,7 +39,7 @@ void deleteClosedWindows() {
 
 TEST(ModuleWindowTest, OpeningClosesThePortStillHeldAndTakesTheKeys) {
     RecordingHost host;
-    auto* window = new PlainWindow(&host);
+    auto* window = new PlainWindow(host);
     EXPECT_EQ(host.calls, (Calls{"closePort", "created"}));
     EXPECT_EQ(host.created, window);
     delete window;
@@ -74,7 +47,7 @@ TEST(ModuleWindowTest, OpeningClosesThePortStillHeldAndTakesTheKeys) {
 
 TEST(ModuleWindowTest, ClosingGivesBackTheKeysStopsTheWorkerAndClosesThePortOnce) {
     RecordingHost host;
-    auto* window = new PlainWindow(&host);
+    auto* window = new PlainWindow(host);
     window->show();
     host.calls.clear();
     window->close();
@@ -86,22 +59,15 @@ TEST(ModuleWindowTest, ClosingGivesBackTheKeysStopsTheWorkerAndClosesThePortOnce
 
 TEST(ModuleWindowTest, AWindowDestroyedWithoutClosingStillLeaves) {
     RecordingHost host;
-    auto* window = new PlainWindow(&host);
+    auto* window = new PlainWindow(host);
     host.calls.clear();
     delete window;
     EXPECT_EQ(host.calls, leaving);
 }
 
-TEST(ModuleWindowTest, AWindowWithoutAHostTouchesNothing) {
-    auto* window = new PlainWindow(nullptr);
-    window->show();
-    EXPECT_NO_FATAL_FAILURE(window->close());
-    deleteClosedWindows();
-}
-
 TEST(ModuleWindowTest, ButtonsAreFoundByNameAndTheirState) {
     RecordingHost host;
-    PlainWindow* window = new PlainWindow(&host);
+    PlainWindow* window = new PlainWindow(host);
     auto* write = new QPushButton(window);
     write->setObjectName("WriteButton");
     EXPECT_TRUE(window->buttonEnabled("WriteButton"));
@@ -115,7 +81,8 @@ TEST(ModuleWindowTest, ButtonsAreFoundByNameAndTheirState) {
 // made active by code while the window is hidden and nothing has the focus; the
 // control being left runs its exit rule first.
 TEST(ModuleWindowTest, TheActiveControlIsKeptByTheWindow) {
-    PlainWindow window(nullptr);
+    RecordingHost host;
+    PlainWindow window(host);
     auto* first = new QLineEdit(&window);
     auto* second = new QLineEdit(&window);
     EXPECT_EQ(window.activeControl(), window.focusWidget()) << "before any, the focused one";

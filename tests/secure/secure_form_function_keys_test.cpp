@@ -28,7 +28,7 @@ class FunctionKeysTest : public ::testing::Test {
         main = std::make_unique<app::TMainForm>();
         main->setPortOpener([](const std::string&) { return app::PortPtr(); });
         main->setModuleWindowFactory(forms::ModuleWindow::Kind::Secure,
-                                     [](forms::ModuleHost* host) { return new TSecureForm(host); });
+                                     [](forms::ModuleHost& host) { return new TSecureForm(host); });
     }
     void TearDown() override {
         delete window().data();

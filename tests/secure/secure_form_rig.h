@@ -4,10 +4,10 @@
 // their object names, as a user would: clicks, typed text, focus moves.
 
 #include "forms/dialogs.h"
-#include "forms/module_host.h"
 #include "forms/radio_group.h"
 #include "forms/up_down.h"
 #include "secure/secure_form.h"
+#include "tests/support/recording_host.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,56 +29,17 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace pemrix::secure::testing {
 
-struct WorkerStart {
-    int kind;
-    int operation;
-    std::vector<int> data;
-};
-
-class RecordingHost : public forms::ModuleHost {
-  public:
-    std::vector<std::string> calls;
-    std::vector<WorkerStart> workers;
-    bool acceptWorkers = true;
-    forms::ModuleWindow* window = nullptr;
-
-    void closePort() override { calls.push_back("closePort"); }
-    void StartLink() override { calls.push_back("StartLink"); }
-    void stopWorker() override { calls.push_back("stopWorker"); }
-    bool startWorker(int kind, int operation, std::vector<int> data) override {
-        calls.push_back("startWorker " + std::to_string(operation));
-        if (acceptWorkers)
-            workers.push_back({kind, operation, std::move(data)});
-        return acceptWorkers;
-    }
-    void SetLinkPending() override {
-        calls.push_back("SetLinkPending");
-        if (window != nullptr)
-            window->applyLinkPending();
-    }
-    void SetLinkDown() override {
-        calls.push_back("SetLinkDown");
-        if (window != nullptr)
-            window->applyLinkDown();
-    }
-    void moduleWindowCreated(forms::ModuleWindow*) override { calls.push_back("created"); }
-    void moduleWindowClosed(forms::ModuleWindow*) override { calls.push_back("closed"); }
-    int releVariant() const override { return 6; }
-    void setReleVariant(int) override {}
-    bool releLinked() const override { return false; }
-    void setReleLinked(bool) override {}
-};
+using pemrix::testing::RecordingHost;
+using pemrix::testing::WorkerStart;
 
 class SecureFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
         dialogs = &forms::ScriptedDialogs::installNew();
-        form = new TSecureForm(&host);
-        host.window = form;
+        form = new TSecureForm(host);
         host.calls.clear();
     }
     void TearDown() override {
-        host.window = nullptr;
         delete form.data();
         forms::Dialogs::install(nullptr);
     }
@@ -86,7 +47,7 @@ class SecureFormTest : public ::testing::Test {
     // The window as the main window opens it: the factory image shown, then the
     // window on the screen and active, so that focus moves as with a user.
     void open() {
-        form->showImage(form->factoryImage());
+        form->applyImage(form->factoryImage());
         form->show();
         QApplication::setActiveWindow(form);
         ASSERT_TRUE(QTest::qWaitForWindowActive(form));
