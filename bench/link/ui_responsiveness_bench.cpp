@@ -18,6 +18,7 @@
 #include "link/reports.h"
 #include "link/system_serial_port.h"
 #include "secure/secure_form.h"
+#include "tests/support/recording_target.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -54,23 +55,10 @@ std::vector<std::uint8_t> cascadingImage() {
     return {image.begin(), image.end()};
 }
 
-class StatusOf : public link::ReportTarget {
-  public:
-    int moduleKind() const override { return link::ModuleKind::Secure; }
-    void showStatus(const std::string& text) override { status = QString::fromStdString(text); }
-    void showMessage(const std::string&) override {}
-    void setButtonEnabled(link::LinkButton, bool) override {}
-    void applyImage(const std::vector<int>&) override {}
-    void setLinkPending() override {}
-    void setLinkDown() override {}
-    void closeWindow() override {}
-    QString status;
-};
-
 QString statusOfReport(int code) {
-    StatusOf recorder;
+    pemrix::testing::RecordingTarget recorder(link::ModuleKind::Secure);
     link::ShowReport(recorder, code, 0);
-    return recorder.status;
+    return QString::fromStdString(recorder.lastStatus);
 }
 
 // Gaps between the ticks of a millisecond timer on this thread.

@@ -13,7 +13,7 @@
 #include "link/reports.h"
 #include "link/system_serial_port.h"
 #include "secure/secure_form.h"
-#include "tests/app/watched_port.h"
+#include "tests/support/gated_port.h"
 #include "tests/link/com_thread_rig.h"
 
 #include <QApplication>
@@ -66,23 +66,10 @@ bool waitWithoutEvents(const std::function<bool()>& done) {
 
 // What the report routines put into the status bar for a report, taken from the
 // routines themselves.
-class StatusRecorder : public link::ReportTarget {
-  public:
-    int moduleKind() const override { return link::ModuleKind::Secure; }
-    void showStatus(const std::string& text) override { status = QString::fromStdString(text); }
-    void showMessage(const std::string&) override {}
-    void setButtonEnabled(link::LinkButton, bool) override {}
-    void applyImage(const std::vector<int>&) override {}
-    void setLinkPending() override {}
-    void setLinkDown() override {}
-    void closeWindow() override {}
-    QString status;
-};
-
 QString statusOfReport(int code) {
-    StatusRecorder recorder;
+    pemrix::testing::RecordingTarget recorder(link::ModuleKind::Secure);
     link::ShowReport(recorder, code, 0);
-    return recorder.status;
+    return QString::fromStdString(recorder.lastStatus);
 }
 
 enum class Action { CloseWindow, CancelButton, F5 };
@@ -122,7 +109,7 @@ class LinkLifecycleTest : public ::testing::Test {
         registerModuleWindows(*main);
         main->setExchangeTiming(scaledTiming(30ms));
         main->setPortOpener([this](const std::string&) -> PortPtr {
-            auto port = std::make_shared<WatchedPort>(
+            auto port = std::make_shared<GatedPort>(
                 link::SystemSerialPort::open(module->devicePath(), link::OpenOptions{0ms}));
             if (nextPoint) {
                 port->arm(*nextPoint, nextHold);
@@ -250,7 +237,7 @@ class LinkLifecycleTest : public ::testing::Test {
     std::unique_ptr<Emulator> module;
     std::unique_ptr<TMainForm> main;
     forms::ScriptedDialogs* dialogs = nullptr;
-    std::vector<std::shared_ptr<WatchedPort>> ports;
+    std::vector<std::shared_ptr<GatedPort>> ports;
     std::optional<PhasePoint> nextPoint; // armed on the next port opened
     bool nextHold = true;
     QPointer<secure::TSecureForm> openedWindow;

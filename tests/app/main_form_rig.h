@@ -4,7 +4,7 @@
 
 #include "app/main_form.h"
 #include "forms/dialogs.h"
-#include "tests/app/test_module_window.h"
+#include "tests/support/test_module_window.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +15,9 @@
 #include <memory>
 
 namespace pemrix::app::testing {
+
+using pemrix::testing::Journal;
+using pemrix::testing::TestModuleWindow;
 
 class RecordingPort : public link::SerialPort {
   public:

@@ -158,9 +158,3 @@ TEST(AccessibleNamesTest, FindsControlsWithoutOrWithTheSameName) {
 
 } // namespace
 } // namespace pemrix::forms
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -105,14 +105,3 @@ TEST_F(FunctionKeysTest, ClosingTheWindowGivesTheKeysBack) {
 
 } // namespace
 } // namespace pemrix::secure
-
-int main(int argc, char** argv) {
-    // The main window keeps the port choice in a settings folder of this run only.
-    QTemporaryDir config;
-    if (!config.isValid())
-        return 2;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,6 +1,8 @@
 #pragma once
-// A module window that only records what is asked of it, with the buttons and
-// controls the main window looks for.
+// A module window that only records what is asked of it, in a journal that outlives
+// it. Its button panel is built as the real windows build theirs: the eight buttons
+// of the expanders, or for the relay kind seven without LoadIdButton and a frame at
+// the right end. Its steps are open to tests.
 
 #include "forms/module_window.h"
 
@@ -9,12 +11,12 @@
 #include <string>
 #include <vector>
 
-namespace pemrix::app::testing {
+namespace pemrix::testing {
 
-// What happened, in order, across windows and ports: outlives the windows.
+// What happened, in order, across windows and ports.
 struct Journal {
     std::vector<std::string> entries;
-    std::vector<QObject*> senders; // of the routed actions, in order
+    std::vector<QObject*> senders; // of the actions, in order
 
     void add(std::string entry) { entries.push_back(std::move(entry)); }
     void clear() {
@@ -55,11 +57,17 @@ class TestModuleWindow : public forms::ModuleWindow {
     bool keyReadSelected() const override { return kind_ != Kind::Rele && tmItem == 0; }
     void applyImage(const std::vector<int>& image) override;
 
+    using forms::ModuleWindow::breakLink;
+    using forms::ModuleWindow::connectLink;
+    using forms::ModuleWindow::startTransfer;
+
     QPushButton* button(const char* name) const;
     // The selected item of the window's output-type group.
     int tmItem = 0;
     // Sits inside a group box, so that keys it ignores go up through its parents.
     KeyRecordingEdit* edit = nullptr;
+    // The relay kind's frame at the right end of the panel.
+    QWidget* trailing = nullptr;
 
   private:
     void action(const char* name, QObject* sender);
@@ -67,4 +75,4 @@ class TestModuleWindow : public forms::ModuleWindow {
     Journal& journal_;
 };
 
-} // namespace pemrix::app::testing
+} // namespace pemrix::testing

@@ -1,10 +1,13 @@
-#include "tests/app/test_module_window.h"
+#include "tests/support/test_module_window.h"
+
+#include "forms/button_panel.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
-namespace pemrix::app::testing {
+namespace pemrix::testing {
 
 void KeyRecordingEdit::keyPressEvent(QKeyEvent* event) {
     keys.push_back(event->key());
@@ -12,6 +15,22 @@ void KeyRecordingEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 namespace {
+
+using forms::ButtonSpec;
+
+constexpr ButtonSpec ExpanderButtons[] = {
+    {"WriteButton", "Write", "F2", true, 0, 0},     {"ReadButton", "Read", "F3", true, 1, 0},
+    {"ConnectButton", "Connect", "F4", true, 0, 1}, {"CancelButton", "Cancel", "F5", true, 1, 1},
+    {"LoadIdButton", "LoadId", "F6", true, 0, 2},   {"DefaultButton", "Default", "F7", true, 1, 2},
+    {"SaveButton", "Save", "F9", true, 1, 3},       {"LoadButton", "Load", "F10", true, 0, 3},
+};
+constexpr ButtonSpec ReleButtons[] = {
+    {"WriteButton", "Write", "F2", true, 0, 0},     {"ReadButton", "Read", "F3", true, 1, 0},
+    {"ConnectButton", "Connect", "F4", true, 0, 1}, {"CancelButton", "Cancel", "F5", true, 1, 1},
+    {"DefaultButton", "Default", "F7", true, 1, 2}, {"LoadButton", "Load", "F10", true, 0, 2},
+    {"SaveButton", "Save", "F9", true, 0, 3},
+};
+
 const char* kindName(forms::ModuleWindow::Kind kind) {
     switch (kind) {
     case forms::ModuleWindow::Kind::Secure:
@@ -23,25 +42,29 @@ const char* kindName(forms::ModuleWindow::Kind kind) {
     }
     return "?";
 }
+
 } // namespace
 
 TestModuleWindow::TestModuleWindow(forms::ModuleHost& host, Kind kind, Journal& journal)
     : ModuleWindow(host), kind_(kind), journal_(journal) {
     journal_.add(std::string("created ") + kindName(kind));
     auto* layout = new QVBoxLayout(this);
-    for (const char* name : {"WriteButton", "ReadButton", "ConnectButton", "CancelButton",
-                             "LoadIdButton", "DefaultButton", "SaveButton", "LoadButton"}) {
-        auto* button = new QPushButton(QString::fromLatin1(name), this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setAutoDefault(false);
-        layout->addWidget(button);
+    forms::ButtonPanel* panel =
+        kind == Kind::Rele ? createButtonPanel(ReleButtons) : createButtonPanel(ExpanderButtons);
+    if (kind == Kind::Rele) {
+        trailing = new QWidget(panel);
+        trailing->setObjectName(QStringLiteral("Demo"));
+        trailing->setMinimumSize(20, 20);
+        panel->addTrailing(trailing);
     }
+    layout->addWidget(panel);
     auto* group = new QGroupBox(this);
     group->setObjectName(QStringLiteral("Inner"));
     edit = new KeyRecordingEdit(group);
     edit->setObjectName(QStringLiteral("FocusEdit"));
     (new QVBoxLayout(group))->addWidget(edit);
     layout->addWidget(group);
+    layout->addWidget(statusBar());
     createFactoryList({"7", "8", "9"}, this);
 }
 
@@ -89,4 +112,4 @@ void TestModuleWindow::action(const char* name, QObject* sender) {
     journal_.senders.push_back(sender);
 }
 
-} // namespace pemrix::app::testing
+} // namespace pemrix::testing
