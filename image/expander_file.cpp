@@ -67,4 +67,12 @@ Status saveExpanderFile(const std::filesystem::path& path, std::span<const int> 
     return writeFileAtomically(path, expanderFileText(cells, moduleKind));
 }
 
+Status saveExpanderConfigFile(const std::filesystem::path& path, std::span<const int> cells,
+                              int moduleKind, const IdentifierSlots& slots, bool identifiersInUse) {
+    if (slotStartingWithFF(slots, identifiersInUse)) {
+        return Error{ErrorKind::IdentifierStartsWithFF, IdentifierStartsWithFFMessage};
+    }
+    return saveExpanderFile(path, cells, moduleKind);
+}
+
 } // namespace pemrix::image

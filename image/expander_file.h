@@ -3,6 +3,7 @@
 // image cells in decimal, one per line, then a line with the module kind, which keeps
 // the two kinds of file apart. Every line ends with CR LF.
 
+#include "image/identifier_records.h"
 #include "image/image_cells.h"
 #include "image/result.h"
 
@@ -31,5 +32,12 @@ Result<ImageCells> loadExpanderFile(const std::filesystem::path& path, int modul
 // Replaces the file atomically with expanderFileText.
 Status saveExpanderFile(const std::filesystem::path& path, std::span<const int> cells,
                         int moduleKind);
+
+// saveExpanderFile for the image of a window's configuration, whose keys are `slots`.
+// Refuses, before anything is written, a stored key whose record would begin with 255
+// (IdentifierStartsWithFF): reading the file back would take it for the end of the
+// list and lose it and every key after it.
+Status saveExpanderConfigFile(const std::filesystem::path& path, std::span<const int> cells,
+                              int moduleKind, const IdentifierSlots& slots, bool identifiersInUse);
 
 } // namespace pemrix::image

@@ -17,11 +17,8 @@ image::Result<SecureConfigImage> loadSecureFile(const std::filesystem::path& pat
 }
 
 image::Status saveSecureFile(const std::filesystem::path& path, const SecureConfig& config) {
-    if (image::slotStartingWithFF(config.identifiers, config.identifiersInUse)) {
-        return image::Error{image::ErrorKind::IdentifierStartsWithFF,
-                            image::IdentifierStartsWithFFMessage};
-    }
-    return image::saveExpanderFile(path, encodeSecureConfig(config), SecureModuleKind);
+    return image::saveExpanderConfigFile(path, encodeSecureConfig(config), SecureModuleKind,
+                                         config.identifiers, config.identifiersInUse);
 }
 
 } // namespace pemrix::secure
