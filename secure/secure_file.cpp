@@ -5,15 +5,15 @@
 namespace pemrix::secure {
 
 std::string secureFileText(std::span<const int> image) {
-    return image::expanderFileText(image, SecureModuleKind);
+    return image::expanderFileText(image, link::ModuleKind::Secure);
 }
 
 image::Result<SecureConfigImage> parseSecureFile(std::string_view text) {
-    return image::parseExpanderFile(text, SecureModuleKind);
+    return image::parseExpanderFile(text, link::ModuleKind::Secure);
 }
 
 image::Result<SecureConfigImage> loadSecureFile(const std::filesystem::path& path) {
-    return image::loadExpanderFile(path, SecureModuleKind);
+    return image::loadExpanderFile(path, link::ModuleKind::Secure);
 }
 
 image::Status saveSecureFile(const std::filesystem::path& path, const SecureConfig& config) {
@@ -21,7 +21,7 @@ image::Status saveSecureFile(const std::filesystem::path& path, const SecureConf
         return image::Error{image::ErrorKind::IdentifierStartsWithFF,
                             image::IdentifierStartsWithFFMessage};
     }
-    return image::saveExpanderFile(path, encodeSecureConfig(config), SecureModuleKind);
+    return image::saveExpanderFile(path, encodeSecureConfig(config), link::ModuleKind::Secure);
 }
 
 } // namespace pemrix::secure
