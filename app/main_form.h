@@ -5,6 +5,7 @@
 
 #include "forms/module_host.h"
 #include "forms/module_window.h"
+#include "link/module_kind.h"
 #include "link/serial_port.h"
 #include "link/timing.h"
 
@@ -116,7 +117,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     // Shared state.
     std::unique_ptr<QSettings> Settings;
     PortPtr PortHandle;
-    int ReleVariant = 6;
+    int ReleVariant = link::ModuleKind::Rele4;
     QPointer<link::TComThread> Worker;
     // Cleared by stopWorker: the current worker's reports are no longer shown.
     std::shared_ptr<bool> currentReports_;

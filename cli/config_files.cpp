@@ -17,7 +17,7 @@ LoadedImage refused(std::string why) {
 // A relay file whose variant line names one of the relay modules.
 bool namesRelayVariant(const image::Result<image::RelayFile>& file) {
     return file && file.value().variantLine &&
-           image::isRelayVariant(file.value().variantLine.value());
+           link::isReleVariant(file.value().variantLine.value());
 }
 
 bool readsAsRelayFile(std::string_view text) {

@@ -75,7 +75,7 @@ void readModeFlags(int flags, FireSecureConfig& config) {
 } // namespace
 
 FireSecureConfigImage encodeFireSecureConfig(const FireSecureConfig& config) {
-    FireSecureConfigImage cells(FireSecureImageSize, 0);
+    FireSecureConfigImage cells(link::ExpanderImageSize, 0);
     cells[0] = byteOf(config.delay);
     cells[1] = rowPair(config.integrationTime, config.silentAlarm);
     cells[2] = rowPair(config.autoArming, config.roundTheClock);
@@ -126,7 +126,7 @@ FireSecureConfig decodeFireSecureConfig(std::span<const int> cells) {
 
 const FireSecureConfigImage& fireSecureFactoryImage() {
     static const FireSecureConfigImage factory = [] {
-        FireSecureConfigImage cells(FireSecureImageSize, image::EndOfRecords);
+        FireSecureConfigImage cells(link::ExpanderImageSize, image::EndOfRecords);
         const int header[] = {45, 12, 192, 194, 192, 195, 40, 193};
         for (std::size_t i = 0; i < std::size(header); ++i) {
             cells[i] = header[i];
@@ -138,7 +138,7 @@ const FireSecureConfigImage& fireSecureFactoryImage() {
 
 std::vector<std::string> fireSecureFactoryImageStrings() {
     std::vector<std::string> strings;
-    strings.reserve(FireSecureImageSize);
+    strings.reserve(link::ExpanderImageSize);
     for (int cell : fireSecureFactoryImage()) {
         strings.push_back(std::to_string(cell));
     }

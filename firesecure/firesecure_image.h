@@ -59,9 +59,7 @@
 
 namespace pemrix::firesecure {
 
-inline constexpr int FireSecureImageSize = image::ExpanderImageSize; // 64
 // The Orvel-417's kind on the wire and in the last line of its files.
-inline constexpr int FireSecureModuleKind = link::ModuleKind::FireSecure;
 
 inline constexpr int LoopCount = 4;
 

@@ -1,7 +1,7 @@
 #include "forms/error_report.h"
 
 #include "forms/dialogs.h"
-#include "image/file_lines.h"
+#include "image/decimal_text.h"
 
 namespace pemrix::forms {
 

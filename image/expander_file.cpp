@@ -1,5 +1,6 @@
 #include "image/expander_file.h"
 
+#include "image/decimal_text.h"
 #include "image/file_access.h"
 #include "image/file_lines.h"
 
@@ -9,14 +10,14 @@ namespace pemrix::image {
 
 namespace {
 
-constexpr std::size_t KindLineIndex = ExpanderImageSize; // line 65
+constexpr std::size_t KindLineIndex = link::ExpanderImageSize; // line 65
 
 } // namespace
 
 std::string expanderFileText(std::span<const int> cells, int moduleKind) {
     std::string text;
     text.reserve(std::size_t{ExpanderFileLineCount} * 5); // "255\r\n" for most lines
-    for (std::size_t i = 0; i < ExpanderImageSize; ++i) {
+    for (std::size_t i = 0; i < link::ExpanderImageSize; ++i) {
         text += std::to_string(i < cells.size() ? cells[i] : int{UnusedByte});
         text += "\r\n";
     }
@@ -43,8 +44,8 @@ Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind) {
     }
 
     ImageCells cells;
-    cells.reserve(ExpanderImageSize);
-    for (std::size_t i = 0; i < ExpanderImageSize; ++i) {
+    cells.reserve(link::ExpanderImageSize);
+    for (std::size_t i = 0; i < link::ExpanderImageSize; ++i) {
         const Result<int> value = parseInteger(lines[i]);
         if (!value) {
             return value.error();

@@ -6,6 +6,7 @@
 #include "image/identifier_records.h"
 #include "image/image_cells.h"
 #include "image/result.h"
+#include "link/module_kind.h"
 
 #include <filesystem>
 #include <string>
@@ -13,7 +14,7 @@
 
 namespace pemrix::image {
 
-inline constexpr int ExpanderFileLineCount = ExpanderImageSize + 1; // 65
+inline constexpr int ExpanderFileLineCount = link::ExpanderImageSize + 1; // 65
 
 inline constexpr const char* WrongModuleKindMessage =
     "Ошибка чтения файла конфигурации. Нет совпадения типа прибора.";

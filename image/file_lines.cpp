@@ -1,17 +1,11 @@
 #include "image/file_lines.h"
 
-#include <charconv>
-
 namespace pemrix::image {
 
 namespace {
 
 // Longer texts are cut in messages: a hand-edited file may hold a line of any length.
 constexpr std::size_t MaxQuotedLength = 60;
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 // Cuts at a character boundary of UTF-8, never inside a multi-byte sequence.
 std::string quoted(std::string_view text) {
@@ -54,28 +48,6 @@ std::string joinLinesCrlf(const std::vector<std::string>& lines) {
         text += "\r\n";
     }
     return text;
-}
-
-Result<int> parseInteger(std::string_view text) {
-    std::string_view body = text;
-    while (!body.empty() && isBlank(body.front())) {
-        body.remove_prefix(1);
-    }
-    while (!body.empty() && isBlank(body.back())) {
-        body.remove_suffix(1);
-    }
-    // from_chars takes a minus but no plus.
-    if (body.size() > 1 && body.front() == '+' && body[1] != '-') {
-        body.remove_prefix(1);
-    }
-    int value = 0;
-    const char* first = body.data();
-    const char* last = body.data() + body.size();
-    const auto [end, error] = std::from_chars(first, last, value, 10);
-    if (body.empty() || error != std::errc{} || end != last) {
-        return Error{ErrorKind::NotAnInteger, notAnIntegerMessage(text)};
-    }
-    return value;
 }
 
 Result<std::string> lineAt(const std::vector<std::string>& lines, std::size_t index) {

@@ -1,7 +1,7 @@
 #pragma once
-// The line format of the configuration files: one decimal integer per line, every
-// line ended by CR LF. Reading accepts CR, LF or CR LF as a line end and reports the
-// toolkit's conversion and index errors with their own texts.
+// The line format of the configuration files: one decimal integer per line (read with
+// image/decimal_text.h), every line ended by CR LF. Reading accepts CR, LF or CR LF as
+// a line end and reports the toolkit's conversion and index errors with their own texts.
 
 #include "image/result.h"
 
@@ -20,11 +20,6 @@ std::vector<std::string> splitLines(std::string_view text);
 
 // Every line followed by CR LF.
 std::string joinLinesCrlf(const std::vector<std::string>& lines);
-
-// A decimal integer: optional blanks (spaces, tabs) around it, an optional sign,
-// at least one digit, and a value that fits an int. Anything else fails with
-// "'<text>' is not a valid integer value".
-Result<int> parseInteger(std::string_view text);
 
 // The line at zero-based `index`, or "List index out of bounds (<index>)".
 Result<std::string> lineAt(const std::vector<std::string>& lines, std::size_t index);

@@ -1,5 +1,6 @@
 #include "image/relay_file.h"
 
+#include "image/decimal_text.h"
 #include "image/file_access.h"
 #include "image/file_lines.h"
 
@@ -9,7 +10,7 @@ namespace pemrix::image {
 
 namespace {
 
-constexpr std::size_t VariantLineIndex = RelayImageSize; // line 67
+constexpr std::size_t VariantLineIndex = link::ReleImageSize; // line 67
 
 Result<int> integerLineAt(const std::vector<std::string>& lines, std::size_t index) {
     Result<std::string> line = lineAt(lines, index);
@@ -24,7 +25,7 @@ Result<int> integerLineAt(const std::vector<std::string>& lines, std::size_t ind
 std::string relayFileText(std::span<const int> cells, int variant) {
     std::string text;
     text.reserve(RelayFileLineCount * 4);
-    for (std::size_t i = 0; i < RelayImageSize; ++i) {
+    for (std::size_t i = 0; i < link::ReleImageSize; ++i) {
         text += std::to_string(i < cells.size() ? cells[i] : 0);
         text += "\r\n";
     }
@@ -37,8 +38,8 @@ Result<RelayFile> parseRelayFile(std::string_view text) {
     const std::vector<std::string> lines = splitLines(text);
 
     ImageCells cells;
-    cells.reserve(RelayImageSize);
-    for (std::size_t i = 0; i < RelayImageSize; ++i) {
+    cells.reserve(link::ReleImageSize);
+    for (std::size_t i = 0; i < link::ReleImageSize; ++i) {
         const Result<int> value = integerLineAt(lines, i);
         if (!value) {
             return value.error();

@@ -1,7 +1,8 @@
 #pragma once
 // The configuration file of the relay module (Orvel-426/427): the 66 image cells in
-// decimal, one per line, then a line with the relay variant (5 for the eight-relay
-// Orvel-427, 6 for the four-relay Orvel-426). Every line ends with CR LF.
+// decimal, one per line, then a line with the relay variant (link::ModuleKind::Rele8
+// for the eight-relay Orvel-427, Rele4 for the four-relay Orvel-426). Every line ends
+// with CR LF.
 //
 // The variant line matters only to a window without a link (the connected module's
 // variant wins otherwise), so it is handed back apart from the cells, together with
@@ -9,6 +10,7 @@
 
 #include "image/image_cells.h"
 #include "image/result.h"
+#include "link/module_kind.h"
 
 #include <filesystem>
 #include <span>
@@ -17,19 +19,9 @@
 
 namespace pemrix::image {
 
-inline constexpr int RelayImageSize = 66;
-inline constexpr int RelayFileLineCount = RelayImageSize + 1; // 67
+inline constexpr int RelayFileLineCount = link::ReleImageSize + 1; // 67
 // The version cell: read from a module, always saved as 0.
 inline constexpr int RelayVersionCell = 55;
-
-namespace RelayVariant {
-inline constexpr int Orvel427 = 5; // eight relays
-inline constexpr int Orvel426 = 6; // four relays
-} // namespace RelayVariant
-
-constexpr bool isRelayVariant(int value) {
-    return value == RelayVariant::Orvel427 || value == RelayVariant::Orvel426;
-}
 
 struct RelayFile {
     ImageCells cells;        // 66 cells as the file holds them, not range-checked

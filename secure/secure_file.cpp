@@ -1,23 +1,24 @@
 #include "secure/secure_file.h"
 
 #include "image/expander_file.h"
+#include "link/module_kind.h"
 
 namespace pemrix::secure {
 
 std::string secureFileText(std::span<const int> image) {
-    return image::expanderFileText(image, SecureModuleKind);
+    return image::expanderFileText(image, link::ModuleKind::Secure);
 }
 
 image::Result<SecureConfigImage> parseSecureFile(std::string_view text) {
-    return image::parseExpanderFile(text, SecureModuleKind);
+    return image::parseExpanderFile(text, link::ModuleKind::Secure);
 }
 
 image::Result<SecureConfigImage> loadSecureFile(const std::filesystem::path& path) {
-    return image::loadExpanderFile(path, SecureModuleKind);
+    return image::loadExpanderFile(path, link::ModuleKind::Secure);
 }
 
 image::Status saveSecureFile(const std::filesystem::path& path, const SecureConfig& config) {
-    return image::saveExpanderConfigFile(path, encodeSecureConfig(config), SecureModuleKind,
+    return image::saveExpanderConfigFile(path, encodeSecureConfig(config), link::ModuleKind::Secure,
                                          config.identifiers, config.identifiersInUse);
 }
 

@@ -90,8 +90,8 @@ bool TSecureForm::keyReadSelected() const {
 
 std::vector<int> TSecureForm::factoryImage() const {
     std::vector<int> image;
-    image.reserve(SecureImageSize);
-    for (int row = 0; row < SecureImageSize && row < ListBox2->count(); ++row)
+    image.reserve(link::ExpanderImageSize);
+    for (int row = 0; row < link::ExpanderImageSize && row < ListBox2->count(); ++row)
         image.push_back(forms::StrToInt(ListBox2->item(row)->text()));
     return image;
 }

@@ -38,7 +38,7 @@ class TSecureForm : public forms::ModuleWindow, public link::ReportTarget {
 
     // forms::ModuleWindow and link::ReportTarget
     Kind kind() const override { return Kind::Secure; }
-    int moduleKind() const override { return SecureModuleKind; }
+    int moduleKind() const override { return link::ModuleKind::Secure; }
 
     // Operations of the buttons and function keys.
     void WriteButtonClick(QObject* sender) override;

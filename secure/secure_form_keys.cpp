@@ -9,6 +9,7 @@
 #include "forms/radio_group.h"
 #include "image/identifier_records.h"
 #include "image/key_text.h"
+#include "link/key_code.h"
 #include "link/module_kind.h"
 
 #include <QCheckBox>
@@ -59,7 +60,7 @@ void TSecureForm::Id1Change(QLineEdit* edit) {
 
 void TSecureForm::Id1Exit(QLineEdit* edit) {
     const qsizetype length = edit->text().size();
-    if (length == 0 || length == image::KeyTextLength)
+    if (length == 0 || length == link::KeyCodeDigits)
         return;
     if (forms::Dialogs::instance().question(this,
                                             QStringLiteral("Введен идентификатор малой длины"),
@@ -75,7 +76,7 @@ void TSecureForm::LoadIdButtonClick(QObject*) {
         return;
     const int slot = TargetIdEdit->property("tag").toInt();
     if (host() != nullptr)
-        host()->startWorker(SecureModuleKind, link::Operation::KeyId, {slot});
+        host()->startWorker(link::ModuleKind::Secure, link::Operation::KeyId, {slot});
 }
 
 bool TSecureForm::CheckIdentifiers() {

@@ -8,7 +8,7 @@
 #include "forms/radio_group.h"
 #include "forms/up_down.h"
 #include "forms/upper_case_validator.h"
-#include "image/key_text.h"
+#include "link/key_code.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -211,7 +211,7 @@ QGroupBox* TSecureForm::createIdentifierGroup() {
         auto* edit = new QLineEdit(IdBox);
         edit->setObjectName(QStringLiteral("Id%1").arg(slot));
         edit->setProperty("tag", slot);
-        edit->setMaxLength(image::KeyTextLength);
+        edit->setMaxLength(link::KeyCodeDigits);
         edit->setValidator(new forms::UpperCaseValidator(edit));
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("DDDDDDDDDDDD")) +
                             14);

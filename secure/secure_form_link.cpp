@@ -23,7 +23,7 @@ void TSecureForm::WriteButtonClick(QObject*) {
     const SecureConfigImage image = BuildConfigImage();
     // A refused start (another exchange still runs) leaves the window usable.
     if (host() == nullptr ||
-        !host()->startWorker(SecureModuleKind, link::Operation::Write, image)) {
+        !host()->startWorker(link::ModuleKind::Secure, link::Operation::Write, image)) {
         WriteButton->setEnabled(true);
         ReadButton->setEnabled(true);
     }
@@ -32,7 +32,8 @@ void TSecureForm::WriteButtonClick(QObject*) {
 void TSecureForm::ReadButtonClick(QObject*) {
     WriteButton->setEnabled(false);
     ReadButton->setEnabled(false);
-    if (host() == nullptr || !host()->startWorker(SecureModuleKind, link::Operation::Read, {})) {
+    if (host() == nullptr ||
+        !host()->startWorker(link::ModuleKind::Secure, link::Operation::Read, {})) {
         WriteButton->setEnabled(true);
         ReadButton->setEnabled(true);
     }

@@ -43,7 +43,7 @@ TEST(RelayFile, FactoryImageOfAnOrvel426IsSixtySevenCrlfLines) {
         expected += std::to_string(value) + "\r\n";
     expected += "6\r\n";
     ASSERT_EQ(factoryImage().size(), 66U);
-    EXPECT_EQ(relayFileText(factoryImage(), RelayVariant::Orvel426), expected);
+    EXPECT_EQ(relayFileText(factoryImage(), pemrix::link::ModuleKind::Rele4), expected);
 
     const auto parsed = parseRelayFile(expected);
     ASSERT_TRUE(parsed) << parsed.error().message;
@@ -120,7 +120,7 @@ TEST(RelayFile, SavesAtomicallyAndLoadsBack) {
     writeBytes(path, "old content\r\n");
     auto image = factoryImage();
     image[20] = 77;
-    ASSERT_TRUE(saveRelayFile(path, image, RelayVariant::Orvel427));
+    ASSERT_TRUE(saveRelayFile(path, image, pemrix::link::ModuleKind::Rele8));
     EXPECT_EQ(readBytes(path), relayFileText(image, 5));
     EXPECT_EQ(folder.entryCount(), 1U) << "no temporary file left behind";
 
