@@ -3,8 +3,8 @@
 #include "image/expander_file.h"
 #include "image/file_access.h"
 #include "image/file_lines.h"
-#include "image/relay_file.h"
 #include "link/module_kind.h"
+#include "relay/relay_file.h"
 
 namespace pemrix::cli {
 
@@ -15,13 +15,13 @@ LoadedImage refused(std::string why) {
 }
 
 // A relay file whose variant line names one of the relay modules.
-bool namesRelayVariant(const image::Result<image::RelayFile>& file) {
+bool namesRelayVariant(const image::Result<relay::RelayFile>& file) {
     return file && file.value().variantLine &&
            link::isReleVariant(file.value().variantLine.value());
 }
 
 bool readsAsRelayFile(std::string_view text) {
-    return namesRelayVariant(image::parseRelayFile(text));
+    return namesRelayVariant(relay::parseRelayFile(text));
 }
 
 bool readsAsExpanderFile(std::string_view text) {
@@ -39,7 +39,7 @@ LoadedImage parseExpander(std::string_view text, int moduleKind) {
 }
 
 LoadedImage parseRelay(std::string_view text) {
-    auto file = image::parseRelayFile(text);
+    auto file = relay::parseRelayFile(text);
     if (!namesRelayVariant(file)) {
         if (readsAsExpanderFile(text))
             return refused(image::WrongModuleKindMessage);
@@ -84,9 +84,9 @@ LoadedImage loadImageToWrite(const std::filesystem::path& path, Module module) {
 std::string fileTextOfImage(Module module, std::vector<int> cells, int linkKind) {
     if (module != Module::Relay)
         return image::expanderFileText(cells, linkKind);
-    if (cells.size() > image::RelayVersionCell)
-        cells[image::RelayVersionCell] = 0;
-    return image::relayFileText(cells, linkKind);
+    if (cells.size() > relay::RelayVersionCell)
+        cells[relay::RelayVersionCell] = 0;
+    return relay::relayFileText(cells, linkKind);
 }
 
 std::optional<std::string> outputPathProblem(const std::filesystem::path& path) {

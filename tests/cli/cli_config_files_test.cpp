@@ -2,7 +2,7 @@
 
 #include "cli/config_files.h"
 #include "image/expander_file.h"
-#include "image/relay_file.h"
+#include "relay/relay_file.h"
 #include "tests/image/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ std::string expanderFile(int kind) {
 }
 
 std::string relayFile(int variant, std::vector<int> cells = countingImage(66)) {
-    return pemrix::image::relayFileText(cells, variant);
+    return pemrix::relay::relayFileText(cells, variant);
 }
 
 } // namespace

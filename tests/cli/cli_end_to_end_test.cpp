@@ -3,9 +3,9 @@
 
 #include "emulator/emulator.h"
 #include "image/expander_file.h"
-#include "image/relay_file.h"
 #include "link/module_kind.h"
 #include "link/reporter.h"
+#include "relay/relay_file.h"
 #include "tests/cli/cli_program.h"
 #include "tests/cli/report_texts.h"
 #include "tests/image/temp_folder.h"
@@ -160,12 +160,12 @@ TEST(CliEndToEnd, RelayFilesCarryTheVariantOfTheLinkAnswer) {
         EXPECT_EQ(read.exitCode, 0) << read.err;
         auto expected = cellsOf(image);
         expected[55] = 0;
-        EXPECT_EQ(read.out, pemrix::image::relayFileText(expected, variant));
+        EXPECT_EQ(read.out, pemrix::relay::relayFileText(expected, variant));
 
         TempFolder folder;
         auto toWrite = cellsOf(countingBytes(66, 150));
         toWrite[55] = 0;
-        writeBytes(folder / "relay.cfg", pemrix::image::relayFileText(toWrite, variant));
+        writeBytes(folder / "relay.cfg", pemrix::relay::relayFileText(toWrite, variant));
         const ProgramRun written =
             runAgainst(*module, "write", "relay", {(folder / "relay.cfg").string()});
         EXPECT_EQ(written.exitCode, 0) << written.err;
@@ -178,7 +178,7 @@ TEST(CliEndToEnd, ARelayFileOfTheOtherVariantIsWrittenWithANote) {
     auto module = startModule({ModuleModel::Orvel426});
     TempFolder folder;
     const auto cells = cellsOf(countingBytes(66, 3));
-    writeBytes(folder / "427.cfg", pemrix::image::relayFileText(cells, 5));
+    writeBytes(folder / "427.cfg", pemrix::relay::relayFileText(cells, 5));
 
     const ProgramRun run = runAgainst(*module, "write", "relay", {(folder / "427.cfg").string()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -228,7 +228,7 @@ TEST(CliEndToEnd, EachFaultOfTheModuleEndsWithItsExitCode) {
     };
     TempFolder folder;
     writeBytes(folder / "416.cfg", pemrix::image::expanderFileText(std::vector<int>(64, 1), 2));
-    writeBytes(folder / "relay.cfg", pemrix::image::relayFileText(std::vector<int>(66, 1), 6));
+    writeBytes(folder / "relay.cfg", pemrix::relay::relayFileText(std::vector<int>(66, 1), 6));
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         auto module = startModule(row.setup);
@@ -248,7 +248,7 @@ TEST(CliEndToEnd, EachFaultOfTheModuleEndsWithItsExitCode) {
 TEST(CliEndToEnd, AMismatchedFileIsRefusedBeforeAnythingIsSent) {
     TempFolder folder;
     writeBytes(folder / "417.cfg", pemrix::image::expanderFileText(std::vector<int>(64, 0), 1));
-    writeBytes(folder / "relay.cfg", pemrix::image::relayFileText(std::vector<int>(66, 0), 5));
+    writeBytes(folder / "relay.cfg", pemrix::relay::relayFileText(std::vector<int>(66, 0), 5));
     writeBytes(folder / "bad.cfg", "12\r\nabc\r\n");
     const struct {
         ModuleModel model;

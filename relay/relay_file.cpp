@@ -1,4 +1,4 @@
-#include "image/relay_file.h"
+#include "relay/relay_file.h"
 
 #include "image/decimal_text.h"
 #include "image/file_access.h"
@@ -6,18 +6,22 @@
 
 #include <vector>
 
-namespace pemrix::image {
+namespace pemrix::relay {
+
+using image::ImageCells;
+using image::Result;
+using image::Status;
 
 namespace {
 
 constexpr std::size_t VariantLineIndex = link::ReleImageSize; // line 67
 
 Result<int> integerLineAt(const std::vector<std::string>& lines, std::size_t index) {
-    Result<std::string> line = lineAt(lines, index);
+    Result<std::string> line = image::lineAt(lines, index);
     if (!line) {
         return line.error();
     }
-    return parseInteger(line.value());
+    return image::parseInteger(line.value());
 }
 
 } // namespace
@@ -35,7 +39,7 @@ std::string relayFileText(std::span<const int> cells, int variant) {
 }
 
 Result<RelayFile> parseRelayFile(std::string_view text) {
-    const std::vector<std::string> lines = splitLines(text);
+    const std::vector<std::string> lines = image::splitLines(text);
 
     ImageCells cells;
     cells.reserve(link::ReleImageSize);
@@ -50,7 +54,7 @@ Result<RelayFile> parseRelayFile(std::string_view text) {
 }
 
 Result<RelayFile> loadRelayFile(const std::filesystem::path& path) {
-    Result<std::string> content = readWholeFile(path);
+    Result<std::string> content = image::readWholeFile(path);
     if (!content) {
         return content.error();
     }
@@ -58,7 +62,7 @@ Result<RelayFile> loadRelayFile(const std::filesystem::path& path) {
 }
 
 Status saveRelayFile(const std::filesystem::path& path, std::span<const int> cells, int variant) {
-    return writeFileAtomically(path, relayFileText(cells, variant));
+    return image::writeFileAtomically(path, relayFileText(cells, variant));
 }
 
-} // namespace pemrix::image
+} // namespace pemrix::relay

@@ -1,27 +1,24 @@
 // The relay module's configuration file: 66 values and the variant line.
 
 #include "image/file_lines.h"
-#include "image/relay_file.h"
+#include "relay/relay_file.h"
+#include "relay/relay_image.h"
 #include "tests/image/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-using namespace pemrix::image;
+using namespace pemrix::relay;
+using pemrix::image::joinLinesCrlf;
 using pemrix::testing::readBytes;
 using pemrix::testing::TempFolder;
 using pemrix::testing::writeBytes;
 
 namespace {
 
-// The factory image of the relay module.
 std::vector<int> factoryImage() {
-    std::vector<int> cells = {1, 2, 4, 8, 16, 32, 64, 128};
-    cells.resize(48, 0);
-    for (int value : {255, 255, 255, 0, 0, 0, 255, 0, 0, 0, 18, 255, 0, 0, 255, 0, 0, 0})
-        cells.push_back(value);
-    return cells;
+    return relayFactoryImage();
 }
 
 std::string linesText(const std::vector<std::string>& lines) {
