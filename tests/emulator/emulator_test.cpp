@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <atomic>
 #include <ctime>
-#include <system_error>
 #include <thread>
 
 using namespace pemrix::emulator;
@@ -106,19 +105,6 @@ TEST(Emulator, HostMayCloseAndReopenTheDevice) {
     HostLine host(emulator.devicePath());
     EXPECT_EQ(host.linkRequest(), (Bytes{0x55, 0x55, 0x02, 0x7A}));
     EXPECT_EQ(emulator.stats().linkRequests, 4);
-}
-
-TEST(Emulator, UnplugHangsUpTheLineAsTheNthByteArrives) {
-    Faults faults;
-    faults.set(Fault::Unplug, 5);
-    Emulator emulator(configOf(ModuleModel::Orvel416, faults));
-    emulator.start();
-    HostLine host(emulator.devicePath());
-    EXPECT_EQ(host.linkRequest(), (Bytes{0x55, 0x55, 0x02, 0x7A}));
-    host.write({0x00});
-    EXPECT_EQ(host.read(1), Bytes{}) << "the fifth byte is not echoed: the line hung up";
-    EXPECT_EQ(emulator.stats().bytesReceived, 4U);
-    EXPECT_THROW(HostLine{emulator.devicePath()}, std::system_error) << "the device is gone";
 }
 
 TEST(Emulator, IdleWithNoHostTakesNoProcessorTime) {
