@@ -72,7 +72,8 @@ Exit codes (the last outcome decides):
   3   a module of another kind answered
   4   a checksum error, or an exchange the module refused or did not acknowledge
   5   no key presented to the module
-  6   the port cannot be opened or a write to it failed; the system's reason is
+  6   the port cannot be opened, or it failed during the exchange (a write
+      failed, or the device has gone: adapter unplugged); the system's reason is
       shown (for a permission error: join the 'dialout' group)
   130 stopped by SIGINT or SIGTERM (the exchange ends at its next checkpoint)
   70  an internal error of the program

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <numeric>
@@ -297,6 +298,20 @@ TEST(CliEndToEnd, AMissingDeviceEndsWithTheSystemsReason) {
     EXPECT_TRUE(
         contains(run.err, "/dev/pemrix-no-such-port: " + std::string(std::strerror(ENOENT))))
         << run.err;
+}
+
+TEST(CliEndToEnd, AnAdapterPulledDuringAReadEndsWithTheSystemsReason) {
+    ModuleConfig config;
+    config.model = ModuleModel::Orvel416;
+    // Pulled as the last byte of the read's header arrives (the link took five).
+    config.faults.set(Fault::Unplug, 9);
+    Emulator module(config);
+    module.start();
+    const ProgramRun run = runAgainst(module, "read", "416");
+    EXPECT_EQ(run.exitCode, 6);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, linkedText(Kind::Secure) + reportText(Kind::Secure, R::LineFailed) +
+                           module.devicePath() + ": " + std::strerror(EIO) + "\n");
 }
 
 TEST(CliEndToEnd, UsageErrorsAndHelp) {

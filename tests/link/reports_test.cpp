@@ -99,7 +99,7 @@ TEST(ShowReport, ExpanderWindows) {
         {11, {status(kReadDoneStatus)}},
         {12, {status(kKeyReadDoneStatus)}},
         {13, {status(kExpanderNoLinkStatus)}},
-        {14, {status(kExpanderNoLinkStatus)}},
+        {14, {status(kExpanderNoLinkStatus), "layout down"}},
         {0, {}},
         {15, {}},
         {-1, {}},
@@ -132,7 +132,7 @@ TEST(ShowReport, RelayWindow) {
         {11, {status(kReadDoneStatus)}},
         {12, {}},
         {13, {status(kReleNoLinkStatus)}},
-        {14, {status(kReleNoLinkStatus)}},
+        {14, {status(kReleNoLinkStatus), "layout down"}},
         {16, {}},
     };
     for (const auto& row : rows) {
