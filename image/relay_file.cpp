@@ -11,14 +11,6 @@ namespace {
 
 constexpr std::size_t VariantLineIndex = RelayImageSize; // line 67
 
-Result<int> integerLineAt(const std::vector<std::string>& lines, std::size_t index) {
-    Result<std::string> line = lineAt(lines, index);
-    if (!line) {
-        return line.error();
-    }
-    return parseInteger(line.value());
-}
-
 } // namespace
 
 std::string relayFileText(std::span<const int> cells, int variant) {
@@ -33,19 +25,19 @@ std::string relayFileText(std::span<const int> cells, int variant) {
     return text;
 }
 
-Result<RelayFile> parseRelayFile(std::string_view text) {
+Result<RelayFile> parseRelayFile(std::string_view text, std::string_view fileName) {
     const std::vector<std::string> lines = splitLines(text);
 
     ImageCells cells;
     cells.reserve(RelayImageSize);
     for (std::size_t i = 0; i < RelayImageSize; ++i) {
-        const Result<int> value = integerLineAt(lines, i);
+        const Result<int> value = integerLineAt(lines, i, fileName);
         if (!value) {
             return value.error();
         }
         cells.push_back(value.value());
     }
-    return RelayFile{std::move(cells), integerLineAt(lines, VariantLineIndex)};
+    return RelayFile{std::move(cells), integerLineAt(lines, VariantLineIndex, fileName)};
 }
 
 Result<RelayFile> loadRelayFile(const std::filesystem::path& path) {
@@ -53,7 +45,7 @@ Result<RelayFile> loadRelayFile(const std::filesystem::path& path) {
     if (!content) {
         return content.error();
     }
-    return parseRelayFile(content.value());
+    return parseRelayFile(content.value(), pathToUtf8(path));
 }
 
 Status saveRelayFile(const std::filesystem::path& path, std::span<const int> cells, int variant) {

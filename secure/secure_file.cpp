@@ -8,8 +8,8 @@ std::string secureFileText(std::span<const int> image) {
     return image::expanderFileText(image, SecureModuleKind);
 }
 
-image::Result<SecureConfigImage> parseSecureFile(std::string_view text) {
-    return image::parseExpanderFile(text, SecureModuleKind);
+image::Result<SecureConfigImage> parseSecureFile(std::string_view text, std::string_view fileName) {
+    return image::parseExpanderFile(text, SecureModuleKind, fileName);
 }
 
 image::Result<SecureConfigImage> loadSecureFile(const std::filesystem::path& path) {

@@ -2,6 +2,7 @@
 // pseudo-terminal, with the waits dropped (the emulator answers at once).
 
 #include "emulator/emulator.h"
+#include "image/error_texts.h"
 #include "image/expander_file.h"
 #include "image/relay_file.h"
 #include "link/module_kind.h"
@@ -263,9 +264,10 @@ TEST(CliEndToEnd, AMismatchedFileIsRefusedBeforeAnythingIsSent) {
         {ModuleModel::Orvel427, "relay", (folder / "417.cfg").string(),
          pemrix::image::WrongModuleKindMessage},
         {ModuleModel::Orvel417, "417", (folder / "bad.cfg").string(),
-         "List index out of bounds (64)"},
+         pemrix::image::missingLineText((folder / "bad.cfg").string(), 65, 2)},
         {ModuleModel::Orvel417, "417", (folder / "none.cfg").string(),
-         "Cannot open file " + (folder / "none.cfg").string()},
+         pemrix::image::cannotOpenFileText((folder / "none.cfg").string(),
+                                           pemrix::image::FileFailure::NotFound)},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
@@ -284,7 +286,9 @@ TEST(CliEndToEnd, AnOutputFileThatCannotBeWrittenIsRefusedBeforeAnythingIsSent) 
     const ProgramRun run =
         runAgainst(*module, "read", "416", {"-o", (folder / "no" / "x.cfg").string()});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(contains(run.err, "Cannot create file")) << run.err;
+    EXPECT_EQ(run.err, pemrix::image::cannotWriteFileText((folder / "no" / "x.cfg").string(),
+                                                          pemrix::image::FileFailure::NoFolder) +
+                           "\n");
     EXPECT_EQ(module->stats().bytesReceived, 0U);
 }
 
