@@ -195,6 +195,37 @@ TEST(CliEndToEnd, KeyPrintsTwelveHexDigits) {
     EXPECT_EQ(run.err, linkedText(Kind::FireSecure) + reportText(Kind::FireSecure, R::KeyReadDone));
 }
 
+TEST(CliEndToEnd, AResultThatCannotBeWrittenEndsWithExitCode74AndNoSuccess) {
+    using pemrix::cli::testing::StandardOutput;
+    const struct {
+        const char* command;
+        StandardOutput output;
+        int successReport;
+        const char* reason;
+    } rows[] = {
+        {"read", StandardOutput::DevFull, R::ReadDone, "No space left on device"},
+        {"key", StandardOutput::DevFull, R::KeyReadDone, "No space left on device"},
+        {"link", StandardOutput::DevFull, R::LinkEstablished, "No space left on device"},
+        {"read", StandardOutput::Closed, R::ReadDone, "Bad file descriptor"},
+        {"key", StandardOutput::Closed, R::KeyReadDone, "Bad file descriptor"},
+        {"link", StandardOutput::Closed, R::LinkEstablished, "Bad file descriptor"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.command) +
+                     (row.output == StandardOutput::Closed ? " closed" : " full"));
+        auto module = startModule({ModuleModel::Orvel416});
+        const ProgramRun run = runCliProgram(
+            {"--device", module->devicePath(), row.command, "--module", "416", "--fast-timing"}, {},
+            row.output);
+        EXPECT_EQ(run.exitCode, 74) << run.err;
+        EXPECT_TRUE(contains(run.err, std::string("standard output: ") + row.reason)) << run.err;
+        EXPECT_FALSE(contains(run.err, reportText(Kind::Secure, row.successReport))) << run.err;
+    }
+
+    const ProgramRun help = runCliProgram({"--help"}, {}, StandardOutput::DevFull);
+    EXPECT_EQ(help.exitCode, 74) << help.err;
+}
+
 TEST(CliEndToEnd, EachFaultOfTheModuleEndsWithItsExitCode) {
     const struct {
         const char* name;
