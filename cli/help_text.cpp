@@ -62,7 +62,10 @@ Output:
   stderr  every report as it happens, in the configurator's own (Russian) texts,
           one per line (link attempts, link established, errors ...), and the
           system's reason when the port fails
-  stdout  the result only: the kind linked, the configuration file, the key code
+  stdout  the result only: the kind linked, the configuration file, the key code.
+          The report of success ("...завершено", or the link for the link command)
+          comes only once the result is written; if stdout cannot take it (a full
+          disk, a closed stream) the program says why and ends with 74.
 
 Exit codes (the last outcome decides):
   0   success
@@ -75,8 +78,9 @@ Exit codes (the last outcome decides):
   6   the port cannot be opened, or it failed during the exchange (a write
       failed, or the device has gone: adapter unplugged); the system's reason is
       shown (for a permission error: join the 'dialout' group)
-  130 stopped by SIGINT or SIGTERM (the exchange ends at its next checkpoint)
   70  an internal error of the program
+  74  the result could not be written to stdout; the system's reason is shown
+  130 stopped by SIGINT or SIGTERM (the exchange ends at its next checkpoint)
 )");
 }
 

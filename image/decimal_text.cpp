@@ -1,6 +1,6 @@
 #include "image/decimal_text.h"
 
-#include "image/file_lines.h"
+#include "image/error_texts.h"
 
 #include <charconv>
 
@@ -31,7 +31,7 @@ Result<int> parseInteger(std::string_view text) {
     const char* last = body.data() + body.size();
     const auto [end, error] = std::from_chars(first, last, value, 10);
     if (body.empty() || error != std::errc{} || end != last) {
-        return Error{ErrorKind::NotAnInteger, notAnIntegerMessage(text)};
+        return Error{ErrorKind::NotAnInteger, notAnIntegerText(text)};
     }
     return value;
 }

@@ -9,7 +9,7 @@ namespace pemrix::image {
 
 // A decimal integer: optional blanks (spaces, tabs) around it, an optional sign,
 // at least one digit, and a value that fits an int. Anything else fails with
-// "'<text>' is not a valid integer value".
+// a text that names no place ("«abc» — не целое число.").
 Result<int> parseInteger(std::string_view text);
 
 } // namespace pemrix::image

@@ -26,16 +26,13 @@ std::string expanderFileText(std::span<const int> cells, int moduleKind) {
     return text;
 }
 
-Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind) {
+Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind,
+                                     std::string_view fileName) {
     const std::vector<std::string> lines = splitLines(text);
 
     // The kind line first: a file of the other expander is refused as such even
     // when its values would not convert.
-    Result<std::string> kindLine = lineAt(lines, KindLineIndex);
-    if (!kindLine) {
-        return kindLine.error();
-    }
-    const Result<int> kind = parseInteger(kindLine.value());
+    const Result<int> kind = integerLineAt(lines, KindLineIndex, fileName);
     if (!kind) {
         return kind.error();
     }
@@ -46,7 +43,7 @@ Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind) {
     ImageCells cells;
     cells.reserve(link::ExpanderImageSize);
     for (std::size_t i = 0; i < link::ExpanderImageSize; ++i) {
-        const Result<int> value = parseInteger(lines[i]);
+        const Result<int> value = integerLineAt(lines, i, fileName);
         if (!value) {
             return value.error();
         }
@@ -60,7 +57,7 @@ Result<ImageCells> loadExpanderFile(const std::filesystem::path& path, int modul
     if (!content) {
         return content.error();
     }
-    return parseExpanderFile(content.value(), moduleKind);
+    return parseExpanderFile(content.value(), moduleKind, pathToUtf8(path));
 }
 
 Status saveExpanderFile(const std::filesystem::path& path, std::span<const int> cells,

@@ -1,6 +1,5 @@
 #include "relay/relay_file.h"
 
-#include "image/decimal_text.h"
 #include "image/file_access.h"
 #include "image/file_lines.h"
 
@@ -16,14 +15,6 @@ namespace {
 
 constexpr std::size_t VariantLineIndex = link::ReleImageSize; // line 67
 
-Result<int> integerLineAt(const std::vector<std::string>& lines, std::size_t index) {
-    Result<std::string> line = image::lineAt(lines, index);
-    if (!line) {
-        return line.error();
-    }
-    return image::parseInteger(line.value());
-}
-
 } // namespace
 
 std::string relayFileText(std::span<const int> cells, int variant) {
@@ -38,19 +29,19 @@ std::string relayFileText(std::span<const int> cells, int variant) {
     return text;
 }
 
-Result<RelayFile> parseRelayFile(std::string_view text) {
+Result<RelayFile> parseRelayFile(std::string_view text, std::string_view fileName) {
     const std::vector<std::string> lines = image::splitLines(text);
 
     ImageCells cells;
     cells.reserve(link::ReleImageSize);
     for (std::size_t i = 0; i < link::ReleImageSize; ++i) {
-        const Result<int> value = integerLineAt(lines, i);
+        const Result<int> value = image::integerLineAt(lines, i, fileName);
         if (!value) {
             return value.error();
         }
         cells.push_back(value.value());
     }
-    return RelayFile{std::move(cells), integerLineAt(lines, VariantLineIndex)};
+    return RelayFile{std::move(cells), image::integerLineAt(lines, VariantLineIndex, fileName)};
 }
 
 Result<RelayFile> loadRelayFile(const std::filesystem::path& path) {
@@ -58,7 +49,7 @@ Result<RelayFile> loadRelayFile(const std::filesystem::path& path) {
     if (!content) {
         return content.error();
     }
-    return parseRelayFile(content.value());
+    return parseRelayFile(content.value(), image::pathToUtf8(path));
 }
 
 Status saveRelayFile(const std::filesystem::path& path, std::span<const int> cells, int variant) {

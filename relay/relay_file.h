@@ -47,10 +47,10 @@ struct RelayFile {
 // The file's text for `cells` (66 cells; missing ones are written as 0) and `variant`.
 std::string relayFileText(std::span<const int> cells, int variant);
 
-// Lines 1..66 converted in order: the first that is missing ("List index out of
-// bounds (n)") or not an integer fails the whole file. Line 67 is read only into
-// variantLine; lines after it are ignored.
-image::Result<RelayFile> parseRelayFile(std::string_view text);
+// Lines 1..66 converted in order: the first that is missing or not an integer fails
+// the whole file. Line 67 is read only into variantLine; lines after it are ignored.
+// Errors name `fileName` when one is given.
+image::Result<RelayFile> parseRelayFile(std::string_view text, std::string_view fileName = {});
 
 // readWholeFile (1 MiB bound) + parseRelayFile.
 image::Result<RelayFile> loadRelayFile(const std::filesystem::path& path);

@@ -9,8 +9,8 @@ std::string secureFileText(std::span<const int> image) {
     return image::expanderFileText(image, link::ModuleKind::Secure);
 }
 
-image::Result<SecureConfigImage> parseSecureFile(std::string_view text) {
-    return image::parseExpanderFile(text, link::ModuleKind::Secure);
+image::Result<SecureConfigImage> parseSecureFile(std::string_view text, std::string_view fileName) {
+    return image::parseExpanderFile(text, link::ModuleKind::Secure, fileName);
 }
 
 image::Result<SecureConfigImage> loadSecureFile(const std::filesystem::path& path) {

@@ -3,7 +3,7 @@
 // The window runs SaveDialog1 / OpenDialog1 with image::ConfigFileFilter and
 // image::ConfigFileDefaultSuffix, and on success shows the status texts below.
 // A failed load or save changes nothing in the window; the error's message is the
-// text to show (image::isToolkitError tells which ones are the toolkit's error box).
+// text to show (image::isToolkitError tells which ones go to the general error report).
 
 #include "image/result.h"
 #include "secure/secure_image.h"
@@ -21,7 +21,9 @@ inline constexpr const char* SecureFileLoadedStatus = "Чтение конфиг
 std::string secureFileText(std::span<const int> image);
 
 // The image of a file's text (kind line 2, lines after 65 ignored, no range check).
-image::Result<SecureConfigImage> parseSecureFile(std::string_view text);
+// Errors name `fileName` when one is given.
+image::Result<SecureConfigImage> parseSecureFile(std::string_view text,
+                                                 std::string_view fileName = {});
 
 // Reads and checks the whole file before anything is returned; a file over 1 MiB is
 // refused unread.

@@ -85,7 +85,7 @@ void TSecureForm::loadFromFile() {
         return;
     }
     fillLines(ListBox1, image::splitLines(text.value()));
-    const auto parsed = parseSecureFile(text.value());
+    const auto parsed = parseSecureFile(text.value(), name.toStdString());
     if (!parsed) {
         report(this, parsed.error());
         return;

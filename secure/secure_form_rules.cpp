@@ -25,10 +25,9 @@ constexpr int MaxNumber = 15;
 } // namespace
 
 void TSecureForm::DelayEditChange() {
-    const QString text = DelayEdit->text();
-    if (text.isEmpty())
+    if (DelayEdit->text().isEmpty())
         return;
-    const int value = forms::StrToInt(text);
+    const int value = forms::StrToInt(DelayEdit);
     if (value >= MinDelay && value <= MaxDelay) {
         Delay->setPosition(value);
         return;
@@ -40,10 +39,9 @@ void TSecureForm::DelayEditChange() {
 }
 
 void TSecureForm::NumberEditChange() {
-    const QString text = NumberEdit->text();
-    if (text.isEmpty())
+    if (NumberEdit->text().isEmpty())
         return;
-    const int value = forms::StrToInt(text);
+    const int value = forms::StrToInt(NumberEdit);
     if (value >= 0 && value <= MaxNumber)
         return;
     forms::Dialogs::instance().message(this,

@@ -2,6 +2,7 @@
 // pseudo-terminal, with the waits dropped (the emulator answers at once).
 
 #include "emulator/emulator.h"
+#include "image/error_texts.h"
 #include "image/expander_file.h"
 #include "link/module_kind.h"
 #include "link/reporter.h"
@@ -195,6 +196,37 @@ TEST(CliEndToEnd, KeyPrintsTwelveHexDigits) {
     EXPECT_EQ(run.err, linkedText(Kind::FireSecure) + reportText(Kind::FireSecure, R::KeyReadDone));
 }
 
+TEST(CliEndToEnd, AResultThatCannotBeWrittenEndsWithExitCode74AndNoSuccess) {
+    using pemrix::cli::testing::StandardOutput;
+    const struct {
+        const char* command;
+        StandardOutput output;
+        int successReport;
+        const char* reason;
+    } rows[] = {
+        {"read", StandardOutput::DevFull, R::ReadDone, "No space left on device"},
+        {"key", StandardOutput::DevFull, R::KeyReadDone, "No space left on device"},
+        {"link", StandardOutput::DevFull, R::LinkEstablished, "No space left on device"},
+        {"read", StandardOutput::Closed, R::ReadDone, "Bad file descriptor"},
+        {"key", StandardOutput::Closed, R::KeyReadDone, "Bad file descriptor"},
+        {"link", StandardOutput::Closed, R::LinkEstablished, "Bad file descriptor"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.command) +
+                     (row.output == StandardOutput::Closed ? " closed" : " full"));
+        auto module = startModule({ModuleModel::Orvel416});
+        const ProgramRun run = runCliProgram(
+            {"--device", module->devicePath(), row.command, "--module", "416", "--fast-timing"}, {},
+            row.output);
+        EXPECT_EQ(run.exitCode, 74) << run.err;
+        EXPECT_TRUE(contains(run.err, std::string("standard output: ") + row.reason)) << run.err;
+        EXPECT_FALSE(contains(run.err, reportText(Kind::Secure, row.successReport))) << run.err;
+    }
+
+    const ProgramRun help = runCliProgram({"--help"}, {}, StandardOutput::DevFull);
+    EXPECT_EQ(help.exitCode, 74) << help.err;
+}
+
 TEST(CliEndToEnd, EachFaultOfTheModuleEndsWithItsExitCode) {
     const struct {
         const char* name;
@@ -264,9 +296,10 @@ TEST(CliEndToEnd, AMismatchedFileIsRefusedBeforeAnythingIsSent) {
         {ModuleModel::Orvel427, "relay", (folder / "417.cfg").string(),
          pemrix::image::WrongModuleKindMessage},
         {ModuleModel::Orvel417, "417", (folder / "bad.cfg").string(),
-         "List index out of bounds (64)"},
+         pemrix::image::missingLineText((folder / "bad.cfg").string(), 65, 2)},
         {ModuleModel::Orvel417, "417", (folder / "none.cfg").string(),
-         "Cannot open file " + (folder / "none.cfg").string()},
+         pemrix::image::cannotOpenFileText((folder / "none.cfg").string(),
+                                           pemrix::image::FileFailure::NotFound)},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
@@ -285,7 +318,9 @@ TEST(CliEndToEnd, AnOutputFileThatCannotBeWrittenIsRefusedBeforeAnythingIsSent) 
     const ProgramRun run =
         runAgainst(*module, "read", "416", {"-o", (folder / "no" / "x.cfg").string()});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(contains(run.err, "Cannot create file")) << run.err;
+    EXPECT_EQ(run.err, pemrix::image::cannotWriteFileText((folder / "no" / "x.cfg").string(),
+                                                          pemrix::image::FileFailure::NoFolder) +
+                           "\n");
     EXPECT_EQ(module->stats().bytesReceived, 0U);
 }
 

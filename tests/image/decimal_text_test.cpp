@@ -30,7 +30,7 @@ TEST(DecimalText, IntegersAccepted) {
     }
 }
 
-TEST(DecimalText, IntegersRefusedWithTheToolkitText) {
+TEST(DecimalText, IntegersRefusedNamingTheText) {
     const char* rows[] = {"",  " ", "abc", "12a", "1 2",        "0x10", "$10",
                           "+", "-", "+-1", "--1", "2147483648", "1.5",  "٣"};
     for (const char* text : rows) {
@@ -38,8 +38,7 @@ TEST(DecimalText, IntegersRefusedWithTheToolkitText) {
         const auto parsed = img::parseInteger(text);
         ASSERT_FALSE(parsed.ok());
         EXPECT_EQ(parsed.error().kind, img::ErrorKind::NotAnInteger);
-        EXPECT_EQ(parsed.error().message,
-                  "'" + std::string(text) + "' is not a valid integer value");
+        EXPECT_EQ(parsed.error().message, "«" + std::string(text) + "» — не целое число.");
     }
 }
 
@@ -48,8 +47,7 @@ TEST(DecimalText, LongTextIsCutInTheMessageAtACharacterBoundary) {
     const auto parsed = img::parseInteger(digitsThenLetters);
     ASSERT_FALSE(parsed.ok());
     // 59 ones and the first byte of Ж make 60 bytes: the cut steps back before Ж.
-    EXPECT_EQ(parsed.error().message,
-              "'" + std::string(59, '1') + "…' is not a valid integer value");
+    EXPECT_EQ(parsed.error().message, "«" + std::string(59, '1') + "…» — не целое число.");
 
     const std::string huge(1 << 20, 'x');
     EXPECT_LT(img::parseInteger(huge).error().message.size(), 120u);
