@@ -229,6 +229,10 @@ void TMainForm::moduleWindowClosed(ModuleWindow* window) {
     FireSecureActive = false;
     ReleActive = false;
     MainKeysActive = true;
+    // The keys act on this window again only while it is the active one; a module
+    // window has no owner, so the system would not hand the focus back by itself.
+    if (isVisible())
+        activateWindow();
 }
 
 } // namespace pemrix::app

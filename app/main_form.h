@@ -54,7 +54,8 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void Orvel417Click();
     void Orvel427Click();
     void MainHelpClick();
-    // Every key press of the application: the function keys of the open window.
+    // A key press that reached the window it acts on: the function keys of the
+    // main window or of the open module window.
     void ApplicationEvents1ShortCut(int key);
 
     // Opens the help at a topic number.
@@ -96,6 +97,10 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void FormCreate();
     void FormDestroy();
     void openModuleWindow(forms::ModuleWindow::Kind kind);
+    // Every key press of the application; only those the window they act on should
+    // see go on to ApplicationEvents1ShortCut.
+    void functionKeyPressed(int key);
+    bool functionKeysReachTheirWindow() const;
     void routeMainKey(int key);
     void routeModuleKey(int key, int helpTopic, bool readsKeys);
 

@@ -3,6 +3,8 @@
 #include "app/help_window.h"
 #include "app/main_form.h"
 
+#include <QApplication>
+
 namespace pemrix::app {
 
 namespace {
@@ -15,6 +17,22 @@ constexpr int fireSecureHelpTopic = 29;
 
 void TMainForm::MainHelpClick() {
     showHelp(mainHelpTopic);
+}
+
+// A dialog or message box of the program keeps its keys to itself, as does any
+// window but the one the keys act on: a key pressed there must not reset, load or
+// save the window behind it, nor open another dialog over it.
+bool TMainForm::functionKeysReachTheirWindow() const {
+    const QWidget* const target =
+        MainKeysActive ? static_cast<const QWidget*>(this) : moduleWindow_.data();
+    const QWidget* const modal = QApplication::activeModalWidget();
+    return target != nullptr && QApplication::activeWindow() == target &&
+           (modal == nullptr || modal == target);
+}
+
+void TMainForm::functionKeyPressed(int key) {
+    if (functionKeysReachTheirWindow())
+        ApplicationEvents1ShortCut(key);
 }
 
 // The first window flag that is set decides where the key goes. The key is never

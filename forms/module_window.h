@@ -1,16 +1,20 @@
 #pragma once
 // The base of the three module windows: the actions the main window's function
 // keys route to, the factory image, the link layouts, the window's own active
-// control and the steps of opening and closing that every module window shares.
+// control, the steps of opening and closing that every module window shares, and
+// a page of controls that stays reachable on a screen smaller than the window.
 
 #include "forms/active_control.h"
 
 #include <QDialog>
 #include <vector>
 
+class QVBoxLayout;
+
 namespace pemrix::forms {
 
 class ModuleHost;
+class PageArea;
 
 class ModuleWindow : public QDialog {
     Q_OBJECT
@@ -56,15 +60,33 @@ class ModuleWindow : public QDialog {
     // Whether the window's button of that object name exists and is enabled.
     bool buttonEnabled(const char* objectName) const;
 
+    // Sizes the window to show its whole page within `available` (a screen's free
+    // area, frame included); where the page is larger, the window takes the room
+    // there is and the page scrolls. Showing the window does this for its screen.
+    void fitInto(const QRect& available);
+
   protected:
     ModuleHost* host() const { return host_; }
+    // The page the window's controls are laid out on.
+    QWidget* page() const;
+    // A bar along the window's bottom edge, below the page, never scrolled away.
+    void setBottomBar(QWidget* bar);
+
     // Runs the closing steps once: the host's flags, the worker's stop, the port.
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // Escape means nothing here: a dialog would close on it and drop the link and
+    // every edit not yet written. The window's close button still closes it.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void leaveHost();
+    QMargins frameAround() const;
     ModuleHost* host_;
     ActiveControl* activeControls_;
+    QVBoxLayout* frame_;
+    PageArea* pageArea_;
+    QWidget* bottomBar_ = nullptr;
     bool left_ = false;
 };
 

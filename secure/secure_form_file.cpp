@@ -4,24 +4,19 @@
 
 #include "secure/secure_form.h"
 
+#include "forms/config_file_dialogs.h"
 #include "forms/dialogs.h"
 #include "forms/error_report.h"
-#include "image/config_file_dialog.h"
 #include "image/file_access.h"
 #include "image/file_lines.h"
 #include "secure/secure_file.h"
 
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 
 namespace pemrix::secure {
 
 namespace {
-
-QString fileFilter() {
-    return QString::fromStdString(image::qtNameFilter(image::ConfigFileFilter));
-}
 
 // The toolkit's own failures go to the general error report; this program's own
 // refusals are plain messages.
@@ -46,9 +41,7 @@ void TSecureForm::saveToFile() {
                                            QString::fromUtf8(image::IdentifierStartsWithFFMessage));
         return;
     }
-    const QString name = forms::Dialogs::instance().saveFileName(
-        this, QStringLiteral("Сохранить как"), fileFilter(),
-        QString::fromLatin1(image::ConfigFileDefaultSuffix));
+    const QString name = forms::askConfigFileToSave(this);
     if (name.isEmpty())
         return;
 
@@ -68,16 +61,9 @@ void TSecureForm::saveToFile() {
 }
 
 void TSecureForm::loadFromFile() {
-    QString name =
-        forms::Dialogs::instance().openFileName(this, QStringLiteral("Открыть"), fileFilter());
+    const QString name = forms::askConfigFileToOpen(this);
     if (name.isEmpty())
         return;
-    // A name typed without extension means a configuration file, when there is one.
-    const QFileInfo typed(name);
-    const QString withSuffix =
-        name + QLatin1Char('.') + QString::fromLatin1(image::ConfigFileDefaultSuffix);
-    if (typed.suffix().isEmpty() && !typed.exists() && QFileInfo::exists(withSuffix))
-        name = withSuffix;
 
     const auto text = image::readWholeFile(image::pathFromUtf8(name.toStdString()));
     if (!text) {

@@ -27,6 +27,9 @@ namespace pemrix::secure {
 namespace {
 
 const QString LoopHeading = QStringLiteral("ШС%1");
+// The two grids stand side by side: tight columns keep the window near its given width.
+const QMargins GridMargins(4, 6, 4, 6);
+constexpr int GridColumnSpacing = 2;
 
 QString loopHeading(int loop) {
     return LoopHeading.arg(loop);
@@ -81,13 +84,13 @@ void TSecureForm::createControls() {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
-    auto* main = new QVBoxLayout(this);
-    main->setSizeConstraint(QLayout::SetFixedSize);
-    main->setContentsMargins(6, 6, 6, 0);
+    auto* main = new QVBoxLayout(page());
+    main->setContentsMargins(4, 4, 4, 4);
     main->setSpacing(6);
     main->addWidget(createButtonPanel());
 
     auto* middle = new QHBoxLayout;
+    middle->setSpacing(4);
     auto* left = new QVBoxLayout;
     // The loop grid takes up any height the identifier grid has over the left column.
     left->addWidget(createLoopGroup(), 1);
@@ -98,11 +101,12 @@ void TSecureForm::createControls() {
 
     main->addWidget(createBottomRow());
 
+    // Along the window's bottom edge, outside the page: never scrolled away.
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setStyleSheet(QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); }"));
-    main->addWidget(StatusBar1);
+    setBottomBar(StatusBar1);
 }
 
 QWidget* TSecureForm::createButtonPanel() {
@@ -149,7 +153,8 @@ QGroupBox* TSecureForm::createLoopGroup() {
     auto* group = new QGroupBox(QStringLiteral("Настройки ШС:"), this);
     group->setObjectName(QStringLiteral("LoopBox"));
     auto* grid = new QGridLayout(group);
-    grid->setHorizontalSpacing(4);
+    grid->setContentsMargins(GridMargins);
+    grid->setHorizontalSpacing(GridColumnSpacing);
     grid->setVerticalSpacing(6);
     for (int loop = 1; loop <= LoopCount; ++loop)
         grid->addWidget(makeHeading(loopHeading(loop), group), 0, loop);
@@ -201,7 +206,8 @@ QGroupBox* TSecureForm::createIdentifierGroup() {
     IdBox = new QGroupBox(QStringLiteral("Полномочия идентификаторов:"), this);
     IdBox->setObjectName(QStringLiteral("IdBox"));
     auto* grid = new QGridLayout(IdBox);
-    grid->setHorizontalSpacing(4);
+    grid->setContentsMargins(GridMargins);
+    grid->setHorizontalSpacing(GridColumnSpacing);
     grid->setVerticalSpacing(4);
     grid->addWidget(makeHeading(QStringLiteral("Номер"), IdBox), 0, 0);
     for (int loop = 1; loop <= LoopCount; ++loop)
@@ -214,7 +220,7 @@ QGroupBox* TSecureForm::createIdentifierGroup() {
         edit->setMaxLength(link::KeyCodeDigits);
         edit->setValidator(new forms::UpperCaseValidator(edit));
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("DDDDDDDDDDDD")) +
-                            14);
+                            10);
         forms::nameFromLabel(edit, identifierRowHeading(slot));
         Id[slot - 1] = edit;
         grid->addWidget(edit, slot, 0);
@@ -270,14 +276,19 @@ QWidget* TSecureForm::createBottomRow() {
         {QStringLiteral("Идентификатор"), QStringLiteral("Секретная кнопка")}, 1, row);
     TM->setObjectName(QStringLiteral("TM"));
     TM->setItemIndex(0);
-    layout->addWidget(TM);
 
     Taktik = new forms::RadioGroup(QStringLiteral("Тактика работы ШС1:"),
                                    {QStringLiteral("Закр. дверь"), QStringLiteral("Откр. дверь")},
                                    1, row);
     Taktik->setObjectName(QStringLiteral("Taktik"));
     Taktik->setItemIndex(1);
-    layout->addWidget(Taktik);
+    // The row stands in three columns of two, so that it is no wider than the grids
+    // above it: the two radio groups, the two numeric groups, the mode boxes above
+    // the power output. Each column takes an even share of the width to spare.
+    auto* choices = new QVBoxLayout;
+    choices->addWidget(TM);
+    choices->addWidget(Taktik);
+    layout->addLayout(choices, 1);
 
     const QString delayTitle = QStringLiteral("Время задержки:");
     DelayEdit = new QLineEdit(QStringLiteral("0"), row);
@@ -295,8 +306,6 @@ QWidget* TSecureForm::createBottomRow() {
 
     const std::pair<QString, forms::UpDown*> spinners[] = {{delayTitle, Delay},
                                                            {numberTitle, Number}};
-    // The two numeric groups stand one above the other, as do the mode boxes and the
-    // power output, so the bottom row is no wider than the grids above it.
     auto* numbers = new QVBoxLayout;
     for (const auto& [title, upDown] : spinners) {
         auto* group = new QGroupBox(title, row);
@@ -310,7 +319,7 @@ QWidget* TSecureForm::createBottomRow() {
         pair->addStretch(1);
         numbers->addWidget(group);
     }
-    layout->addLayout(numbers);
+    layout->addLayout(numbers, 1);
 
     auto* right = new QVBoxLayout;
     auto* frame = new QGroupBox(row);
@@ -330,7 +339,7 @@ QWidget* TSecureForm::createBottomRow() {
     SO->setObjectName(QStringLiteral("SO"));
     SO->setItemIndex(1);
     right->addWidget(SO);
-    layout->addLayout(right);
+    layout->addLayout(right, 1);
     return row;
 }
 

@@ -28,15 +28,15 @@ const char* kindName(forms::ModuleWindow::Kind kind) {
 TestModuleWindow::TestModuleWindow(forms::ModuleHost* host, Kind kind, Journal& journal)
     : ModuleWindow(host), kind_(kind), journal_(journal) {
     journal_.add(std::string("created ") + kindName(kind));
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(page());
     for (const char* name : {"WriteButton", "ReadButton", "ConnectButton", "CancelButton",
                              "LoadIdButton", "DefaultButton", "SaveButton", "LoadButton"}) {
-        auto* button = new QPushButton(QString::fromLatin1(name), this);
+        auto* button = new QPushButton(QString::fromLatin1(name), page());
         button->setObjectName(QString::fromLatin1(name));
         button->setAutoDefault(false);
         layout->addWidget(button);
     }
-    auto* group = new QGroupBox(this);
+    auto* group = new QGroupBox(page());
     group->setObjectName(QStringLiteral("Inner"));
     edit = new KeyRecordingEdit(group);
     edit->setObjectName(QStringLiteral("FocusEdit"));

@@ -162,6 +162,9 @@ class SecureEndToEndTest : public ::testing::Test {
                 gate);
         });
         main->show();
+        // The function keys act on the main window only while it is the active one.
+        QApplication::setActiveWindow(main.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     }
 
     // The window the main window opened, active as for a user, its status texts
