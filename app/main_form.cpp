@@ -3,11 +3,11 @@
 #include "app/application_events.h"
 #include "app/help_window.h"
 #include "app/main_form_texts.h"
-#include "app/port_settings.h"
 #include "app/system_port.h"
 #include "forms/dialogs.h"
 #include "link/com_thread.h"
 #include "link/module_kind.h"
+#include "ports/port_settings.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -41,11 +41,11 @@ void TMainForm::FormCreate() {
     MainKeysActive = true;
 
     bool ownStoreFailed = false;
-    Settings = openSettingsStore(ownStoreFailed);
+    Settings = ports::openSettingsStore(ownStoreFailed);
     if (ownStoreFailed)
         forms::Dialogs::instance().message(this, QString::fromUtf8(texts::settingsStoreError));
 
-    if (const auto index = readPortIndex(*Settings)) {
+    if (const auto index = ports::readPortIndex(*Settings)) {
         QRadioButton* const ports[] = {com1, com2, com3, com4};
         ports[*index]->setChecked(true);
     }
@@ -55,7 +55,7 @@ void TMainForm::FormCreate() {
 
 void TMainForm::FormDestroy() {
     if (Settings) {
-        writePortIndex(*Settings, portNumber() - 1);
+        ports::writePortIndex(*Settings, portNumber() - 1);
         Settings.reset();
     }
     stopWorker();
@@ -131,7 +131,7 @@ void TMainForm::openModuleWindow(ModuleWindow::Kind kind) {
 }
 
 void TMainForm::OpenPort() {
-    const QString device = deviceForPort(Settings.get(), portNumber());
+    const QString device = ports::deviceForPort(Settings.get(), portNumber());
     PortHandle = portOpener_ ? portOpener_(device.toStdString()) : nullptr;
 }
 
@@ -214,6 +214,10 @@ void TMainForm::moduleWindowClosed(ModuleWindow* window) {
     FireSecureActive = false;
     ReleActive = false;
     MainKeysActive = true;
+    // The keys act on this window again only while it is the active one; a module
+    // window has no owner, so the system would not hand the focus back by itself.
+    if (isVisible())
+        activateWindow();
 }
 
 } // namespace pemrix::app

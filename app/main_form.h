@@ -5,6 +5,7 @@
 
 #include "forms/module_host.h"
 #include "forms/module_window.h"
+#include "link/module_kind.h"
 #include "link/serial_port.h"
 #include "link/timing.h"
 
@@ -53,7 +54,8 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void Orvel417Click();
     void Orvel427Click();
     void MainHelpClick();
-    // Every key press of the application: the function keys of the open window.
+    // A key press that reached the window it acts on: the function keys of the
+    // main window or of the open module window.
     void ApplicationEvents1ShortCut(int key);
 
     // Opens the help at a topic number.
@@ -93,6 +95,10 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void FormCreate();
     void FormDestroy();
     void openModuleWindow(forms::ModuleWindow::Kind kind);
+    // Every key press of the application; only those the window they act on should
+    // see go on to ApplicationEvents1ShortCut.
+    void functionKeyPressed(int key);
+    bool functionKeysReachTheirWindow() const;
     void routeMainKey(int key);
     void routeModuleKey(forms::ModuleWindow& window, int key);
 
@@ -114,7 +120,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     // Shared state.
     std::unique_ptr<QSettings> Settings;
     PortPtr PortHandle;
-    int ReleVariant = 6;
+    int ReleVariant = link::ModuleKind::Rele4;
     QPointer<link::TComThread> Worker;
     // Cleared by stopWorker: the current worker's reports are no longer shown.
     std::shared_ptr<bool> currentReports_;

@@ -123,8 +123,7 @@ void TMainForm::buildControls() {
     connect(FireSecureButton, &QPushButton::clicked, this, &TMainForm::Orvel417Click);
     connect(Orvel427, &QPushButton::clicked, this, &TMainForm::Orvel427Click);
     connect(MainHelp, &QPushButton::clicked, this, &TMainForm::MainHelpClick);
-    connect(ApplicationEvents1, &ApplicationEvents::ShortCut, this,
-            &TMainForm::ApplicationEvents1ShortCut);
+    connect(ApplicationEvents1, &ApplicationEvents::ShortCut, this, &TMainForm::functionKeyPressed);
 
     setFixedSize(clientSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen())

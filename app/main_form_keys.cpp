@@ -3,6 +3,8 @@
 #include "app/help_window.h"
 #include "app/main_form.h"
 
+#include <QApplication>
+
 namespace pemrix::app {
 
 namespace {
@@ -12,6 +14,22 @@ constexpr int mainHelpTopic = 1;
 
 void TMainForm::MainHelpClick() {
     showHelp(mainHelpTopic);
+}
+
+// A dialog or message box of the program keeps its keys to itself, as does any
+// window but the one the keys act on: a key pressed there must not reset, load or
+// save the window behind it, nor open another dialog over it.
+bool TMainForm::functionKeysReachTheirWindow() const {
+    const QWidget* const target =
+        MainKeysActive ? static_cast<const QWidget*>(this) : moduleWindow_.data();
+    const QWidget* const modal = QApplication::activeModalWidget();
+    return target != nullptr && QApplication::activeWindow() == target &&
+           (modal == nullptr || modal == target);
+}
+
+void TMainForm::functionKeyPressed(int key) {
+    if (functionKeysReachTheirWindow())
+        ApplicationEvents1ShortCut(key);
 }
 
 // The keys act on the main window until a module window takes them over. The key

@@ -6,9 +6,18 @@
 namespace pemrix::cli {
 
 void CommandReporter::report(int code, int attemptNumber) {
-    link::ShowReport(target_, code, attemptNumber);
+    if (code == heldCode_)
+        held_ = attemptNumber;
+    else
+        link::ShowReport(target_, code, attemptNumber);
     if (const auto exitCode = exitCodeForReport(code))
         decided_ = exitCode;
+}
+
+void CommandReporter::showHeldReport() {
+    if (held_ && heldCode_)
+        link::ShowReport(target_, *heldCode_, *held_);
+    held_.reset();
 }
 
 void CommandReporter::releVariantFromLink(int kind) {

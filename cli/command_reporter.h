@@ -1,6 +1,7 @@
 #pragma once
 // Takes the outcomes of the exchanges of one command: shows every report through the
-// link's report routines on a ConsoleTarget, and keeps what the command needs
+// link's report routines on a ConsoleTarget (but one that it is told to hold back
+// until the command has delivered its result), and keeps what the command needs
 // afterwards (the deciding outcome, the relay variant, the image or key just read).
 
 #include "cli/console_target.h"
@@ -23,6 +24,11 @@ class CommandReporter : public link::Reporter {
     void deliverImage(const std::vector<int>& image) override;
     void deliverKey(std::uint64_t keyCode, int slot) override;
 
+    // A report of `code` is not shown when it comes, only by showHeldReport (it
+    // still decides the exit code).
+    void holdReport(int code) { heldCode_ = code; }
+    void showHeldReport();
+
     // The exit code of the last report that decides one, if any has.
     std::optional<int> decidedExitCode() const { return decided_; }
     // The relay variant (5 or 6) that the link answer named.
@@ -32,6 +38,8 @@ class CommandReporter : public link::Reporter {
 
   private:
     ConsoleTarget& target_;
+    std::optional<int> heldCode_;
+    std::optional<int> held_; // the attempt number of the report held back
     std::optional<int> decided_;
     std::optional<int> releVariant_;
     std::optional<std::vector<int>> image_;

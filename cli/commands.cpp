@@ -11,14 +11,40 @@
 #include "link/module_kind.h"
 
 #include <exception>
+#include <optional>
+#include <string>
 
 namespace pemrix::cli {
 
 namespace {
 
 constexpr const char* ProgramName = "pemrix-cli";
-// An unexpected failure of the program itself, not of the module or the line.
-constexpr int InternalError = 70;
+
+// The report that tells of the command's success; it waits until the result is out,
+// so that nothing claims success over a result that was lost. A write has no result
+// to deliver.
+std::optional<int> finalReportOf(Command command) {
+    switch (command) {
+    case Command::Link:
+        return link::ReportCode::LinkEstablished;
+    case Command::Read:
+        return link::ReportCode::ReadDone;
+    case Command::Key:
+        return link::ReportCode::KeyReadDone;
+    case Command::Write:
+        break;
+    }
+    return std::nullopt;
+}
+
+// Writes a result to standard output; on failure says why on the error stream.
+int deliver(const CommandContext& context, std::string_view text) {
+    if (const auto reason = context.out.write(text)) {
+        context.err << ProgramName << ": cannot write to standard output: " << *reason << std::endl;
+        return ExitCode::OutputFailed;
+    }
+    return ExitCode::Success;
+}
 
 const char* releVariantName(int variant) {
     return variant == link::ModuleKind::Rele8 ? "Orvel-427" : "Orvel-426";
@@ -29,7 +55,10 @@ class CommandRun {
     CommandRun(const Arguments& arguments, const CommandContext& context)
         : args_(arguments), context_(context), kind_(moduleKindOf(arguments.module)),
           target_(kind_, context.err), reporter_(target_),
-          timing_(arguments.fastTiming ? link::Timing::zero() : link::Timing{}) {}
+          timing_(arguments.fastTiming ? link::Timing::zero() : link::Timing{}) {
+        if (const auto code = finalReportOf(arguments.command))
+            reporter_.holdReport(*code);
+    }
 
     int run() {
         // Whatever can be checked without the module is checked first: a bad file
@@ -61,7 +90,10 @@ class CommandRun {
         }
         if (end != link::ExchangeEnd::Succeeded)
             return failure(end, line);
-        return deliverResult();
+        const int delivered = deliverResult();
+        if (delivered == ExitCode::Success)
+            reporter_.showHeldReport();
+        return delivered;
     }
 
   private:
@@ -133,8 +165,7 @@ class CommandRun {
     int deliverResult() const {
         switch (args_.command) {
         case Command::Link:
-            context_.out << linkedKind() << '\n' << std::flush;
-            break;
+            return deliver(context_, std::to_string(linkedKind()) + '\n');
         case Command::Read:
             return deliverImage();
         case Command::Write:
@@ -142,8 +173,7 @@ class CommandRun {
         case Command::Key:
             if (!reporter_.keyCode())
                 return ExitCode::NoKey;
-            context_.out << link::formatKeyCode(*reporter_.keyCode()) << '\n' << std::flush;
-            break;
+            return deliver(context_, link::formatKeyCode(*reporter_.keyCode()) + '\n');
         }
         return ExitCode::Success;
     }
@@ -152,10 +182,8 @@ class CommandRun {
         if (!reporter_.image())
             return ExitCode::ExchangeFailed;
         const std::string text = fileTextOfImage(args_.module, *reporter_.image(), linkedKind());
-        if (!args_.outputFile) {
-            context_.out << text << std::flush;
-            return ExitCode::Success;
-        }
+        if (!args_.outputFile)
+            return deliver(context_, text);
         const auto saved = image::writeFileAtomically(image::pathFromUtf8(*args_.outputFile), text);
         if (!saved) {
             context_.err << saved.error().message << std::endl;
@@ -187,15 +215,13 @@ int runProgram(std::span<const std::string_view> args, const CommandContext& con
                     << " --help'." << std::endl;
         return ExitCode::Usage;
     }
-    if (parsed.arguments->help) {
-        context.out << helpText() << std::flush;
-        return ExitCode::Success;
-    }
+    if (parsed.arguments->help)
+        return deliver(context, helpText());
     try {
         return runCommand(*parsed.arguments, context);
     } catch (const std::exception& error) {
         context.err << ProgramName << ": internal error: " << error.what() << std::endl;
-        return InternalError;
+        return ExitCode::InternalError;
     }
 }
 

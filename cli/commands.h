@@ -1,10 +1,12 @@
 #pragma once
 // The four commands of pemrix-cli. Each opens the line, establishes the link as a
-// window does, runs its exchange and hands the result to the output stream; every
-// report goes to the error stream as it happens.
+// window does, runs its exchange and hands the result to standard output; every
+// report goes to the error stream as it happens, but the one that tells of success
+// only once the result is out.
 
 #include "cli/arguments.h"
 #include "cli/line.h"
+#include "cli/result_output.h"
 #include "link/exchange_stop.h"
 
 #include <ostream>
@@ -14,7 +16,7 @@
 namespace pemrix::cli {
 
 struct CommandContext {
-    std::ostream& out; // results: the file read, the key code, the kind linked
+    ResultOutput& out; // results: the file read, the key code, the kind linked
     std::ostream& err; // reports and problems
     const link::StopFlag& stop;
     PortOpener openPort = systemPortOpener();

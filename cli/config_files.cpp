@@ -1,10 +1,11 @@
 #include "cli/config_files.h"
 
+#include "image/error_texts.h"
 #include "image/expander_file.h"
 #include "image/file_access.h"
 #include "image/file_lines.h"
-#include "image/relay_file.h"
 #include "link/module_kind.h"
+#include "relay/relay_file.h"
 
 namespace pemrix::cli {
 
@@ -15,13 +16,13 @@ LoadedImage refused(std::string why) {
 }
 
 // A relay file whose variant line names one of the relay modules.
-bool namesRelayVariant(const image::Result<image::RelayFile>& file) {
+bool namesRelayVariant(const image::Result<relay::RelayFile>& file) {
     return file && file.value().variantLine &&
-           image::isRelayVariant(file.value().variantLine.value());
+           link::isReleVariant(file.value().variantLine.value());
 }
 
 bool readsAsRelayFile(std::string_view text) {
-    return namesRelayVariant(image::parseRelayFile(text));
+    return namesRelayVariant(relay::parseRelayFile(text));
 }
 
 bool readsAsExpanderFile(std::string_view text) {
@@ -29,8 +30,8 @@ bool readsAsExpanderFile(std::string_view text) {
            image::parseExpanderFile(text, link::ModuleKind::FireSecure).ok();
 }
 
-LoadedImage parseExpander(std::string_view text, int moduleKind) {
-    auto file = image::parseExpanderFile(text, moduleKind);
+LoadedImage parseExpander(std::string_view text, int moduleKind, std::string_view fileName) {
+    auto file = image::parseExpanderFile(text, moduleKind, fileName);
     if (!file)
         return refused(file.error().message);
     if (readsAsRelayFile(text))
@@ -38,8 +39,8 @@ LoadedImage parseExpander(std::string_view text, int moduleKind) {
     return {ImageToWrite{std::move(file).value(), moduleKind}, {}};
 }
 
-LoadedImage parseRelay(std::string_view text) {
-    auto file = image::parseRelayFile(text);
+LoadedImage parseRelay(std::string_view text, std::string_view fileName) {
+    auto file = relay::parseRelayFile(text, fileName);
     if (!namesRelayVariant(file)) {
         if (readsAsExpanderFile(text))
             return refused(image::WrongModuleKindMessage);
@@ -55,21 +56,22 @@ LoadedImage parseRelay(std::string_view text) {
 
 // The module takes one byte per value; a value that is no byte would arrive as some
 // other value, so the file is refused instead.
-std::optional<std::string> valueOutOfRange(const std::vector<int>& cells) {
+std::optional<std::string> valueOutOfRange(const std::vector<int>& cells,
+                                           std::string_view fileName) {
     for (std::size_t i = 0; i < cells.size(); ++i)
         if (cells[i] < 0 || cells[i] > 255)
-            return "line " + std::to_string(i + 1) + ": " + std::to_string(cells[i]) +
-                   " is not a byte value (0..255)";
+            return image::notAByteInLineText(fileName, i + 1, cells[i]);
     return std::nullopt;
 }
 
 } // namespace
 
-LoadedImage parseImageToWrite(std::string_view text, Module module) {
-    LoadedImage loaded =
-        module == Module::Relay ? parseRelay(text) : parseExpander(text, moduleKindOf(module));
+LoadedImage parseImageToWrite(std::string_view text, Module module, std::string_view fileName) {
+    LoadedImage loaded = module == Module::Relay
+                             ? parseRelay(text, fileName)
+                             : parseExpander(text, moduleKindOf(module), fileName);
     if (loaded.image)
-        if (auto problem = valueOutOfRange(loaded.image->cells))
+        if (auto problem = valueOutOfRange(loaded.image->cells, fileName))
             return refused(*problem);
     return loaded;
 }
@@ -78,28 +80,30 @@ LoadedImage loadImageToWrite(const std::filesystem::path& path, Module module) {
     const auto content = image::readWholeFile(path);
     if (!content)
         return refused(content.error().message);
-    return parseImageToWrite(content.value(), module);
+    return parseImageToWrite(content.value(), module, image::pathToUtf8(path));
 }
 
 std::string fileTextOfImage(Module module, std::vector<int> cells, int linkKind) {
     if (module != Module::Relay)
         return image::expanderFileText(cells, linkKind);
-    if (cells.size() > image::RelayVersionCell)
-        cells[image::RelayVersionCell] = 0;
-    return image::relayFileText(cells, linkKind);
+    if (cells.size() > relay::RelayVersionCell)
+        cells[relay::RelayVersionCell] = 0;
+    return relay::relayFileText(cells, linkKind);
 }
 
 std::optional<std::string> outputPathProblem(const std::filesystem::path& path) {
-    const auto cannotCreate = [&path] {
-        return image::fillText(image::CannotCreateFileFormat, image::pathToUtf8(path));
+    const auto cannotWrite = [&path](image::FileFailure why) {
+        return image::cannotWriteFileText(image::pathToUtf8(path), why);
     };
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
+    if (std::filesystem::is_directory(status))
+        return cannotWrite(image::FileFailure::IsFolder);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        return cannotCreate();
+        return cannotWrite(image::FileFailure::NotRegular);
     const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     if (!std::filesystem::is_directory(folder, error))
-        return cannotCreate();
+        return cannotWrite(image::FileFailure::NoFolder);
     return std::nullopt;
 }
 

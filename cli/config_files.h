@@ -30,7 +30,8 @@ struct LoadedImage {
 // Checks in the order a window's load reports them, then refuses a file of another
 // kind that would otherwise pass (a relay file whose line 65 happens to read 2, an
 // expander file given for the relay module), then values outside 0..255.
-LoadedImage parseImageToWrite(std::string_view text, Module module);
+// Errors name `fileName` when one is given.
+LoadedImage parseImageToWrite(std::string_view text, Module module, std::string_view fileName = {});
 LoadedImage loadImageToWrite(const std::filesystem::path& path, Module module);
 
 // The file of an image just read. `linkKind` is the kind the module answered (the

@@ -14,7 +14,9 @@ inline constexpr int Usage = 2;          // bad command line or file; nothing wa
 inline constexpr int OtherKind = 3;      // a module of another kind answered
 inline constexpr int ExchangeFailed = 4; // a checksum failed, or the module refused
 inline constexpr int NoKey = 5;          // no key presented to the module
-inline constexpr int LineFault = 6;      // the port cannot be opened or written to
+inline constexpr int LineFault = 6;      // the port cannot be opened, or failed under the exchange
+inline constexpr int InternalError = 70; // a failure of the program itself
+inline constexpr int OutputFailed = 74;  // the result could not be written to stdout
 inline constexpr int Interrupted = 130;  // stopped by SIGINT or SIGTERM
 } // namespace ExitCode
 

@@ -62,7 +62,10 @@ Output:
   stderr  every report as it happens, in the configurator's own (Russian) texts,
           one per line (link attempts, link established, errors ...), and the
           system's reason when the port fails
-  stdout  the result only: the kind linked, the configuration file, the key code
+  stdout  the result only: the kind linked, the configuration file, the key code.
+          The report of success ("...завершено", or the link for the link command)
+          comes only once the result is written; if stdout cannot take it (a full
+          disk, a closed stream) the program says why and ends with 74.
 
 Exit codes (the last outcome decides):
   0   success
@@ -72,10 +75,12 @@ Exit codes (the last outcome decides):
   3   a module of another kind answered
   4   a checksum error, or an exchange the module refused or did not acknowledge
   5   no key presented to the module
-  6   the port cannot be opened or a write to it failed; the system's reason is
+  6   the port cannot be opened, or it failed during the exchange (a write
+      failed, or the device has gone: adapter unplugged); the system's reason is
       shown (for a permission error: join the 'dialout' group)
-  130 stopped by SIGINT or SIGTERM (the exchange ends at its next checkpoint)
   70  an internal error of the program
+  74  the result could not be written to stdout; the system's reason is shown
+  130 stopped by SIGINT or SIGTERM (the exchange ends at its next checkpoint)
 )");
 }
 

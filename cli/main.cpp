@@ -1,8 +1,10 @@
 // pemrix-cli: the exchange engine without a window, for scripted provisioning.
 
 #include "cli/commands.h"
+#include "cli/standard_streams.h"
 
 #include <csignal>
+#include <cstdio>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -21,12 +23,14 @@ extern "C" void requestStop(int signalNumber) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const pemrix::cli::StandardStreams streams = pemrix::cli::holdStandardStreams();
+    pemrix::cli::FileOutput out(stdout, streams.outputError);
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);
 
     std::vector<std::string_view> args;
     for (int i = 1; i < argc; ++i)
         args.emplace_back(argv[i]);
-    const pemrix::cli::CommandContext context{std::cout, std::cerr, stopRequest};
+    const pemrix::cli::CommandContext context{out, std::cerr, stopRequest};
     return pemrix::cli::runProgram(args, context);
 }

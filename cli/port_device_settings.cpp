@@ -3,7 +3,7 @@
 
 #include "cli/port_device.h"
 
-#include "app/port_settings.h"
+#include "ports/port_settings.h"
 
 #include <QSettings>
 
@@ -11,8 +11,8 @@ namespace pemrix::cli {
 
 std::string deviceForPortNumber(int portNumber) {
     bool ownStoreFailed = false;
-    const auto settings = app::openSettingsStore(ownStoreFailed);
-    return app::deviceForPort(settings.get(), portNumber).toStdString();
+    const auto settings = ports::openSettingsStore(ownStoreFailed);
+    return ports::deviceForPort(settings.get(), portNumber).toStdString();
 }
 
 } // namespace pemrix::cli

@@ -141,13 +141,31 @@ void Emulator::receiveFromHost(Clock::time_point now) {
         return;
     }
     std::vector<std::uint8_t> reply;
+    bool unplugged = false;
     {
         std::lock_guard lock(protocolGuard_);
-        for (ssize_t i = 0; i < got; ++i)
-            protocol_.receive(buffer[static_cast<std::size_t>(i)], now, reply);
+        for (ssize_t i = 0; i < got && !unplugged; ++i) {
+            unplugged = unplugsNow();
+            if (!unplugged)
+                protocol_.receive(buffer[static_cast<std::size_t>(i)], now, reply);
+        }
     }
     for (auto byte : reply)
         outgoing_.push_back({byte, paced_ ? pacer_.schedule(now) : now});
+    if (unplugged) {
+        // What the module owed for the bytes before goes out first, as far as due.
+        sendDue(now);
+        outgoing_.clear();
+        writeBlocked_ = false;
+        terminal_.hangUp();
+    }
+}
+
+bool Emulator::unplugsNow() {
+    const auto& faults = protocol_.config().faults;
+    ++bytesArrived_;
+    return faults.has(Fault::Unplug) &&
+           bytesArrived_ >= static_cast<std::size_t>(faults.value(Fault::Unplug));
 }
 
 void Emulator::sendDue(Clock::time_point now) {

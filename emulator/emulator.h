@@ -64,6 +64,8 @@ class Emulator {
     };
 
     void receiveFromHost(Clock::time_point now);
+    // Counts a byte from the host; true when the unplug fault pulls the adapter now.
+    bool unplugsNow();
     void sendDue(Clock::time_point now);
     void waitForWake(std::chrono::milliseconds wait);
 
@@ -74,6 +76,7 @@ class Emulator {
     BytePacer pacer_;
     std::deque<Outgoing> outgoing_;
     bool writeBlocked_ = false;
+    std::size_t bytesArrived_ = 0;
     int wakeRead_ = -1;
     int wakeWrite_ = -1;
     std::atomic<bool> stopRequested_{false};

@@ -26,6 +26,8 @@ constexpr std::array<FaultInfo, FaultCount> kFaults{{
     {Fault::NoKey, "no-key", FaultValue::None, 0, 0, 0, "the key answer is FF: no key presented"},
     {Fault::BaudPacing, "baud-pacing", FaultValue::None, 0, 0, 0,
      "every byte sent takes its byte time at 1200 baud"},
+    {Fault::Unplug, "unplug", FaultValue::Required, 1, 1, 1000000,
+     "the line hangs up as the N-th byte from the host arrives"},
 }};
 
 } // namespace

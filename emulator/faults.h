@@ -23,9 +23,11 @@ enum class Fault {
     DroppedByte,     // [=N]: byte N (from 0) of every answer is left out
     NoKey,           // the key answer is FF: no key presented
     BaudPacing,      // every byte sent, echoes included, takes its 1200-baud byte time
+    Unplug,          // =N: the adapter is pulled as the N-th byte from the host (from 1)
+                     // arrives: that byte goes unanswered and the host's line hangs up
 };
 
-inline constexpr std::size_t FaultCount = 10;
+inline constexpr std::size_t FaultCount = 11;
 
 enum class FaultValue { None, Optional, Required };
 

@@ -26,7 +26,7 @@ void printUsage(std::ostream& out) {
            "  --kind K        the module: 416, 417, 426 or 427\n"
            "  --image FILE    start with the image of a configuration file (one decimal\n"
            "                  number per line; the first 64 lines, 66 for a relay module)\n"
-           "                  instead of the factory image of zeros\n"
+           "                  instead of the module's factory image\n"
            "  --key HEX12     the key presented to the module, twelve hexadecimal digits\n"
            "                  (default "
         << formatKeyCode(DefaultKeyCode)

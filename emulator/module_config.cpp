@@ -2,7 +2,8 @@
 
 #include "link/module_kind.h"
 
-#include <charconv>
+#include <algorithm>
+#include <cctype>
 
 namespace pemrix::emulator {
 
@@ -59,17 +60,18 @@ bool parseKeyCode(std::string_view text, std::optional<std::uint64_t>& key, std:
         key.reset();
         return true;
     }
-    std::uint64_t code = 0;
-    const auto* end = text.data() + text.size();
-    const auto [stop, status] = std::from_chars(text.data(), end, code, 16);
-    // A key is always written with all twelve digits, leading zeros included.
-    const bool twelveHexDigits = text.size() == 12 && status == std::errc() && stop == end;
-    if (!twelveHexDigits) {
+    // A key is always written with all twelve digits, leading zeros included; on the
+    // command line either case will do.
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const auto code = link::parseKeyCode(upper);
+    if (!code) {
         if (error)
             *error = "key '" + std::string(text) + "' is not twelve hexadecimal digits or 'none'";
         return false;
     }
-    key = code;
+    key = *code;
     return true;
 }
 

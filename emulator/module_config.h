@@ -35,7 +35,7 @@ using link::formatKeyCode;
 
 struct ModuleConfig {
     ModuleModel model = ModuleModel::Orvel416;
-    std::vector<std::uint8_t> image;                       // empty: the factory image, all zeros
+    std::vector<std::uint8_t> image; // empty: the model's factory image (factoryImageForKind)
     std::optional<std::uint64_t> keyCode = DefaultKeyCode; // none: no key presented
     Faults faults;
 };

@@ -1,5 +1,6 @@
 #include "emulator/module_protocol.h"
 
+#include "emulator/factory_image.h"
 #include "link/crc8.h"
 #include "link/module_kind.h"
 
@@ -29,7 +30,7 @@ constexpr std::uint8_t op(int operation) {
 ModuleProtocol::ModuleProtocol(ModuleConfig config) : config_(std::move(config)) {
     const auto size = imageSize(config_.model);
     if (config_.image.empty())
-        config_.image.assign(size, 0);
+        config_.image = factoryImageForKind(config_.model);
     if (config_.image.size() != size)
         throw std::invalid_argument("an image of " + std::string(modelName(config_.model)) +
                                     " has " + std::to_string(size) + " bytes, not " +

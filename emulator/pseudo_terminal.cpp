@@ -72,9 +72,16 @@ PseudoTerminal::PseudoTerminal() {
 }
 
 PseudoTerminal::~PseudoTerminal() {
+    hangUp();
+}
+
+void PseudoTerminal::hangUp() {
+    if (master_ < 0)
+        return;
     // The slave first: closing the master hangs up every host still holding the slave.
     close(heldSlave_);
     close(master_);
+    heldSlave_ = master_ = -1;
 }
 
 } // namespace pemrix::emulator

@@ -16,8 +16,11 @@ class PseudoTerminal {
     PseudoTerminal(const PseudoTerminal&) = delete;
     PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
-    // Non-blocking, close-on-exec.
+    // Non-blocking, close-on-exec; -1 once hung up.
     int masterFd() const { return master_; }
+    // Closes the master, as when the adapter is pulled out: every host holding the
+    // device sees a hang-up, and nothing passes any more.
+    void hangUp();
     // The device the host opens, e.g. /dev/pts/7.
     const std::string& slavePath() const { return slavePath_; }
 

@@ -1,22 +1,17 @@
 #include "forms/config_file.h"
 
+#include "forms/config_file_dialogs.h"
 #include "forms/dialogs.h"
 #include "forms/error_report.h"
 #include "forms/module_window.h"
-#include "image/config_file_dialog.h"
 #include "image/file_access.h"
 #include "image/file_lines.h"
 
-#include <QFileInfo>
 #include <QListWidget>
 
 namespace pemrix::forms {
 
 namespace {
-
-QString fileFilter() {
-    return QString::fromStdString(image::qtNameFilter(image::ConfigFileFilter));
-}
 
 // The toolkit's own failures go to the general error report; this program's own
 // refusals are plain messages.
@@ -49,9 +44,7 @@ void save(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileSave& o
         report(&window, text.error());
         return;
     }
-    const QString name =
-        Dialogs::instance().saveFileName(&window, QStringLiteral("Сохранить как"), fileFilter(),
-                                         QString::fromLatin1(image::ConfigFileDefaultSuffix));
+    const QString name = askConfigFileToSave(&window);
     if (name.isEmpty())
         return;
 
@@ -67,16 +60,9 @@ void save(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileSave& o
 }
 
 void load(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileLoad& operation) {
-    QString name =
-        Dialogs::instance().openFileName(&window, QStringLiteral("Открыть"), fileFilter());
+    const QString name = askConfigFileToOpen(&window);
     if (name.isEmpty())
         return;
-    // A name typed without extension means a configuration file, when there is one.
-    const QFileInfo typed(name);
-    const QString withSuffix =
-        name + QLatin1Char('.') + QString::fromLatin1(image::ConfigFileDefaultSuffix);
-    if (typed.suffix().isEmpty() && !typed.exists() && QFileInfo::exists(withSuffix))
-        name = withSuffix;
 
     const auto text = image::readWholeFile(image::pathFromUtf8(name.toStdString()));
     if (!text) {
@@ -85,7 +71,7 @@ void load(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileLoad& o
     }
     const std::vector<std::string> lines = image::splitLines(text.value());
     fillLines(lineBuffer, lines);
-    const auto parsed = operation.parse(text.value());
+    const auto parsed = operation.parse(text.value(), name.toStdString());
     if (!parsed) {
         report(&window, parsed.error());
         return;

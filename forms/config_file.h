@@ -1,9 +1,8 @@
 #pragma once
 // Saving a window's configuration to a file and loading one back, for every module
-// window: the dialogs (filter "Файлы конфигурации (*.cfg)|*.cfg|Все файлы|*.*",
-// default extension "cfg"), the hidden line buffer ListBox1, the atomic write and
-// the reports of failures. The window gives its own file text, parser, image routine
-// and status texts. A load checks the whole file before any control changes; a save
+// window: the dialogs (config_file_dialogs.h), the hidden line buffer ListBox1, the
+// atomic write and the reports of failures. The window gives its own file text, parser, image
+// routine and status texts. A load checks the whole file before any control changes; a save
 // replaces the file at once or not at all. The toolkit's failures (file access,
 // conversions) go to the general error report, the program's own refusals are plain
 // messages; both leave the window as it was.
@@ -36,8 +35,10 @@ struct ConfigFileSave {
 };
 
 struct ConfigFileLoad {
-    // The image of a file's text, checked whole.
-    std::function<image::Result<image::ImageCells>(std::string_view text)> parse;
+    // The image of a file's text, checked whole; errors name the file.
+    std::function<image::Result<image::ImageCells>(std::string_view text,
+                                                   std::string_view fileName)>
+        parse;
     // Shows the image in the controls.
     std::function<void(const image::ImageCells& image)> apply;
     QString loadedStatus = QString::fromUtf8(FileLoadedStatus);

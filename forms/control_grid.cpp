@@ -3,12 +3,18 @@
 #include "forms/accessible_names.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 
 namespace pemrix::forms {
+
+void makeTight(QGridLayout* grid) {
+    grid->setContentsMargins(4, 6, 4, 6);
+    grid->setHorizontalSpacing(2);
+}
 
 QString loopHeading(int loop) {
     return QStringLiteral("ШС%1").arg(loop);

@@ -9,12 +9,17 @@
 #include <vector>
 
 class QCheckBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QWidget;
 
 namespace pemrix::forms {
+
+// The grids of a window stand side by side: tight columns keep the window near its
+// given width.
+void makeTight(QGridLayout* grid);
 
 // "ШС<loop>": the heading of a loop's column.
 QString loopHeading(int loop);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace pemrix::forms {
@@ -45,18 +46,33 @@ bool QtDialogs::question(QWidget* parent, const QString& caption, const QString&
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-QString QtDialogs::openFileName(QWidget* parent, const QString& caption, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+namespace {
+
+QString runFileDialog(QFileDialog& dialog, const QString& defaultSuffix) {
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QString QtDialogs::openFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                const QString& defaultSuffix) {
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Any name passes, even of a file that is not there: the window reports what
+    // cannot be opened in its own words.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    return runFileDialog(dialog, defaultSuffix);
 }
 
 QString QtDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& filter,
                                 const QString& defaultSuffix) {
     QFileDialog dialog(parent, caption, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return runFileDialog(dialog, defaultSuffix);
 }
 
 void ScriptedDialogs::message(QWidget*, const QString& text) {
@@ -77,23 +93,27 @@ bool ScriptedDialogs::question(QWidget*, const QString& caption, const QString& 
     return answer;
 }
 
-QString ScriptedDialogs::openFileName(QWidget*, const QString&, const QString& filter) {
+QString ScriptedDialogs::openFileName(QWidget*, const QString&, const QString& filter,
+                                      const QString& defaultSuffix) {
     fileFilters << filter;
-    return nextFileName();
+    defaultSuffixes << defaultSuffix;
+    return nextFileName(defaultSuffix);
 }
 
 QString ScriptedDialogs::saveFileName(QWidget*, const QString&, const QString& filter,
                                       const QString& defaultSuffix) {
     fileFilters << filter;
     defaultSuffixes << defaultSuffix;
-    return nextFileName();
+    return nextFileName(defaultSuffix);
 }
 
-QString ScriptedDialogs::nextFileName() {
+QString ScriptedDialogs::nextFileName(const QString& defaultSuffix) {
     if (fileNames.empty())
         return {};
     QString name = fileNames.front();
     fileNames.pop_front();
+    if (QFileInfo(name).suffix().isEmpty() && !defaultSuffix.isEmpty())
+        name += QLatin1Char('.') + defaultSuffix;
     return name;
 }
 

@@ -21,9 +21,11 @@ class Dialogs {
     virtual void error(QWidget* parent, const QString& text) = 0;
     // A Yes/No box with a caption; true for Yes.
     virtual bool question(QWidget* parent, const QString& caption, const QString& text) = 0;
-    // File dialogs; an empty result means the user cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& caption,
-                                 const QString& filter) = 0;
+    // File dialogs; an empty result means the user cancelled. A name typed without
+    // extension gets the default suffix. Opening accepts a name of a file that does not
+    // exist (whoever opens it reports that); saving replaces a file without asking.
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
                                  const QString& defaultSuffix) = 0;
 
@@ -39,7 +41,8 @@ class QtDialogs : public Dialogs {
     void message(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     bool question(QWidget* parent, const QString& caption, const QString& text) override;
-    QString openFileName(QWidget* parent, const QString& caption, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& filter,
+                         const QString& defaultSuffix) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
                          const QString& defaultSuffix) override;
 };
@@ -54,12 +57,15 @@ class ScriptedDialogs : public Dialogs {
     std::deque<bool> answers;      // next answers to questions; No when empty
     std::deque<QString> fileNames; // next answers to file dialogs; cancel when empty
     QStringList fileFilters;       // filters of the file dialogs shown, in order
-    QStringList defaultSuffixes;   // default suffixes of the save dialogs shown, in order
+    QStringList defaultSuffixes;   // default suffixes of the file dialogs shown, in order
 
     void message(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     bool question(QWidget* parent, const QString& caption, const QString& text) override;
-    QString openFileName(QWidget* parent, const QString& caption, const QString& filter) override;
+    // The next scripted name, as the real dialogs give it back: with the default suffix
+    // when it has no extension.
+    QString openFileName(QWidget* parent, const QString& caption, const QString& filter,
+                         const QString& defaultSuffix) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
                          const QString& defaultSuffix) override;
 
@@ -67,7 +73,7 @@ class ScriptedDialogs : public Dialogs {
     static ScriptedDialogs& installNew();
 
   private:
-    QString nextFileName();
+    QString nextFileName(const QString& defaultSuffix);
 };
 
 } // namespace pemrix::forms

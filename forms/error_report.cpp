@@ -1,7 +1,11 @@
 #include "forms/error_report.h"
 
+#include "forms/accessible_names.h"
 #include "forms/dialogs.h"
-#include "image/file_lines.h"
+#include "image/decimal_text.h"
+#include "image/error_texts.h"
+
+#include <QLineEdit>
 
 namespace pemrix::forms {
 
@@ -10,6 +14,16 @@ int StrToInt(const QString& text) {
     if (!value)
         throw ToolkitError(value.error());
     return value.value();
+}
+
+int StrToInt(QLineEdit* field) {
+    const std::string text = field->text().toStdString();
+    const auto value = image::parseInteger(text);
+    if (value)
+        return value.value();
+    const std::string name = spokenName(field).toStdString();
+    throw ToolkitError(name.empty() ? value.error().message
+                                    : image::notAnIntegerInFieldText(name, text));
 }
 
 bool runReported(QWidget* parent, const std::function<void()>& handler) {

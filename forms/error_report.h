@@ -1,7 +1,8 @@
 #pragma once
 // The general error report: a handler that fails in a file or number conversion
-// stops where it failed, the user sees an error box with the toolkit's text
-// ("'abc' is not a valid integer value", "Cannot open file …") and the program goes on.
+// stops where it failed, the user sees an error box that says what failed and where
+// ("Поле «Время задержки»: «abc» — не целое число.", image/error_texts.h) and the
+// program goes on.
 
 #include "image/result.h"
 
@@ -9,6 +10,7 @@
 #include <functional>
 #include <stdexcept>
 
+class QLineEdit;
 class QWidget;
 
 namespace pemrix::forms {
@@ -21,9 +23,13 @@ class ToolkitError : public std::runtime_error {
     QString text() const { return QString::fromUtf8(what()); }
 };
 
-// A decimal integer (blanks around it and a sign allowed), or a ToolkitError
-// "'<text>' is not a valid integer value".
+// A decimal integer (blanks around it and a sign allowed), or a ToolkitError naming
+// the text.
 int StrToInt(const QString& text);
+
+// The integer in an edit field, or a ToolkitError naming the field (by the name a
+// screen reader gives it, its label) and its text.
+int StrToInt(QLineEdit* field);
 
 // Runs `handler`; a ToolkitError it throws becomes the error box (through the
 // Dialogs service). Returns false then.

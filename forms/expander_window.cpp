@@ -201,8 +201,8 @@ void ExpanderWindow::SaveButtonClick(QObject*) {
 
 void ExpanderWindow::LoadButtonClick(QObject*) {
     ConfigFileLoad load;
-    load.parse = [this](std::string_view text) {
-        return image::parseExpanderFile(text, moduleKind());
+    load.parse = [this](std::string_view text, std::string_view fileName) {
+        return image::parseExpanderFile(text, moduleKind(), fileName);
     };
     load.apply = [this](const image::ImageCells& image) { ApplyConfigImage(image); };
     loadConfigFile(*this, ListBox1, load);

@@ -35,10 +35,9 @@ void ExpanderWindow::prepareExpander() {
 }
 
 void ExpanderWindow::DelayEditChange() {
-    const QString text = DelayEdit->text();
-    if (text.isEmpty())
+    if (DelayEdit->text().isEmpty())
         return;
-    const int value = StrToInt(text);
+    const int value = StrToInt(DelayEdit);
     if (value >= MinDelay && value <= MaxDelay) {
         Delay->setPosition(value);
         return;
@@ -49,10 +48,9 @@ void ExpanderWindow::DelayEditChange() {
 }
 
 void ExpanderWindow::NumberEditChange() {
-    const QString text = NumberEdit->text();
-    if (text.isEmpty())
+    if (NumberEdit->text().isEmpty())
         return;
-    const int value = StrToInt(text);
+    const int value = StrToInt(NumberEdit);
     if (value >= 0 && value <= MaxNumber)
         return;
     Dialogs::instance().message(this, QStringLiteral("Диапазон возможных значений от 0 до 15"));

@@ -7,7 +7,7 @@
 #include "forms/active_control.h"
 #include "forms/control_grid.h"
 #include "forms/upper_case_validator.h"
-#include "image/key_text.h"
+#include "link/key_code.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -48,7 +48,7 @@ IdentifierGroup::IdentifierGroup(const Columns& columns, AuthorityRule rule, Win
 
 void IdentifierGroup::createRows(const Columns& columns) {
     auto* grid = new QGridLayout(this);
-    grid->setHorizontalSpacing(4);
+    makeTight(grid);
     grid->setVerticalSpacing(4);
     int headingRow = 0;
     if (!columns.spans.empty()) {
@@ -65,10 +65,10 @@ void IdentifierGroup::createRows(const Columns& columns) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("Id%1").arg(slot));
         edit->setProperty("tag", slot);
-        edit->setMaxLength(image::KeyTextLength);
+        edit->setMaxLength(link::KeyCodeDigits);
         edit->setValidator(new UpperCaseValidator(edit));
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("DDDDDDDDDDDD")) +
-                            14);
+                            10);
         nameFromLabel(edit, identifierRowHeading(slot));
         Id[slot - 1] = edit;
         grid->addWidget(edit, row, 0);

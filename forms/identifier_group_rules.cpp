@@ -6,6 +6,7 @@
 #include "forms/active_control.h"
 #include "forms/dialogs.h"
 #include "image/key_text.h"
+#include "link/key_code.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -28,7 +29,7 @@ void IdentifierGroup::Id1Change(QLineEdit* edit) {
 
 void IdentifierGroup::Id1Exit(QLineEdit* edit) {
     const qsizetype length = edit->text().size();
-    if (length == 0 || length == image::KeyTextLength)
+    if (length == 0 || length == link::KeyCodeDigits)
         return;
     if (Dialogs::instance().question(window(), QStringLiteral("Введен идентификатор малой длины"),
                                      QStringLiteral("Ввести заново?"))) {

@@ -5,17 +5,34 @@
 #include "forms/dialogs.h"
 #include "forms/error_report.h"
 #include "forms/module_host.h"
+#include "forms/page_area.h"
 #include "link/reports.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace pemrix::forms {
 
 namespace {
+
+// The windows were laid out for a small eight-point font; a point less than the
+// desktop's keeps them near their given size.
+QFont compactFont(QFont font) {
+    constexpr double smallest = 8.0;
+    if (font.pointSizeF() > smallest)
+        font.setPointSizeF(std::max(smallest, font.pointSizeF() - 1.0));
+    return font;
+}
 
 using Action = void (ModuleWindow::*)(QObject*);
 
@@ -43,8 +60,14 @@ constexpr const char* LinkButtonNames[] = {"WriteButton", "ReadButton", "Connect
 
 ModuleWindow::ModuleWindow(ModuleHost& host, QWidget* parent)
     : QDialog(parent), host_(host), activeControls_(new ActiveControl(this)),
+      frame_(new QVBoxLayout(this)), pageArea_(new PageArea(this)),
       StatusBar1(new QStatusBar(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(compactFont(font()));
+    frame_->setContentsMargins(0, 0, 0, 0);
+    frame_->setSpacing(0);
+    frame_->addWidget(pageArea_);
+    frame_->addWidget(StatusBar1);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setStyleSheet(QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); }"));
@@ -78,6 +101,46 @@ QWidget* ModuleWindow::activeControl() const {
 bool ModuleWindow::buttonEnabled(const char* objectName) const {
     const auto* found = findChild<QAbstractButton*>(QString::fromLatin1(objectName));
     return found != nullptr && found->isEnabled();
+}
+
+QWidget* ModuleWindow::page() const {
+    return pageArea_->page();
+}
+
+void ModuleWindow::fitInto(const QRect& available) {
+    QSize room = available.size().shrunkBy(frameAround());
+    const int barHeight = StatusBar1->sizeHint().height();
+    room.rheight() -= barHeight;
+    const QSize area = pageArea_->fitInto(room);
+    setFixedSize(area.width(), area.height() + barHeight);
+}
+
+// The frame is known once the window has been on the screen; before that, a title
+// bar and thin borders are assumed.
+QMargins ModuleWindow::frameAround() const {
+    if (const QWindow* handle = windowHandle(); handle != nullptr && handle->isVisible()) {
+        const QMargins known = handle->frameMargins();
+        if (!known.isNull())
+            return known;
+    }
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    return {border, title + border, border, border};
+}
+
+void ModuleWindow::showEvent(QShowEvent* event) {
+    // Sized before the dialog centres itself on the screen.
+    if (!event->spontaneous() && screen() != nullptr)
+        fitInto(screen()->availableGeometry());
+    QDialog::showEvent(event);
+}
+
+void ModuleWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 ButtonPanel* ModuleWindow::createButtonPanel(std::span<const ButtonSpec> buttons) {

@@ -1,10 +1,12 @@
 #pragma once
 // The one contract of the module windows. A module window is the target of its
 // exchanges' reports (link::ReportTarget) and the receiver of the function keys the
-// main window routes to it. The base owns what every window has: the status bar
-// StatusBar1, the button panel with the buttons the reports switch, the factory
-// image in the hidden list ListBox2, the window's own active control, and the steps
-// of opening, linking and closing. A window overrides only where it differs.
+// main window routes to it. The base owns what every window has: a page of controls
+// that stays reachable on a screen smaller than the window, the status bar
+// StatusBar1 below it, the button panel with the buttons the reports switch, the
+// factory image in the hidden list ListBox2, the window's own active control, and
+// the steps of opening, linking and closing. A window overrides only where it
+// differs.
 
 #include "forms/active_control.h"
 #include "link/report_target.h"
@@ -19,12 +21,14 @@
 class QListWidget;
 class QPushButton;
 class QStatusBar;
+class QVBoxLayout;
 
 namespace pemrix::forms {
 
 class ButtonPanel;
 struct ButtonSpec;
 class ModuleHost;
+class PageArea;
 
 class ModuleWindow : public QDialog, public link::ReportTarget {
     Q_OBJECT
@@ -65,6 +69,11 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
     // Whether the window's button of that object name exists and is enabled.
     bool buttonEnabled(const char* objectName) const;
 
+    // Sizes the window to show its whole page within `available` (a screen's free
+    // area, frame included); where the page is larger, the window takes the room
+    // there is and the page scrolls. Showing the window does this for its screen.
+    void fitInto(const QRect& available);
+
     // link::ReportTarget. The layouts switch ReadButton, WriteButton, ConnectButton
     // and CancelButton; a window with more to switch extends them.
     void showStatus(const std::string& text) override;
@@ -76,13 +85,14 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
 
   protected:
     ModuleHost& host() const { return host_; }
+    // The page the window's controls are laid out on; StatusBar1 stands below it,
+    // along the window's bottom edge, never scrolled away.
+    QWidget* page() const;
 
     // The panel of `buttons`; each button of a known name runs its action.
     ButtonPanel* createButtonPanel(std::span<const ButtonSpec> buttons);
     // The button a report switches, or nullptr when the window has none.
     QPushButton* button(link::LinkButton which) const;
-    // The status bar, to be placed at the bottom of the window's layout.
-    QStatusBar* statusBar() const { return StatusBar1; }
     void status(const QString& text);
     // Creates ListBox2 holding the factory image as decimal strings.
     void createFactoryList(const std::vector<std::string>& values, QWidget* parent);
@@ -99,12 +109,19 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
 
     // Runs the closing steps once: the host's flags, the worker's stop, the port.
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // Escape means nothing here: a dialog would close on it and drop the link and
+    // every edit not yet written. The window's close button still closes it.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void leaveHost();
+    QMargins frameAround() const;
 
     ModuleHost& host_;
     ActiveControl* activeControls_;
+    QVBoxLayout* frame_;
+    PageArea* pageArea_;
     QStatusBar* StatusBar1;
     QListWidget* ListBox2 = nullptr;
     std::array<QPushButton*, 5> linkButtons_{}; // by link::LinkButton

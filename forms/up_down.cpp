@@ -1,7 +1,7 @@
 #include "forms/up_down.h"
 
 #include "forms/accessible_names.h"
-#include "image/file_lines.h"
+#include "image/decimal_text.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,5 +1,6 @@
 #include "image/expander_file.h"
 
+#include "image/decimal_text.h"
 #include "image/file_access.h"
 #include "image/file_lines.h"
 
@@ -9,14 +10,14 @@ namespace pemrix::image {
 
 namespace {
 
-constexpr std::size_t KindLineIndex = ExpanderImageSize; // line 65
+constexpr std::size_t KindLineIndex = link::ExpanderImageSize; // line 65
 
 } // namespace
 
 std::string expanderFileText(std::span<const int> cells, int moduleKind) {
     std::string text;
     text.reserve(std::size_t{ExpanderFileLineCount} * 5); // "255\r\n" for most lines
-    for (std::size_t i = 0; i < ExpanderImageSize; ++i) {
+    for (std::size_t i = 0; i < link::ExpanderImageSize; ++i) {
         text += std::to_string(i < cells.size() ? cells[i] : int{UnusedByte});
         text += "\r\n";
     }
@@ -25,16 +26,13 @@ std::string expanderFileText(std::span<const int> cells, int moduleKind) {
     return text;
 }
 
-Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind) {
+Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind,
+                                     std::string_view fileName) {
     const std::vector<std::string> lines = splitLines(text);
 
     // The kind line first: a file of the other expander is refused as such even
     // when its values would not convert.
-    Result<std::string> kindLine = lineAt(lines, KindLineIndex);
-    if (!kindLine) {
-        return kindLine.error();
-    }
-    const Result<int> kind = parseInteger(kindLine.value());
+    const Result<int> kind = integerLineAt(lines, KindLineIndex, fileName);
     if (!kind) {
         return kind.error();
     }
@@ -43,9 +41,9 @@ Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind) {
     }
 
     ImageCells cells;
-    cells.reserve(ExpanderImageSize);
-    for (std::size_t i = 0; i < ExpanderImageSize; ++i) {
-        const Result<int> value = parseInteger(lines[i]);
+    cells.reserve(link::ExpanderImageSize);
+    for (std::size_t i = 0; i < link::ExpanderImageSize; ++i) {
+        const Result<int> value = integerLineAt(lines, i, fileName);
         if (!value) {
             return value.error();
         }
@@ -59,12 +57,20 @@ Result<ImageCells> loadExpanderFile(const std::filesystem::path& path, int modul
     if (!content) {
         return content.error();
     }
-    return parseExpanderFile(content.value(), moduleKind);
+    return parseExpanderFile(content.value(), moduleKind, pathToUtf8(path));
 }
 
 Status saveExpanderFile(const std::filesystem::path& path, std::span<const int> cells,
                         int moduleKind) {
     return writeFileAtomically(path, expanderFileText(cells, moduleKind));
+}
+
+Status saveExpanderConfigFile(const std::filesystem::path& path, std::span<const int> cells,
+                              int moduleKind, const IdentifierSlots& slots, bool identifiersInUse) {
+    if (slotStartingWithFF(slots, identifiersInUse)) {
+        return Error{ErrorKind::IdentifierStartsWithFF, IdentifierStartsWithFFMessage};
+    }
+    return saveExpanderFile(path, cells, moduleKind);
 }
 
 } // namespace pemrix::image

@@ -3,8 +3,10 @@
 // image cells in decimal, one per line, then a line with the module kind, which keeps
 // the two kinds of file apart. Every line ends with CR LF.
 
+#include "image/identifier_records.h"
 #include "image/image_cells.h"
 #include "image/result.h"
+#include "link/module_kind.h"
 
 #include <filesystem>
 #include <string>
@@ -12,7 +14,7 @@
 
 namespace pemrix::image {
 
-inline constexpr int ExpanderFileLineCount = ExpanderImageSize + 1; // 65
+inline constexpr int ExpanderFileLineCount = link::ExpanderImageSize + 1; // 65
 
 inline constexpr const char* WrongModuleKindMessage =
     "Ошибка чтения файла конфигурации. Нет совпадения типа прибора.";
@@ -23,7 +25,9 @@ std::string expanderFileText(std::span<const int> cells, int moduleKind);
 // The image held by a file's text. In this order, as a load reports them: fewer than
 // 65 lines, line 65 not an integer, line 65 not `moduleKind`, the first of lines 1..64
 // that is not an integer. Lines after 65 are ignored; values are not range-checked.
-Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind);
+// Errors name `fileName` when one is given.
+Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind,
+                                     std::string_view fileName = {});
 
 // readWholeFile (1 MiB bound) + parseExpanderFile.
 Result<ImageCells> loadExpanderFile(const std::filesystem::path& path, int moduleKind);
@@ -31,5 +35,12 @@ Result<ImageCells> loadExpanderFile(const std::filesystem::path& path, int modul
 // Replaces the file atomically with expanderFileText.
 Status saveExpanderFile(const std::filesystem::path& path, std::span<const int> cells,
                         int moduleKind);
+
+// saveExpanderFile for the image of a window's configuration, whose keys are `slots`.
+// Refuses, before anything is written, a stored key whose record would begin with 255
+// (IdentifierStartsWithFF): reading the file back would take it for the end of the
+// list and lose it and every key after it.
+Status saveExpanderConfigFile(const std::filesystem::path& path, std::span<const int> cells,
+                              int moduleKind, const IdentifierSlots& slots, bool identifiersInUse);
 
 } // namespace pemrix::image

@@ -1,9 +1,10 @@
 #include "image/file_access.h"
 
-#include "image/file_lines.h"
+#include "image/error_texts.h"
 #include "image/os_file.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -15,16 +16,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Error cannotOpen(const fs::path& path) {
-    return Error{ErrorKind::CannotOpenFile, fillText(CannotOpenFileFormat, pathToUtf8(path))};
+Error cannotOpen(const fs::path& path, FileFailure why) {
+    return Error{ErrorKind::CannotOpenFile, cannotOpenFileText(pathToUtf8(path), why)};
 }
 
-Error cannotCreate(const fs::path& path) {
-    return Error{ErrorKind::CannotCreateFile, fillText(CannotCreateFileFormat, pathToUtf8(path))};
+Error cannotCreate(const fs::path& path, FileFailure why) {
+    return Error{ErrorKind::CannotCreateFile, cannotWriteFileText(pathToUtf8(path), why)};
 }
 
 Error tooLarge(const fs::path& path) {
-    return Error{ErrorKind::FileTooLarge, fillText(FileTooLargeFormat, pathToUtf8(path))};
+    return Error{ErrorKind::FileTooLarge, fileTooLargeText(pathToUtf8(path))};
+}
+
+// What the last failed system call says, in the terms of a file failure.
+FileFailure lastSystemFailure(FileFailure otherwise) {
+    return fileFailureOf(std::error_code(errno, std::generic_category()), otherwise);
+}
+
+// Why `status` is no file to read or replace; only for an existing node.
+FileFailure notAFile(const fs::file_status& status) {
+    return fs::is_directory(status) ? FileFailure::IsFolder : FileFailure::NotRegular;
 }
 
 struct FileCloser {
@@ -34,9 +45,11 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 // A new, empty file in the folder of `target` that nobody else is using. Its name
 // does not grow with the target's, so a long file name still leaves room for it.
-FileHandle createTemporaryBeside(const fs::path& target, fs::path& temporary) {
+// On failure `why` says what the system refused.
+FileHandle createTemporaryBeside(const fs::path& target, fs::path& temporary, FileFailure& why) {
     static constexpr char hexDigits[] = "0123456789abcdef";
     std::random_device random;
+    why = FileFailure::WriteFailed;
     for (int attempt = 0; attempt < 16; ++attempt) {
         std::string name = ".pemrix-";
         for (unsigned bits = random(), i = 0; i < 8; ++i, bits >>= 4) {
@@ -46,12 +59,31 @@ FileHandle createTemporaryBeside(const fs::path& target, fs::path& temporary) {
         if (std::FILE* file = createNewFile(temporary)) {
             return FileHandle(file);
         }
+        why = lastSystemFailure(FileFailure::WriteFailed);
+        // A missing folder is "no such folder" here, not "no such file".
+        if (why == FileFailure::NotFound) {
+            why = FileFailure::NoFolder;
+        }
         std::error_code ec;
         if (!fs::exists(temporary, ec)) {
             break; // the folder refuses new files: trying other names will not help
         }
     }
     return nullptr;
+}
+
+// Writes, flushes to the disk and closes `file`; the first failure says why.
+bool writeAndClose(FileHandle file, std::string_view content, FileFailure& why) {
+    bool written = std::fwrite(content.data(), 1, content.size(), file.get()) == content.size();
+    written = written && syncFileToDisk(file.get());
+    if (!written) {
+        why = lastSystemFailure(FileFailure::WriteFailed);
+    }
+    if (std::fclose(file.release()) != 0 && written) {
+        why = lastSystemFailure(FileFailure::WriteFailed);
+        written = false;
+    }
+    return written;
 }
 
 // Writing through a symbolic link replaces the file it points to, not the link.
@@ -80,16 +112,20 @@ std::string pathToUtf8(const fs::path& path) {
 Result<std::string> readWholeFile(const fs::path& path, std::size_t maxSize) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
-    if (ec || !fs::is_regular_file(status)) {
-        return cannotOpen(path);
+    if (!fs::exists(status)) {
+        return cannotOpen(path, fileFailureOf(ec, FileFailure::NotFound));
+    }
+    if (!fs::is_regular_file(status)) {
+        return cannotOpen(path, notAFile(status));
     }
     const std::uintmax_t size = fs::file_size(path, ec);
     if (!ec && size > maxSize) {
         return tooLarge(path);
     }
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        return cannotOpen(path);
+        return cannotOpen(path, lastSystemFailure(FileFailure::ReadFailed));
     }
     // The size may change under us: read at most one byte past the bound.
     std::string content;
@@ -103,7 +139,7 @@ Result<std::string> readWholeFile(const fs::path& path, std::size_t maxSize) {
         }
     }
     if (in.bad()) {
-        return cannotOpen(path);
+        return cannotOpen(path, FileFailure::ReadFailed);
     }
     if (content.size() > maxSize) {
         return tooLarge(path);
@@ -118,16 +154,15 @@ Status writeFileAtomically(const fs::path& path, std::string_view content) {
     std::error_code statusError;
     const fs::file_status existing = fs::status(target, statusError);
     if (fs::exists(existing) && !fs::is_regular_file(existing)) {
-        return cannotCreate(path);
+        return cannotCreate(path, notAFile(existing));
     }
     fs::path temporary;
-    FileHandle file = createTemporaryBeside(target, temporary);
+    FileFailure why = FileFailure::WriteFailed;
+    FileHandle file = createTemporaryBeside(target, temporary, why);
     if (!file) {
-        return cannotCreate(path);
+        return cannotCreate(path, why);
     }
-    bool written = std::fwrite(content.data(), 1, content.size(), file.get()) == content.size();
-    written = syncFileToDisk(file.get()) && written;
-    written = std::fclose(file.release()) == 0 && written;
+    bool written = writeAndClose(std::move(file), content, why);
 
     std::error_code ec;
     if (written) {
@@ -138,10 +173,13 @@ Status writeFileAtomically(const fs::path& path, std::string_view content) {
         ec.clear();
         fs::rename(temporary, target, ec);
         written = !ec;
+        if (ec) {
+            why = fileFailureOf(ec, FileFailure::WriteFailed);
+        }
     }
     if (!written) {
         fs::remove(temporary, ec);
-        return cannotCreate(path);
+        return cannotCreate(path, why);
     }
     syncFolder(target.parent_path());
     return {};

@@ -1,5 +1,6 @@
 #pragma once
-// Reading and replacing whole files, with the toolkit's error texts.
+// Reading and replacing whole files. Failures name the file and say why
+// (image/error_texts.h).
 
 #include "image/result.h"
 
@@ -10,11 +11,6 @@
 
 namespace pemrix::image {
 
-inline constexpr const char* CannotOpenFileFormat = "Cannot open file %s";
-inline constexpr const char* CannotCreateFileFormat = "Cannot create file %s";
-inline constexpr const char* FileTooLargeFormat =
-    "Файл %s слишком велик для файла конфигурации (больше 1 МБ)";
-
 // No configuration file comes near this size; a larger file is refused unread.
 inline constexpr std::size_t MaxConfigFileSize = 1024 * 1024;
 
@@ -23,15 +19,15 @@ std::filesystem::path pathFromUtf8(std::string_view utf8);
 std::string pathToUtf8(const std::filesystem::path& path);
 
 // The whole content of a regular file of at most `maxSize` bytes. Fails with
-// "Cannot open file <name>" when it is missing, not a regular file or unreadable,
-// and with FileTooLarge when it is larger than `maxSize`.
+// CannotOpenFile when it is missing, not a regular file or unreadable, and with
+// FileTooLarge when it is larger than `maxSize`.
 Result<std::string> readWholeFile(const std::filesystem::path& path,
                                   std::size_t maxSize = MaxConfigFileSize);
 
 // Replaces the file's content: writes a temporary file in the same folder, flushes it
 // to the disk and renames it over the old one, so a failure at any point leaves the
 // old file as it was (and no temporary file behind). Only a regular file is replaced
-// (never a folder, device or pipe). Fails with "Cannot create file <name>".
+// (never a folder, device or pipe). Fails with CannotCreateFile.
 Status writeFileAtomically(const std::filesystem::path& path, std::string_view content);
 
 } // namespace pemrix::image

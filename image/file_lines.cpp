@@ -1,33 +1,20 @@
 #include "image/file_lines.h"
 
-#include <charconv>
+#include "image/decimal_text.h"
+#include "image/error_texts.h"
 
 namespace pemrix::image {
 
 namespace {
 
-// Longer texts are cut in messages: a hand-edited file may hold a line of any length.
-constexpr std::size_t MaxQuotedLength = 60;
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-// Cuts at a character boundary of UTF-8, never inside a multi-byte sequence.
-std::string quoted(std::string_view text) {
-    if (text.size() <= MaxQuotedLength) {
-        return std::string(text);
-    }
-    std::size_t cut = MaxQuotedLength;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0u) == 0x80u) {
-        --cut;
-    }
-    return std::string(text.substr(0, cut)) + "…";
-}
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace
 
 std::vector<std::string> splitLines(std::string_view text) {
+    if (text.starts_with(ByteOrderMark)) {
+        text.remove_prefix(ByteOrderMark.size());
+    }
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -56,33 +43,27 @@ std::string joinLinesCrlf(const std::vector<std::string>& lines) {
     return text;
 }
 
-Result<int> parseInteger(std::string_view text) {
-    std::string_view body = text;
-    while (!body.empty() && isBlank(body.front())) {
-        body.remove_prefix(1);
-    }
-    while (!body.empty() && isBlank(body.back())) {
-        body.remove_suffix(1);
-    }
-    // from_chars takes a minus but no plus.
-    if (body.size() > 1 && body.front() == '+' && body[1] != '-') {
-        body.remove_prefix(1);
-    }
-    int value = 0;
-    const char* first = body.data();
-    const char* last = body.data() + body.size();
-    const auto [end, error] = std::from_chars(first, last, value, 10);
-    if (body.empty() || error != std::errc{} || end != last) {
-        return Error{ErrorKind::NotAnInteger, notAnIntegerMessage(text)};
-    }
-    return value;
-}
-
-Result<std::string> lineAt(const std::vector<std::string>& lines, std::size_t index) {
+Result<std::string> lineAt(const std::vector<std::string>& lines, std::size_t index,
+                           std::string_view fileName) {
     if (index >= lines.size()) {
-        return Error{ErrorKind::ListIndexOutOfBounds, listIndexMessage(index)};
+        return Error{ErrorKind::ListIndexOutOfBounds,
+                     missingLineText(fileName, index + 1, lines.size())};
     }
     return lines[index];
+}
+
+Result<int> integerLineAt(const std::vector<std::string>& lines, std::size_t index,
+                          std::string_view fileName) {
+    Result<std::string> line = lineAt(lines, index, fileName);
+    if (!line) {
+        return line.error();
+    }
+    Result<int> value = parseInteger(line.value());
+    if (!value) {
+        return Error{ErrorKind::NotAnInteger,
+                     notAnIntegerInLineText(fileName, index + 1, line.value())};
+    }
+    return value;
 }
 
 std::string fillText(std::string_view format, std::string_view text) {
@@ -94,17 +75,6 @@ std::string fillText(std::string_view format, std::string_view text) {
     filled += text;
     filled += format.substr(at + 2);
     return filled;
-}
-
-std::string notAnIntegerMessage(std::string_view text) {
-    return fillText(NotAnIntegerFormat, quoted(text));
-}
-
-std::string listIndexMessage(std::size_t index) {
-    const std::string_view format = ListIndexFormat;
-    const std::size_t at = format.find("%d");
-    return std::string(format.substr(0, at)) + std::to_string(index) +
-           std::string(format.substr(at + 2));
 }
 
 } // namespace pemrix::image

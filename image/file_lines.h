@@ -1,7 +1,8 @@
 #pragma once
-// The line format of the configuration files: one decimal integer per line, every
-// line ended by CR LF. Reading accepts CR, LF or CR LF as a line end and reports the
-// toolkit's conversion and index errors with their own texts.
+// The line format of the configuration files: one decimal integer per line (read with
+// image/decimal_text.h), every line ended by CR LF. Reading accepts CR, LF or CR LF as
+// a line end and reports a missing line or a line that is not an integer with the
+// file, the line number and the text found there (image/error_texts.h).
 
 #include "image/result.h"
 
@@ -11,28 +12,22 @@
 
 namespace pemrix::image {
 
-inline constexpr const char* NotAnIntegerFormat = "'%s' is not a valid integer value";
-inline constexpr const char* ListIndexFormat = "List index out of bounds (%d)";
-
 // Lines of a text: a line ends at CR, LF or CR followed by LF. A last line without
-// an end counts; an end at the very end of the text starts no further line.
+// an end counts; an end at the very end of the text starts no further line. A UTF-8
+// byte-order mark at the very start, which some editors write, is skipped.
 std::vector<std::string> splitLines(std::string_view text);
 
 // Every line followed by CR LF.
 std::string joinLinesCrlf(const std::vector<std::string>& lines);
 
-// A decimal integer: optional blanks (spaces, tabs) around it, an optional sign,
-// at least one digit, and a value that fits an int. Anything else fails with
-// "'<text>' is not a valid integer value".
-Result<int> parseInteger(std::string_view text);
+// The line at zero-based `index`, or ListIndexOutOfBounds naming the missing line of
+// `fileName` (which may be empty) and how many lines there are.
+Result<std::string> lineAt(const std::vector<std::string>& lines, std::size_t index,
+                           std::string_view fileName = {});
 
-// The line at zero-based `index`, or "List index out of bounds (<index>)".
-Result<std::string> lineAt(const std::vector<std::string>& lines, std::size_t index);
-
-// Message texts with their placeholder filled. A very long text is cut short (with
-// "…") so that a message box stays readable.
-std::string notAnIntegerMessage(std::string_view text);
-std::string listIndexMessage(std::size_t index);
+// The line at `index` as an integer; either failure names the file and the line.
+Result<int> integerLineAt(const std::vector<std::string>& lines, std::size_t index,
+                          std::string_view fileName = {});
 
 // `format` with its first "%s" replaced by `text`.
 std::string fillText(std::string_view format, std::string_view text);

@@ -1,6 +1,8 @@
 #include "image/identifier_records.h"
 
 #include "image/key_text.h"
+#include "link/key_code.h"
+#include "link/module_kind.h"
 
 #include <algorithm>
 
@@ -35,7 +37,7 @@ void packIdentifierRecords(const IdentifierSlots& slots, bool identifiersInUse,
             image[p++] = slot.authority;
         }
     }
-    const std::size_t end = std::min<std::size_t>(image.size(), ExpanderImageSize);
+    const std::size_t end = std::min<std::size_t>(image.size(), link::ExpanderImageSize);
     for (; p < end; ++p) {
         image[p] = EndOfRecords;
     }
@@ -52,7 +54,7 @@ IdentifierSlots unpackIdentifierRecords(std::span<const int> image) {
         for (int i = 0; i < KeyCodeBytes; ++i) {
             code = (code << 8) | byteAt(image, p++);
         }
-        slot.keyText = keyCodeText(code);
+        slot.keyText = link::formatKeyCode(code);
         slot.authority = byteAt(image, p++);
     }
     return slots;

@@ -13,7 +13,6 @@ namespace pemrix::image {
 
 using ImageCells = std::vector<int>;
 
-inline constexpr int ExpanderImageSize = 64;
 // Unused memory of the modules, and the filler after the identifier records.
 inline constexpr std::uint8_t UnusedByte = 0xFF;
 

@@ -1,16 +1,12 @@
 #pragma once
-// Key codes of touch-memory keys as the expander windows show and type them:
-// exactly 12 uppercase hexadecimal digits for a 48-bit code.
+// Key codes of touch-memory keys as the expander windows' identifier edits hold them:
+// the edit's character filter, padding and completeness. The code itself, its
+// 12-digit text and the "no key" code are the link's (link/key_code.h).
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace pemrix::image {
-
-inline constexpr int KeyTextLength = 12;
-// A code with all 48 bits set stands for "no key presented".
-inline constexpr std::uint64_t NoKeyCode = 0xFFFF'FFFF'FFFFull;
 
 // '0'..'9' give 0..9, 'A'..'F' give 10..15, every other character (lower case
 // included) gives 0.
@@ -18,9 +14,6 @@ int HexDigitValue(char c);
 
 // True for '0'..'9' and 'A'..'F'.
 bool isKeyDigit(char c);
-
-// The low 48 bits of `code` as exactly 12 uppercase hexadecimal digits.
-std::string keyCodeText(std::uint64_t code);
 
 // A text of exactly 12 key digits.
 bool isCompleteKeyText(std::string_view text);

@@ -9,19 +9,20 @@
 namespace pemrix::image {
 
 // Why an operation on a configuration image or file failed. The first four are the
-// toolkit's own errors (shown as its general error report: an error box whose text is
-// `message`); the others are this program's own messages.
+// failures of file access and number conversion, which the general error report
+// shows (an error box whose text is `message`, image/error_texts.h); the others are
+// this program's own messages.
 enum class ErrorKind {
-    CannotOpenFile,         // "Cannot open file %s"
-    CannotCreateFile,       // "Cannot create file %s"
-    ListIndexOutOfBounds,   // "List index out of bounds (%d)"
-    NotAnInteger,           // "'%s' is not a valid integer value"
+    CannotOpenFile,         // the file cannot be opened or read
+    CannotCreateFile,       // the file cannot be created or written
+    ListIndexOutOfBounds,   // the file has no line where one is needed
+    NotAnInteger,           // a line or a field that is not a decimal integer
     FileTooLarge,           // larger than any configuration file can be
     WrongModuleKind,        // the file belongs to another kind of module
     IdentifierStartsWithFF, // such a record would read back as the end of the list
 };
 
-// True for the errors that the toolkit's general error report shows.
+// True for the errors that the general error report shows.
 constexpr bool isToolkitError(ErrorKind kind) {
     return kind == ErrorKind::CannotOpenFile || kind == ErrorKind::CannotCreateFile ||
            kind == ErrorKind::ListIndexOutOfBounds || kind == ErrorKind::NotAnInteger;

@@ -93,10 +93,26 @@ bool Exchange::endWith(ExchangeEnd how) {
     return false;
 }
 
-bool Exchange::endIfStoppedPortFailed(const IoResult& result) {
-    if (result.failed && stopRequested())
+bool Exchange::goOnAfter(const IoResult& result) {
+    if (!result.failed)
+        return true;
+    // Breaking the link closes the port under a running exchange: that is no line
+    // fault, and the window has already said the link is gone.
+    if (stopRequested())
         return endWith(ExchangeEnd::Stopped);
-    return true;
+    // A write that ran out of time may go through next time. A port that never
+    // opened fails every call; the user learns of it as a module that never answers.
+    if (result.error.kind == PortErrorKind::TimedOut || !port_.isOpen())
+        return true;
+    // The device has gone (adapter unplugged, terminal hung up): every further call
+    // would fail too, and going on would only show time-outs and checksum errors of
+    // a module that is not there.
+    return lineFailed();
+}
+
+bool Exchange::lineFailed() {
+    report(ReportCode::LineFailed);
+    return endWith(ExchangeEnd::LineFailed);
 }
 
 // One byte of a header or frame: a byte the module does not get spoils the frame,
@@ -104,12 +120,9 @@ bool Exchange::endIfStoppedPortFailed(const IoResult& result) {
 bool Exchange::sendFrameByte(std::uint8_t byte, bool paced) {
     const IoResult written = port_.write(&byte, 1);
     if (written.failed || written.transferred != 1) {
-        // Breaking the link closes the port under a running exchange: that is no
-        // line fault, and the window has already said the link is gone.
         if (stopRequested())
             return endWith(ExchangeEnd::Stopped);
-        report(ReportCode::LineFailed);
-        return endWith(ExchangeEnd::LineFailed);
+        return lineFailed();
     }
     if (paced)
         wait(timing_.releBytePause);
@@ -122,7 +135,7 @@ bool Exchange::sendFrameByte(std::uint8_t byte, bool paced) {
 }
 
 // A verdict is sent once and not repeated, so its write is not examined; its echo
-// is read like any other.
+// is read like any other, and on a line that has gone that read fails in its turn.
 bool Exchange::sendVerdict(std::uint8_t verdict) {
     (void)port_.write(&verdict, 1);
     std::uint8_t echo = 0;
@@ -132,7 +145,7 @@ bool Exchange::sendVerdict(std::uint8_t verdict) {
 bool Exchange::readOneByte(std::uint8_t& value, bool& arrived) {
     std::uint8_t byte = 0;
     const IoResult result = port_.read(&byte, 1);
-    if (!endIfStoppedPortFailed(result))
+    if (!goOnAfter(result))
         return false;
     arrived = result.transferred >= 1;
     if (arrived) {

@@ -32,7 +32,7 @@ enum class ExchangeEnd {
     Succeeded,  // report 8, 10, 11 or the key delivered
     Failed,     // the module failed or did not answer; its report was given
     Stopped,    // a stop request ended it at a checkpoint
-    LineFailed, // a write to the port failed
+    LineFailed, // a frame byte could not be written, or the device has gone
 };
 
 class Exchange {
@@ -60,9 +60,11 @@ class Exchange {
     bool sendVerdict(std::uint8_t verdict);
     bool readOneByte(std::uint8_t& value, bool& arrived);
     bool readOneByte(std::uint8_t& value);
-    // A port call that failed after a stop request: the window closed the port on
-    // purpose, so the exchange ends quietly instead of reporting a line fault.
-    bool endIfStoppedPortFailed(const IoResult& result);
+    // After a port call whose failure matters: a failure after a stop request ends
+    // the exchange quietly (the window closed the port on purpose); a device that
+    // has gone ends it with report 14.
+    bool goOnAfter(const IoResult& result);
+    bool lineFailed();
 
     bool stopRequested() const { return stop_.requested(); }
     void wait(std::chrono::milliseconds duration);

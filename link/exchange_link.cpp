@@ -27,12 +27,12 @@ ExchangeEnd Exchange::runLink() {
             return ExchangeEnd::Stopped;
         }
 
-        // The request goes out in one write and its echo comes back in one read. The
-        // write is not examined: a port that could not be opened fails every call,
-        // and the user learns of it as a module that never answers.
-        (void)port_.write(frame.data(), frame.size());
+        // The request goes out in one write and its echo comes back in one read.
+        if (!goOnAfter(port_.write(frame.data(), frame.size())))
+            return end_;
         ShortFrame received{};
-        (void)port_.read(received.data(), received.size());
+        if (!goOnAfter(port_.read(received.data(), received.size())))
+            return end_;
         if (stopRequested())
             return ExchangeEnd::Stopped;
 
@@ -42,7 +42,7 @@ ExchangeEnd Exchange::runLink() {
         frame.fill(0);
         received.fill(0);
         const IoResult answer = port_.read(received.data(), received.size());
-        if (!endIfStoppedPortFailed(answer))
+        if (!goOnAfter(answer))
             return end_;
         const std::size_t count = std::min(answer.transferred, received.size());
         std::copy_n(received.begin(), count, frame.begin());

@@ -52,7 +52,7 @@ ExchangeEnd Exchange::runWrite() {
     for (int poll = 0; poll < polls && !stored; ++poll) {
         std::uint8_t acknowledgement = 0xFF;
         const IoResult result = port_.read(&acknowledgement, 1);
-        if (!endIfStoppedPortFailed(result))
+        if (!goOnAfter(result))
             return end_;
         stored = result.transferred == 1 && acknowledgement == Frame::Accept;
         // The relay module may still be storing the image.

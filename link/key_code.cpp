@@ -18,14 +18,10 @@ std::optional<std::uint64_t> parseKeyCode(std::string_view text) {
         return std::nullopt;
     std::uint64_t code = 0;
     for (char c : text) {
-        unsigned digit = 0;
-        if (c >= '0' && c <= '9')
-            digit = static_cast<unsigned>(c - '0');
-        else if (c >= 'A' && c <= 'F')
-            digit = static_cast<unsigned>(c - 'A' + 10);
-        else
+        const int digit = keyDigitValue(c);
+        if (digit < 0)
             return std::nullopt;
-        code = (code << 4) | digit;
+        code = (code << 4) | static_cast<unsigned>(digit);
     }
     return code;
 }

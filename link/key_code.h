@@ -17,6 +17,16 @@ constexpr bool isNoKey(std::uint64_t code) {
     return (code & KeyCodeMask) == NoKeyCode;
 }
 
+// The value of a key digit '0'..'9' or 'A'..'F'; -1 for any other character (lower
+// case included).
+constexpr int keyDigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 // The low 48 bits as exactly 12 uppercase hexadecimal digits, leading zeros kept.
 std::string formatKeyCode(std::uint64_t code);
 

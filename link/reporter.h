@@ -22,8 +22,9 @@ inline constexpr int WriteDone = 10;      // the module stored the image
 inline constexpr int ReadDone = 11;       // the image was read
 inline constexpr int KeyReadDone = 12;    // the key was read
 inline constexpr int LinkStopped = 13;    // the link was stopped before a request went out
-// A write to the port failed while nobody had asked the exchange to stop: the line
-// is gone (adapter unplugged, port never opened). Shown like report 13.
+// The line failed while nobody had asked the exchange to stop: a frame byte could
+// not be written, or the device has gone (adapter unplugged). Shown like report 13,
+// and the window takes the layout of no link.
 inline constexpr int LineFailed = 14;
 } // namespace ReportCode
 

@@ -82,8 +82,12 @@ void ShowReport(ReportTarget& target, int code, int attemptNumber) {
             target.showStatus(kKeyReadDoneStatus);
         break;
     case ReportCode::LinkStopped:
-    case ReportCode::LineFailed:
         target.showStatus(rele ? kReleNoLinkStatus : ExpanderNoLinkStatus);
+        break;
+    case ReportCode::LineFailed:
+        // Nothing more passes on this port: only a new link can bring the module back.
+        target.showStatus(rele ? kReleNoLinkStatus : ExpanderNoLinkStatus);
+        SetLinkDown(target);
         break;
     default:
         break;

@@ -1,27 +1,25 @@
 #include "secure/secure_file.h"
 
 #include "image/expander_file.h"
+#include "link/module_kind.h"
 
 namespace pemrix::secure {
 
 std::string secureFileText(std::span<const int> image) {
-    return image::expanderFileText(image, SecureModuleKind);
+    return image::expanderFileText(image, link::ModuleKind::Secure);
 }
 
-image::Result<SecureConfigImage> parseSecureFile(std::string_view text) {
-    return image::parseExpanderFile(text, SecureModuleKind);
+image::Result<SecureConfigImage> parseSecureFile(std::string_view text, std::string_view fileName) {
+    return image::parseExpanderFile(text, link::ModuleKind::Secure, fileName);
 }
 
 image::Result<SecureConfigImage> loadSecureFile(const std::filesystem::path& path) {
-    return image::loadExpanderFile(path, SecureModuleKind);
+    return image::loadExpanderFile(path, link::ModuleKind::Secure);
 }
 
 image::Status saveSecureFile(const std::filesystem::path& path, const SecureConfig& config) {
-    if (image::slotStartingWithFF(config.identifiers, config.identifiersInUse)) {
-        return image::Error{image::ErrorKind::IdentifierStartsWithFF,
-                            image::IdentifierStartsWithFFMessage};
-    }
-    return image::saveExpanderFile(path, encodeSecureConfig(config), SecureModuleKind);
+    return image::saveExpanderConfigFile(path, encodeSecureConfig(config), link::ModuleKind::Secure,
+                                         config.identifiers, config.identifiersInUse);
 }
 
 } // namespace pemrix::secure

@@ -15,7 +15,9 @@ namespace pemrix::secure {
 std::string secureFileText(std::span<const int> image);
 
 // The image of a file's text (kind line 2, lines after 65 ignored, no range check).
-image::Result<SecureConfigImage> parseSecureFile(std::string_view text);
+// Errors name `fileName` when one is given.
+image::Result<SecureConfigImage> parseSecureFile(std::string_view text,
+                                                 std::string_view fileName = {});
 
 // Reads and checks the whole file before anything is returned; a file over 1 MiB is
 // refused unread.

@@ -61,13 +61,13 @@ void TSecureForm::createControls() {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
-    auto* main = new QVBoxLayout(this);
-    main->setSizeConstraint(QLayout::SetFixedSize);
-    main->setContentsMargins(6, 6, 6, 0);
+    auto* main = new QVBoxLayout(page());
+    main->setContentsMargins(4, 4, 4, 4);
     main->setSpacing(6);
     main->addWidget(createExpanderButtonPanel());
 
     auto* middle = new QHBoxLayout;
+    middle->setSpacing(4);
     auto* left = new QVBoxLayout;
     // The loop grid takes up any height the identifier grid has over the left column.
     left->addWidget(createLoopGroup(), 1);
@@ -83,14 +83,13 @@ void TSecureForm::createControls() {
     main->addLayout(middle);
 
     main->addWidget(createBottomRow());
-    main->addWidget(statusBar());
 }
 
 QGroupBox* TSecureForm::createLoopGroup() {
     auto* group = new QGroupBox(QStringLiteral("Настройки ШС:"), this);
     group->setObjectName(QStringLiteral("LoopBox"));
     auto* grid = new QGridLayout(group);
-    grid->setHorizontalSpacing(4);
+    forms::makeTight(grid);
     grid->setVerticalSpacing(6);
     for (int loop = 1; loop <= LoopCount; ++loop)
         grid->addWidget(forms::makeHeading(forms::loopHeading(loop), group), 0, loop);
@@ -163,20 +162,23 @@ QWidget* TSecureForm::createBottomRow() {
     row->setObjectName(QStringLiteral("BottomRow"));
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(createTM(row));
-    layout->addWidget(createTaktik(row));
+    // The row stands in three columns of two, so that it is no wider than the grids
+    // above it: the two radio groups, the two numeric groups, the mode boxes above
+    // the power output. Each column takes an even share of the width to spare.
+    auto* choices = new QVBoxLayout;
+    choices->addWidget(createTM(row));
+    choices->addWidget(createTaktik(row));
+    layout->addLayout(choices, 1);
 
-    // The two numeric groups stand one above the other, as do the mode boxes and the
-    // power output, so the bottom row is no wider than the grids above it.
     auto* numbers = new QVBoxLayout;
     numbers->addWidget(createDelayGroup(QStringLiteral("0"), row));
     numbers->addWidget(createNumberGroup(row));
-    layout->addLayout(numbers);
+    layout->addLayout(numbers, 1);
 
     auto* right = new QVBoxLayout;
     right->addWidget(createModeFrame(row));
     right->addWidget(createSO(2, row));
-    layout->addLayout(right);
+    layout->addLayout(right, 1);
     return row;
 }
 

@@ -39,7 +39,7 @@ int modeFlags(const SecureConfig& config) {
 } // namespace
 
 SecureConfigImage encodeSecureConfig(const SecureConfig& config) {
-    SecureConfigImage cells(SecureImageSize, 0);
+    SecureConfigImage cells(link::ExpanderImageSize, 0);
     cells[0] = byteOf(config.delay);
     cells[1] = config.integrationTime;
     cells[2] = config.silentAlarm;
@@ -83,7 +83,7 @@ SecureConfig decodeSecureConfig(std::span<const int> cells) {
 
 const SecureConfigImage& secureFactoryImage() {
     static const SecureConfigImage factory = [] {
-        SecureConfigImage cells(SecureImageSize, image::EndOfRecords);
+        SecureConfigImage cells(link::ExpanderImageSize, image::EndOfRecords);
         const int header[] = {45, 0, 192, 2, 0, 0, 135, 1};
         for (std::size_t i = 0; i < std::size(header); ++i) {
             cells[i] = header[i];
@@ -95,7 +95,7 @@ const SecureConfigImage& secureFactoryImage() {
 
 std::vector<std::string> secureFactoryImageStrings() {
     std::vector<std::string> strings;
-    strings.reserve(SecureImageSize);
+    strings.reserve(link::ExpanderImageSize);
     for (int cell : secureFactoryImage()) {
         strings.push_back(std::to_string(cell));
     }

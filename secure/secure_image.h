@@ -6,6 +6,7 @@
 
 #include "image/identifier_records.h"
 #include "image/image_cells.h"
+#include "link/module_kind.h"
 
 #include <cstdint>
 #include <span>
@@ -13,9 +14,6 @@
 #include <vector>
 
 namespace pemrix::secure {
-
-inline constexpr int SecureImageSize = image::ExpanderImageSize; // 64
-inline constexpr int SecureModuleKind = 2; // the Orvel-416's kind on the wire and in files
 
 // Relay mode codes: the item index of Rele1Combo / Rele2Combo.
 inline constexpr int RelayModeCount = 4;

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const auto& image = parsed.value();
-    if (image.size() != pemrix::secure::SecureImageSize) {
+    if (image.size() != pemrix::link::ExpanderImageSize) {
         std::abort();
     }
     const auto config = pemrix::secure::decodeSecureConfig(image);

@@ -23,19 +23,69 @@ pemrix_install_missing() {
     [ ${#missing[@]} -eq 0 ] && return 0
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    echo "Installing: ${missing[*]}"
+    echo "Installing ${#missing[@]} missing packages (a few minutes on a fresh system): ${missing[*]}"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >/dev/null
+    echo "Packages installed."
 }
 
-# pemrix_build <preset>: configure once, then build quietly (errors still show).
-pemrix_build() {
-    local preset="$1"
-    cd "$PEMRIX_ROOT"
-    if [ ! -f "build/$preset/CMakeCache.txt" ]; then
-        cmake --preset "$preset" >/dev/null
+# Ninja's progress lines ("[12/80] Building CXX object ..."): on a terminal they
+# overwrite one another on a single line, elsewhere they are dropped. Every other
+# line (compiler errors and warnings) is shown as it comes, after a heading that
+# says what is being built; "no work to do" shows nothing at all. Never fails.
+pemrix_filter_build_output() {
+    local what="$1" line heading_shown="" progress_shown="" width=80
+    local on_terminal=""
+    if [ -t 1 ]; then
+        on_terminal=1
+        width="$(tput cols 2>/dev/null || true)"
+        [[ "$width" =~ ^[0-9]+$ ]] && [ "$width" -gt 1 ] || width=80
     fi
-    cmake --build --preset "$preset" -- -j"$(nproc)" | grep -v -E '^(\[[0-9]+/[0-9]+\]|ninja: no work to do)' || true
-    test "${PIPESTATUS[0]}" -eq 0
+    while IFS= read -r line; do
+        [[ "$line" == "ninja: no work to do." ]] && continue
+        if [ -z "$heading_shown" ]; then
+            echo "Building $what ..."
+            heading_shown=1
+        fi
+        if [[ "$line" =~ ^\[[0-9]+/[0-9]+\] ]]; then
+            if [ -n "$on_terminal" ]; then
+                printf '\r\033[K%s' "${line:0:$((width - 1))}"
+                progress_shown=1
+            fi
+            continue
+        fi
+        if [ -n "$progress_shown" ]; then
+            printf '\r\033[K'
+            progress_shown=""
+        fi
+        printf '%s\n' "$line"
+    done
+    [ -n "$progress_shown" ] && printf '\r\033[K'
+    return 0
+}
+
+# pemrix_build <preset> [target ...]: configure once, then build the targets (all
+# when none is named), showing what it does. Fails when configuring or building
+# fails, however the caller runs it.
+pemrix_build() {
+    local - # the option below stays inside this function
+    set -o pipefail
+    local preset="$1"
+    shift
+    local what="everything"
+    [ $# -gt 0 ] && what="$*"
+    cd "$PEMRIX_ROOT" || return
+    if [ ! -f "build/$preset/CMakeCache.txt" ]; then
+        echo "Configuring build/$preset (first run only) ..."
+        cmake --preset "$preset" >/dev/null || return
+    fi
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    # The filter never fails, so the pipeline's status is the build's own.
+    local status=0
+    cmake --build --preset "$preset" "${targets[@]}" -- -j"$(nproc)" |
+        pemrix_filter_build_output "$what in build/$preset" || status=$?
+    [ "$status" -eq 0 ] || echo "Building $what in build/$preset failed." >&2
+    return "$status"
 }

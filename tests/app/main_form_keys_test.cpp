@@ -3,8 +3,11 @@
 #include "app/help_window.h"
 #include "tests/app/main_form_rig.h"
 
+#include <QApplication>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 namespace pemrix::app::testing {
 namespace {
@@ -26,6 +29,14 @@ class FunctionKeysTest : public MainFormTest {
         MainFormTest::SetUp();
         makeForm();
         form->show();
+        activate(form.get());
+    }
+
+    // Keys reach only the active window; under the test platform nothing makes a
+    // window active but this.
+    static void activate(QWidget* window) {
+        QApplication::setActiveWindow(window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }
 
     // Opens the window of that kind the way its button does; its edit has the focus.
@@ -43,9 +54,17 @@ class FunctionKeysTest : public MainFormTest {
         }
         TestModuleWindow* window = openWindow();
         EXPECT_NE(window, nullptr);
+        activate(window);
         window->edit->setFocus();
         journal.clear();
         return *window;
+    }
+
+    // The main window becomes the active one again once the module window is closed.
+    void close(TestModuleWindow& window) {
+        window.close();
+        deleteClosedWindows();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
     void closeHelp() {
@@ -74,8 +93,7 @@ TEST_F(FunctionKeysTest, InTheMainWindowF1HelpsF3AndF5OpenTheExpanderWindows) {
     EXPECT_EQ(openWindow()->kind(), Kind::Secure);
     EXPECT_EQ(journal.entries.front(), "created Secure");
     EXPECT_EQ(std::count(journal.entries.begin(), journal.entries.end(), "Read"), 0);
-    openWindow()->close();
-    deleteClosedWindows();
+    close(*openWindow());
 
     journal.clear();
     QTest::keyClick(port, Qt::Key_F5);
@@ -133,8 +151,7 @@ TEST_F(FunctionKeysTest, InAModuleWindowEachKeyRunsItsAction) {
             ASSERT_FALSE(window.edit->keys.empty());
             EXPECT_EQ(window.edit->keys.back(), key);
         }
-        window.close();
-        deleteClosedWindows();
+        close(window);
     }
 }
 
@@ -152,8 +169,7 @@ TEST_F(FunctionKeysTest, DisabledButtonsStopTheirKeysButBreakingTheLinkAlwaysWor
 
         QTest::keyClick(window.edit, Qt::Key_F5);
         EXPECT_EQ(journal.entries, Entries{"Cancel"});
-        window.close();
-        deleteClosedWindows();
+        close(window);
     }
 }
 
@@ -187,15 +203,13 @@ TEST_F(FunctionKeysTest, F6ReadsAKeyByTheOutputTypeAloneAndOnlyInTheExpanderWind
             button->setEnabled(row.buttonEnabled);
         QTest::keyClick(window.edit, Qt::Key_F6);
         EXPECT_EQ(journal.entries, row.reads ? Entries{"LoadId"} : Entries{});
-        window.close();
-        deleteClosedWindows();
+        close(window);
     }
 }
 
 TEST_F(FunctionKeysTest, AfterTheModuleWindowClosesTheKeysActOnTheMainWindowAgain) {
     TestModuleWindow& window = open(Kind::Rele);
-    window.close();
-    deleteClosedWindows();
+    close(window);
     journal.clear();
     auto* port = control<QRadioButton>("com1");
     QTest::keyClick(port, Qt::Key_F2);
@@ -203,6 +217,45 @@ TEST_F(FunctionKeysTest, AfterTheModuleWindowClosesTheKeysActOnTheMainWindowAgai
     QTest::keyClick(port, Qt::Key_F3);
     ASSERT_NE(openWindow(), nullptr);
     EXPECT_EQ(openWindow()->kind(), Kind::Secure);
+}
+
+// A key pressed in a real dialog or message box of the program belongs to it: F7 in a
+// save dialog must not reset the window behind it, F10 must not stack another dialog,
+// F3 over the main window must not open a module window.
+TEST_F(FunctionKeysTest, KeysPressedInADialogOrMessageBoxDoNothingBehindIt) {
+    forms::QtDialogs real;
+    const std::pair<const char*, std::function<void(QWidget*)>> shown[] = {
+        {"message box", [&real](QWidget* over) { real.error(over, QStringLiteral("Ошибка")); }},
+        {"file dialog", [&real](QWidget* over) { real.saveFileName(over, "", "*.cfg", "cfg"); }},
+    };
+    for (const bool moduleWindowOpen : {false, true}) {
+        for (const auto& [name, show] : shown) {
+            SCOPED_TRACE(std::string(name) + (moduleWindowOpen ? " over a module window" : ""));
+            TestModuleWindow* window = moduleWindowOpen ? &open(Kind::Secure) : nullptr;
+            QWidget* const over = window != nullptr ? static_cast<QWidget*>(window) : form.get();
+            journal.clear();
+            std::vector<int> keysSeen;
+            QTimer::singleShot(0, [&keysSeen] {
+                QWidget* const dialog = QApplication::activeModalWidget();
+                QWidget* const target =
+                    dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog;
+                for (int key : allKeys) {
+                    QTest::keyClick(target, static_cast<Qt::Key>(key));
+                    keysSeen.push_back(key);
+                }
+                dialog->close();
+            });
+            show(over);
+
+            EXPECT_EQ(keysSeen, allKeys);
+            EXPECT_TRUE(journal.entries.empty());
+            EXPECT_EQ(helpTopicShown(), 0);
+            EXPECT_EQ(openWindow(), window);
+            closeHelp();
+            if (window != nullptr)
+                close(*window);
+        }
+    }
 }
 
 } // namespace

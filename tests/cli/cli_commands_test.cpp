@@ -44,6 +44,19 @@ class PortFailingAfter : public plink::SystemSerialPort {
     int goodWrites_;
 };
 
+// Standard output as the test sees it.
+class CollectedOutput : public ResultOutput {
+  public:
+    std::optional<std::string> write(std::string_view text) override {
+        text_ += text;
+        return std::nullopt;
+    }
+    const std::string& text() const { return text_; }
+
+  private:
+    std::string text_;
+};
+
 struct InProcessRun {
     int exitCode;
     std::string out;
@@ -52,10 +65,11 @@ struct InProcessRun {
 
 InProcessRun runInProcess(const std::vector<std::string_view>& args, const plink::StopFlag& stop,
                           PortOpener opener = systemPortOpener()) {
-    std::ostringstream out, err;
+    CollectedOutput out;
+    std::ostringstream err;
     const CommandContext context{out, err, stop, std::move(opener)};
     const int exitCode = runProgram(args, context);
-    return {exitCode, out.str(), err.str()};
+    return {exitCode, out.text(), err.str()};
 }
 
 ModuleConfig moduleOf(ModuleModel model) {

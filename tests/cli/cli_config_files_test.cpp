@@ -1,8 +1,9 @@
 // Which files a command sends to which module, and the files a read leaves.
 
 #include "cli/config_files.h"
+#include "image/error_texts.h"
 #include "image/expander_file.h"
-#include "image/relay_file.h"
+#include "relay/relay_file.h"
 #include "tests/image/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,12 @@
 #include <vector>
 
 using namespace pemrix::cli;
+using pemrix::image::cannotOpenFileText;
+using pemrix::image::cannotWriteFileText;
+using pemrix::image::FileFailure;
+using pemrix::image::missingLineText;
+using pemrix::image::notAByteInLineText;
+using pemrix::image::notAnIntegerInLineText;
 using pemrix::image::WrongModuleKindMessage;
 using pemrix::testing::TempFolder;
 using pemrix::testing::writeBytes;
@@ -28,7 +35,7 @@ std::string expanderFile(int kind) {
 }
 
 std::string relayFile(int variant, std::vector<int> cells = countingImage(66)) {
-    return pemrix::image::relayFileText(cells, variant);
+    return pemrix::relay::relayFileText(cells, variant);
 }
 
 } // namespace
@@ -65,14 +72,14 @@ TEST(CliConfigFiles, SendsOnlyAFileOfTheModulesKind) {
          0},
         {"relay file of variant 7", relayFile(7), Module::Relay, WrongModuleKindMessage, 0},
         {"relay file without its variant line", shortRelay, Module::Relay,
-         "List index out of bounds (66)", 0},
-        {"short expander file", "1\r\n2\r\n", Module::Orvel416, "List index out of bounds (64)", 0},
+         missingLineText("", 67, 66), 0},
+        {"short expander file", "1\r\n2\r\n", Module::Orvel416, missingLineText("", 65, 2), 0},
         {"non-integer value", "x\r\n" + expanderFile(2).substr(5), Module::Orvel416,
-         "'x' is not a valid integer value", 0},
+         notAnIntegerInLineText("", 1, "x"), 0},
         {"value above a byte", "256\r\n" + expanderFile(2).substr(5), Module::Orvel416,
-         "line 1: 256 is not a byte value (0..255)", 0},
+         notAByteInLineText("", 1, 256), 0},
         {"negative value", relayFile(5, negativeCells), Module::Relay,
-         "line 66: -1 is not a byte value (0..255)", 0},
+         notAByteInLineText("", 66, -1), 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -88,7 +95,7 @@ TEST(CliConfigFiles, SendsOnlyAFileOfTheModulesKind) {
     }
 }
 
-TEST(CliConfigFiles, LoadsFromDiskWithTheToolkitsOpenError) {
+TEST(CliConfigFiles, LoadsFromDiskAndNamesTheFileInEveryRefusal) {
     TempFolder folder;
     writeBytes(folder / "a.cfg", expanderFile(2));
     const LoadedImage loaded = loadImageToWrite(folder / "a.cfg", Module::Orvel416);
@@ -97,7 +104,12 @@ TEST(CliConfigFiles, LoadsFromDiskWithTheToolkitsOpenError) {
     const auto missing = folder / "missing.cfg";
     const LoadedImage none = loadImageToWrite(missing, Module::Orvel416);
     EXPECT_FALSE(none.image);
-    EXPECT_EQ(none.error, "Cannot open file " + missing.string());
+    EXPECT_EQ(none.error, cannotOpenFileText(missing.string(), FileFailure::NotFound));
+
+    const auto big = folder / "big.cfg";
+    writeBytes(big, "300\r\n" + expanderFile(2).substr(5));
+    EXPECT_EQ(loadImageToWrite(big, Module::Orvel416).error,
+              notAByteInLineText(big.string(), 1, 300));
 }
 
 TEST(CliConfigFiles, AFileReadIsTheFileAWindowSaves) {
@@ -118,6 +130,8 @@ TEST(CliConfigFiles, OutputNamesThatCannotBeWrittenAreKnownBeforeAnythingIsSent)
     EXPECT_FALSE(outputPathProblem(folder / "old.cfg"));
 
     const auto inMissingFolder = folder / "no" / "such.cfg";
-    EXPECT_EQ(outputPathProblem(inMissingFolder), "Cannot create file " + inMissingFolder.string());
-    EXPECT_EQ(outputPathProblem(folder.path()), "Cannot create file " + folder.path().string());
+    EXPECT_EQ(outputPathProblem(inMissingFolder),
+              cannotWriteFileText(inMissingFolder.string(), FileFailure::NoFolder));
+    EXPECT_EQ(outputPathProblem(folder.path()),
+              cannotWriteFileText(folder.path().string(), FileFailure::IsFolder));
 }

@@ -2,16 +2,18 @@
 // pseudo-terminal, with the waits dropped (the emulator answers at once).
 
 #include "emulator/emulator.h"
+#include "image/error_texts.h"
 #include "image/expander_file.h"
-#include "image/relay_file.h"
 #include "link/module_kind.h"
 #include "link/reporter.h"
+#include "relay/relay_file.h"
 #include "tests/cli/cli_program.h"
 #include "tests/cli/report_texts.h"
 #include "tests/image/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <numeric>
@@ -160,12 +162,12 @@ TEST(CliEndToEnd, RelayFilesCarryTheVariantOfTheLinkAnswer) {
         EXPECT_EQ(read.exitCode, 0) << read.err;
         auto expected = cellsOf(image);
         expected[55] = 0;
-        EXPECT_EQ(read.out, pemrix::image::relayFileText(expected, variant));
+        EXPECT_EQ(read.out, pemrix::relay::relayFileText(expected, variant));
 
         TempFolder folder;
         auto toWrite = cellsOf(countingBytes(66, 150));
         toWrite[55] = 0;
-        writeBytes(folder / "relay.cfg", pemrix::image::relayFileText(toWrite, variant));
+        writeBytes(folder / "relay.cfg", pemrix::relay::relayFileText(toWrite, variant));
         const ProgramRun written =
             runAgainst(*module, "write", "relay", {(folder / "relay.cfg").string()});
         EXPECT_EQ(written.exitCode, 0) << written.err;
@@ -178,7 +180,7 @@ TEST(CliEndToEnd, ARelayFileOfTheOtherVariantIsWrittenWithANote) {
     auto module = startModule({ModuleModel::Orvel426});
     TempFolder folder;
     const auto cells = cellsOf(countingBytes(66, 3));
-    writeBytes(folder / "427.cfg", pemrix::image::relayFileText(cells, 5));
+    writeBytes(folder / "427.cfg", pemrix::relay::relayFileText(cells, 5));
 
     const ProgramRun run = runAgainst(*module, "write", "relay", {(folder / "427.cfg").string()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -192,6 +194,37 @@ TEST(CliEndToEnd, KeyPrintsTwelveHexDigits) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "00000000ABCD\n");
     EXPECT_EQ(run.err, linkedText(Kind::FireSecure) + reportText(Kind::FireSecure, R::KeyReadDone));
+}
+
+TEST(CliEndToEnd, AResultThatCannotBeWrittenEndsWithExitCode74AndNoSuccess) {
+    using pemrix::cli::testing::StandardOutput;
+    const struct {
+        const char* command;
+        StandardOutput output;
+        int successReport;
+        const char* reason;
+    } rows[] = {
+        {"read", StandardOutput::DevFull, R::ReadDone, "No space left on device"},
+        {"key", StandardOutput::DevFull, R::KeyReadDone, "No space left on device"},
+        {"link", StandardOutput::DevFull, R::LinkEstablished, "No space left on device"},
+        {"read", StandardOutput::Closed, R::ReadDone, "Bad file descriptor"},
+        {"key", StandardOutput::Closed, R::KeyReadDone, "Bad file descriptor"},
+        {"link", StandardOutput::Closed, R::LinkEstablished, "Bad file descriptor"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.command) +
+                     (row.output == StandardOutput::Closed ? " closed" : " full"));
+        auto module = startModule({ModuleModel::Orvel416});
+        const ProgramRun run = runCliProgram(
+            {"--device", module->devicePath(), row.command, "--module", "416", "--fast-timing"}, {},
+            row.output);
+        EXPECT_EQ(run.exitCode, 74) << run.err;
+        EXPECT_TRUE(contains(run.err, std::string("standard output: ") + row.reason)) << run.err;
+        EXPECT_FALSE(contains(run.err, reportText(Kind::Secure, row.successReport))) << run.err;
+    }
+
+    const ProgramRun help = runCliProgram({"--help"}, {}, StandardOutput::DevFull);
+    EXPECT_EQ(help.exitCode, 74) << help.err;
 }
 
 TEST(CliEndToEnd, EachFaultOfTheModuleEndsWithItsExitCode) {
@@ -228,7 +261,7 @@ TEST(CliEndToEnd, EachFaultOfTheModuleEndsWithItsExitCode) {
     };
     TempFolder folder;
     writeBytes(folder / "416.cfg", pemrix::image::expanderFileText(std::vector<int>(64, 1), 2));
-    writeBytes(folder / "relay.cfg", pemrix::image::relayFileText(std::vector<int>(66, 1), 6));
+    writeBytes(folder / "relay.cfg", pemrix::relay::relayFileText(std::vector<int>(66, 1), 6));
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         auto module = startModule(row.setup);
@@ -248,7 +281,7 @@ TEST(CliEndToEnd, EachFaultOfTheModuleEndsWithItsExitCode) {
 TEST(CliEndToEnd, AMismatchedFileIsRefusedBeforeAnythingIsSent) {
     TempFolder folder;
     writeBytes(folder / "417.cfg", pemrix::image::expanderFileText(std::vector<int>(64, 0), 1));
-    writeBytes(folder / "relay.cfg", pemrix::image::relayFileText(std::vector<int>(66, 0), 5));
+    writeBytes(folder / "relay.cfg", pemrix::relay::relayFileText(std::vector<int>(66, 0), 5));
     writeBytes(folder / "bad.cfg", "12\r\nabc\r\n");
     const struct {
         ModuleModel model;
@@ -263,9 +296,10 @@ TEST(CliEndToEnd, AMismatchedFileIsRefusedBeforeAnythingIsSent) {
         {ModuleModel::Orvel427, "relay", (folder / "417.cfg").string(),
          pemrix::image::WrongModuleKindMessage},
         {ModuleModel::Orvel417, "417", (folder / "bad.cfg").string(),
-         "List index out of bounds (64)"},
+         pemrix::image::missingLineText((folder / "bad.cfg").string(), 65, 2)},
         {ModuleModel::Orvel417, "417", (folder / "none.cfg").string(),
-         "Cannot open file " + (folder / "none.cfg").string()},
+         pemrix::image::cannotOpenFileText((folder / "none.cfg").string(),
+                                           pemrix::image::FileFailure::NotFound)},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
@@ -284,7 +318,9 @@ TEST(CliEndToEnd, AnOutputFileThatCannotBeWrittenIsRefusedBeforeAnythingIsSent) 
     const ProgramRun run =
         runAgainst(*module, "read", "416", {"-o", (folder / "no" / "x.cfg").string()});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(contains(run.err, "Cannot create file")) << run.err;
+    EXPECT_EQ(run.err, pemrix::image::cannotWriteFileText((folder / "no" / "x.cfg").string(),
+                                                          pemrix::image::FileFailure::NoFolder) +
+                           "\n");
     EXPECT_EQ(module->stats().bytesReceived, 0U);
 }
 
@@ -297,6 +333,20 @@ TEST(CliEndToEnd, AMissingDeviceEndsWithTheSystemsReason) {
     EXPECT_TRUE(
         contains(run.err, "/dev/pemrix-no-such-port: " + std::string(std::strerror(ENOENT))))
         << run.err;
+}
+
+TEST(CliEndToEnd, AnAdapterPulledDuringAReadEndsWithTheSystemsReason) {
+    ModuleConfig config;
+    config.model = ModuleModel::Orvel416;
+    // Pulled as the last byte of the read's header arrives (the link took five).
+    config.faults.set(Fault::Unplug, 9);
+    Emulator module(config);
+    module.start();
+    const ProgramRun run = runAgainst(module, "read", "416");
+    EXPECT_EQ(run.exitCode, 6);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, linkedText(Kind::Secure) + reportText(Kind::Secure, R::LineFailed) +
+                           module.devicePath() + ": " + std::strerror(EIO) + "\n");
 }
 
 TEST(CliEndToEnd, UsageErrorsAndHelp) {

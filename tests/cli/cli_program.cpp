@@ -1,6 +1,7 @@
 #include "tests/cli/cli_program.h"
 
 #include <csignal>
+#include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <stdexcept>
@@ -58,7 +59,7 @@ void drain(int outFd, int errFd, ProgramRun& run, std::chrono::steady_clock::tim
 } // namespace
 
 ProgramRun runCliProgram(const std::vector<std::string>& args,
-                         const std::vector<std::string>& extraEnvironment) {
+                         const std::vector<std::string>& extraEnvironment, StandardOutput output) {
     std::vector<std::string> argStrings{PEMRIX_CLI_PROGRAM};
     argStrings.insert(argStrings.end(), args.begin(), args.end());
     std::vector<std::string> envStrings = environmentWith(extraEnvironment);
@@ -70,10 +71,17 @@ ProgramRun runCliProgram(const std::vector<std::string>& args,
         throw std::runtime_error("pipe");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
     posix_spawn_file_actions_adddup2(&actions, err[1], 2);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     posix_spawn_file_actions_addclose(&actions, err[0]);
+    if (output == StandardOutput::Pipe)
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    else if (output == StandardOutput::DevFull)
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
+    else
+        posix_spawn_file_actions_addclose(&actions, 1);
+    posix_spawn_file_actions_addclose(&actions, out[1]);
+    posix_spawn_file_actions_addclose(&actions, err[1]);
     pid_t pid = -1;
     const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);

@@ -17,8 +17,13 @@ struct ProgramRun {
     std::string err;
 };
 
+// What the program's standard output is: a pipe the test reads, a device on which
+// every write fails for lack of space, or nothing at all.
+enum class StandardOutput { Pipe, DevFull, Closed };
+
 // `extraEnvironment` entries ("NAME=value") are added to the test's environment.
 ProgramRun runCliProgram(const std::vector<std::string>& args,
-                         const std::vector<std::string>& extraEnvironment = {});
+                         const std::vector<std::string>& extraEnvironment = {},
+                         StandardOutput output = StandardOutput::Pipe);
 
 } // namespace pemrix::cli::testing

@@ -1,5 +1,6 @@
 #include "emulator/module_protocol.h"
 
+#include "emulator/factory_image.h"
 #include "link/crc8.h"
 
 #include <gtest/gtest.h>
@@ -174,8 +175,9 @@ TEST(ModuleProtocol, WrittenImageComesBackOnRead) {
         Host host(configOf(row.model));
         const auto image = countingImage(row.frameSize - 3);
 
-        EXPECT_EQ(host.send(row.readHeader), concat({0x00}, frameOf(Bytes(image.size(), 0))))
-            << "the factory image is all zeros";
+        EXPECT_EQ(host.send(row.readHeader),
+                  concat({0x00}, frameOf(factoryImageForKind(row.model))))
+            << "a module starts with its factory image";
         EXPECT_EQ(host.send({0x00}), Bytes{});
 
         EXPECT_EQ(host.send(row.writeHeader), Bytes{0x00});
@@ -195,11 +197,12 @@ TEST(ModuleProtocol, WrittenImageComesBackOnRead) {
 
 TEST(ModuleProtocol, WrittenFrameFailingItsCrcIsRefusedAndNotStored) {
     Host host(configOf(ModuleModel::Orvel416));
+    const auto before = host.module.image();
     auto frame = frameOf(countingImage(64));
     frame.back() ^= 0x01;
     host.send(WriteHeader);
     EXPECT_EQ(host.send(frame), Bytes{0xFF});
-    EXPECT_EQ(host.module.image(), Bytes(64, 0));
+    EXPECT_EQ(host.module.image(), before);
     EXPECT_EQ(host.module.stats().writesRejected, 1);
 }
 
@@ -224,12 +227,13 @@ TEST(ModuleProtocol, AbandonedWriteLetsTheNextRequestThrough) {
     {
         SCOPED_TRACE("the frame stops half-way and the host starts over later");
         Host host(configOf(ModuleModel::Orvel416));
+        const auto before = host.module.image();
         host.send(WriteHeader);
         const auto frame = frameOf(countingImage(64));
         host.send(Bytes(frame.begin(), frame.begin() + 30));
         EXPECT_EQ(host.send(LinkRequest, milliseconds(2000)), (Bytes{0x55, 0x55, 0x02, 0x7A}));
         EXPECT_EQ(host.module.stats().abandonedFrames, 1);
-        EXPECT_EQ(host.module.image(), Bytes(64, 0));
+        EXPECT_EQ(host.module.image(), before);
     }
 }
 
@@ -244,6 +248,19 @@ TEST(ModuleProtocol, SlowButSteadyWriteIsStored) {
     }
     EXPECT_EQ(answers, Bytes{0x00});
     EXPECT_EQ(host.module.image(), countingImage(66));
+}
+
+TEST(ModuleProtocol, Orvel416FactoryImageAndTheKeyOnTheReader) {
+    Bytes orvel416{45, 0, 192, 2, 0, 0, 135, 1};
+    orvel416.resize(64, 255);
+    EXPECT_EQ(factoryImageForKind(ModuleModel::Orvel416), orvel416);
+
+    // A key a reader could hold: not all zeros, and not beginning with FF, which in a
+    // record would end the list of keys.
+    const auto key = ModuleConfig{}.keyCode;
+    ASSERT_TRUE(key.has_value());
+    EXPECT_NE(*key, 0U);
+    EXPECT_NE(*key >> 40, 0xFFU);
 }
 
 TEST(ModuleProtocol, KeyAnswerCarriesTheKeyLeastSignificantFirst) {

@@ -45,7 +45,9 @@ TEST_F(ConfigFileTest, AStepAfterTheLoadMayStillFailAfterTheImageAndItsStatus) {
     writeBytes(folder / "short.cfg", "1\r\n2\r\n");
     std::vector<std::string> seenLines;
     ConfigFileLoad load;
-    load.parse = [](std::string_view) { return image::Result<image::ImageCells>({1, 2}); };
+    load.parse = [](std::string_view, std::string_view) {
+        return image::Result<image::ImageCells>({1, 2});
+    };
     load.apply = [this](const image::ImageCells& cells) {
         window->applyImage(cells);
         EXPECT_TRUE(status().isEmpty()) << "the image first";

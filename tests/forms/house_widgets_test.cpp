@@ -124,7 +124,7 @@ TEST(ErrorReportTest, ConversionErrorsBecomeTheErrorBoxAndStopTheHandler) {
         finished = true;
     }));
     EXPECT_FALSE(finished);
-    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("'1O' is not a valid integer value")});
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("«1O» — не целое число.")});
     EXPECT_TRUE(runReported(nullptr, [&] { finished = true; }));
     EXPECT_TRUE(finished);
     EXPECT_THROW(StrToInt(QStringLiteral("99999999999")), ToolkitError);

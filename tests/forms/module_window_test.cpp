@@ -5,13 +5,17 @@
 #include "forms/module_window.h"
 #include "link/module_kind.h"
 #include "link/reports.h"
+#include "tests/forms/reachable_controls.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/test_module_window.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -181,6 +185,76 @@ TEST(ModuleWindowTest, TheActiveControlIsKeptByTheWindow) {
     EXPECT_TRUE(window.activeControls().activate(second));
     EXPECT_EQ(window.activeControl(), second);
     EXPECT_EQ(firstLeft, 1);
+}
+
+// Escape would close a dialog and drop the link and every edit not yet written.
+TEST(ModuleWindowTest, EscapeLeavesTheWindowOpen) {
+    Opened opened(Kind::Secure);
+    TestModuleWindow* window = opened.window;
+    window->show();
+    for (QWidget* target : {static_cast<QWidget*>(window), static_cast<QWidget*>(window->edit)}) {
+        SCOPED_TRACE(target->metaObject()->className());
+        QTest::keyClick(target, Qt::Key_Escape);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_TRUE(opened.host.calls.empty());
+    }
+    window->close(); // its close button still closes it
+    EXPECT_EQ(opened.host.calls, leaving);
+    deleteClosedWindows();
+    opened.window = nullptr;
+}
+
+// A page of buttons larger than some screens, with the status bar below it.
+class PagedWindow : public TestModuleWindow {
+  public:
+    static constexpr int Rows = 12;
+    static constexpr int Columns = 10;
+    static constexpr QSize ButtonSize{80, 30};
+
+    PagedWindow(ModuleHost& host, Journal& journal)
+        : TestModuleWindow(host, Kind::Secure, journal) {
+        auto* grid = new QGridLayout;
+        for (int row = 0; row < Rows; ++row)
+            for (int column = 0; column < Columns; ++column) {
+                auto* button = new QPushButton(page());
+                button->setObjectName(QStringLiteral("b%1_%2").arg(row).arg(column));
+                button->setFixedSize(ButtonSize);
+                grid->addWidget(button, row, column);
+            }
+        static_cast<QVBoxLayout*>(page()->layout())->addLayout(grid);
+        edit->setFixedWidth(ButtonSize.width()); // not as wide as the page
+        bar = findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+    }
+    QStatusBar* bar = nullptr;
+};
+
+// The window shows its whole page where the screen has room; on a smaller screen it
+// stays within it, and every control can still be scrolled into view above the bar.
+TEST(ModuleWindowTest, TheWindowFitsTheScreenAndEveryControlStaysReachable) {
+    RecordingHost host;
+    Journal journal;
+    PagedWindow window(host, journal);
+    window.show();
+    const QSize page(PagedWindow::Columns * PagedWindow::ButtonSize.width(),
+                     PagedWindow::Rows * PagedWindow::ButtonSize.height());
+    struct Row {
+        QSize screen;
+        bool wholePage;
+    };
+    for (const Row& row :
+         {Row{{2000, 1500}, true}, Row{{400, 300}, false}, Row{{page.width() + 100, 300}, false},
+          Row{{400, page.height() + 200}, false}}) {
+        SCOPED_TRACE(std::to_string(row.screen.width()) + "x" +
+                     std::to_string(row.screen.height()));
+        window.fitInto(QRect(QPoint(0, 0), row.screen));
+        QApplication::processEvents();
+        EXPECT_LE(window.width(), row.screen.width());
+        EXPECT_LE(window.height(), row.screen.height());
+        EXPECT_EQ(window.width() >= page.width() && window.height() >= page.height(),
+                  row.wholePage);
+        EXPECT_EQ(window.bar->geometry().bottom(), window.height() - 1) << "the bar stays below";
+        EXPECT_EQ(testing::unreachableControls(&window), QStringList());
+    }
 }
 
 } // namespace

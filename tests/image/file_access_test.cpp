@@ -1,5 +1,7 @@
 #include "image/file_access.h"
 
+#include "image/error_texts.h"
+
 #include "tests/image/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -21,25 +23,28 @@ TEST(ReadWholeFile, ReadsEveryByte) {
     EXPECT_EQ(img::readWholeFile(folder / "empty.cfg").value(), "");
 }
 
-TEST(ReadWholeFile, UnopenablePathsGiveTheToolkitText) {
+TEST(ReadWholeFile, UnopenablePathsNameTheFileAndWhy) {
     TempFolder folder;
     writeBytes(folder / "file", "1");
     struct Row {
         const char* name;
         std::filesystem::path path;
+        img::FileFailure why;
     };
     const Row rows[] = {
-        {"missing file", folder / "missing.cfg"},
-        {"a folder", folder.path()},
-        {"parent is a file", folder / "file" / "x.cfg"},
-        {"empty name", std::filesystem::path()},
+        {"missing file", folder / "missing.cfg", img::FileFailure::NotFound},
+        {"a folder", folder.path(), img::FileFailure::IsFolder},
+        {"parent is a file", folder / "file" / "x.cfg", img::FileFailure::NoFolder},
+        {"empty name", std::filesystem::path(), img::FileFailure::NotFound},
+        {"a device", "/dev/null", img::FileFailure::NotRegular},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const auto read = img::readWholeFile(row.path);
         ASSERT_FALSE(read.ok());
         EXPECT_EQ(read.error().kind, img::ErrorKind::CannotOpenFile);
-        EXPECT_EQ(read.error().message, "Cannot open file " + img::pathToUtf8(row.path));
+        EXPECT_EQ(read.error().message,
+                  img::cannotOpenFileText(img::pathToUtf8(row.path), row.why));
     }
 }
 
@@ -96,18 +101,20 @@ TEST(WriteFileAtomically, FailureLeavesEverythingAsItWas) {
     struct Row {
         const char* name;
         std::filesystem::path path;
+        img::FileFailure why;
     };
     const Row rows[] = {
-        {"parent is a regular file", folder / "plain" / "a.cfg"},
-        {"parent does not exist", folder / "nowhere" / "a.cfg"},
-        {"target is a folder", folder / "sub"},
+        {"parent is a regular file", folder / "plain" / "a.cfg", img::FileFailure::NoFolder},
+        {"parent does not exist", folder / "nowhere" / "a.cfg", img::FileFailure::NoFolder},
+        {"target is a folder", folder / "sub", img::FileFailure::IsFolder},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const auto written = img::writeFileAtomically(row.path, "new content");
         ASSERT_FALSE(written.ok());
         EXPECT_EQ(written.error().kind, img::ErrorKind::CannotCreateFile);
-        EXPECT_EQ(written.error().message, "Cannot create file " + img::pathToUtf8(row.path));
+        EXPECT_EQ(written.error().message,
+                  img::cannotWriteFileText(img::pathToUtf8(row.path), row.why));
     }
     EXPECT_EQ(readBytes(folder / "plain"), "not a folder");
     EXPECT_EQ(readBytes(folder / "sub" / "keep.cfg"), "old");
@@ -128,7 +135,8 @@ TEST(WriteFileAtomically, PipeIsNotReplaced) {
     TempFolder folder;
     const auto pipe = folder / "pipe";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_EQ(img::writeFileAtomically(pipe, "x").error().kind, img::ErrorKind::CannotCreateFile);
+    EXPECT_EQ(img::writeFileAtomically(pipe, "x").error().message,
+              img::cannotWriteFileText(img::pathToUtf8(pipe), img::FileFailure::NotRegular));
     EXPECT_TRUE(std::filesystem::is_fifo(pipe));
     EXPECT_EQ(folder.entryCount(), 1u);
 }
@@ -151,7 +159,8 @@ TEST(WriteFileAtomically, WriteFailingHalfWayKeepsTheOldFile) {
     std::signal(SIGXFSZ, previousHandler);
 
     ASSERT_FALSE(written.ok());
-    EXPECT_EQ(written.error().message, "Cannot create file " + img::pathToUtf8(path));
+    EXPECT_EQ(written.error().message,
+              img::cannotWriteFileText(img::pathToUtf8(path), img::FileFailure::WriteFailed));
     EXPECT_EQ(readBytes(path), "old content");
     EXPECT_EQ(folder.entryCount(), 1u) << "the partial temporary file is removed";
 }

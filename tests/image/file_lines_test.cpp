@@ -25,6 +25,16 @@ TEST(FileLines, LineEnds) {
         {"LF CR is two ends", "1\n\r2", {"1", "", "2"}},
         {"one lone end", "\r\n", {""}},
         {"NUL is a character", std::string("1\0002\r\n", 5), {std::string("1\0002", 3)}},
+        {"byte-order mark at the start skipped",
+         "\xEF\xBB\xBF"
+         "45\r\n2",
+         {"45", "2"}},
+        {"byte-order mark alone", "\xEF\xBB\xBF", {}},
+        {"byte-order mark later kept",
+         "1\r\n\xEF\xBB\xBF"
+         "2",
+         {"1", "\xEF\xBB\xBF"
+               "2"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -38,62 +48,41 @@ TEST(FileLines, JoinEndsEveryLineWithCrLf) {
     EXPECT_EQ(img::splitLines(img::joinLinesCrlf({"a", "", "b"})), (Lines{"a", "", "b"}));
 }
 
-TEST(FileLines, IntegersAccepted) {
+TEST(FileLines, LineAtReportsTheMissingLine) {
+    const Lines lines(64, "255");
+    EXPECT_EQ(img::lineAt(lines, 63).value(), "255");
+    const auto missing = img::lineAt(lines, 64, "a.cfg");
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error().kind, img::ErrorKind::ListIndexOutOfBounds);
+    EXPECT_EQ(missing.error().message, "Файл «a.cfg»: нет строки 65 (строк в файле: 64).");
+}
+
+TEST(FileLines, IntegerLinesNameTheFileTheLineAndTheText) {
+    const Lines lines{"45", " 7 ", "4x"};
     struct Row {
-        const char* text;
+        std::size_t index;
+        const char* fileName;
+        const char* error; // nullptr: read
         int value;
     };
     const Row rows[] = {
-        {"0", 0},
-        {"255", 255},
-        {"007", 7},
-        {"-5", -5},
-        {"+5", 5},
-        {" 12", 12},
-        {"12 \t", 12},
-        {"2147483647", 2147483647},
-        {"-2147483648", -2147483647 - 1},
+        {0, "a.cfg", nullptr, 45},
+        {1, "a.cfg", nullptr, 7},
+        {2, "a.cfg", "Файл «a.cfg», строка 3: «4x» — не целое число.", 0},
+        {2, "", "Строка 3: «4x» — не целое число.", 0},
+        {3, "a.cfg", "Файл «a.cfg»: нет строки 4 (строк в файле: 3).", 0},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        const auto parsed = img::parseInteger(row.text);
-        ASSERT_TRUE(parsed.ok()) << parsed.error().message;
-        EXPECT_EQ(parsed.value(), row.value);
+        SCOPED_TRACE(row.index);
+        const auto value = img::integerLineAt(lines, row.index, row.fileName);
+        if (row.error) {
+            ASSERT_FALSE(value.ok());
+            EXPECT_EQ(value.error().message, row.error);
+        } else {
+            ASSERT_TRUE(value.ok()) << value.error().message;
+            EXPECT_EQ(value.value(), row.value);
+        }
     }
-}
-
-TEST(FileLines, IntegersRefusedWithTheToolkitText) {
-    const char* rows[] = {"",  " ", "abc", "12a", "1 2",        "0x10", "$10",
-                          "+", "-", "+-1", "--1", "2147483648", "1.5",  "٣"};
-    for (const char* text : rows) {
-        SCOPED_TRACE(text);
-        const auto parsed = img::parseInteger(text);
-        ASSERT_FALSE(parsed.ok());
-        EXPECT_EQ(parsed.error().kind, img::ErrorKind::NotAnInteger);
-        EXPECT_EQ(parsed.error().message,
-                  "'" + std::string(text) + "' is not a valid integer value");
-    }
-}
-
-TEST(FileLines, LongTextIsCutInTheMessageAtACharacterBoundary) {
-    const std::string digitsThenLetters = std::string(59, '1') + "ЖЖЖЖ";
-    const auto parsed = img::parseInteger(digitsThenLetters);
-    ASSERT_FALSE(parsed.ok());
-    // 59 ones and the first byte of Ж make 60 bytes: the cut steps back before Ж.
-    EXPECT_EQ(parsed.error().message,
-              "'" + std::string(59, '1') + "…' is not a valid integer value");
-
-    const std::string huge(1 << 20, 'x');
-    EXPECT_LT(img::parseInteger(huge).error().message.size(), 120u);
-}
-
-TEST(FileLines, LineAtReportsTheMissingIndex) {
-    const Lines lines(64, "255");
-    EXPECT_EQ(img::lineAt(lines, 63).value(), "255");
-    const auto missing = img::lineAt(lines, 64);
-    ASSERT_FALSE(missing.ok());
-    EXPECT_EQ(missing.error().kind, img::ErrorKind::ListIndexOutOfBounds);
-    EXPECT_EQ(missing.error().message, "List index out of bounds (64)");
 }
 
 TEST(FileLines, FillTextReplacesThePlaceholder) {

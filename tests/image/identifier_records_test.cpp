@@ -1,6 +1,7 @@
 #include "image/identifier_records.h"
 
-#include "image/key_text.h"
+#include "link/key_code.h"
+#include "link/module_kind.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ namespace img = pemrix::image;
 namespace {
 
 std::vector<int> blankImage() {
-    return std::vector<int>(img::ExpanderImageSize, 0);
+    return std::vector<int>(pemrix::link::ExpanderImageSize, 0);
 }
 
 img::IdentifierSlots slotsWith(std::initializer_list<std::pair<int, img::IdentifierSlot>> rows) {
@@ -89,8 +90,9 @@ TEST(IdentifierRecords, EightRecordsFillTheAreaExactly) {
     img::IdentifierSlots slots{};
     for (int k = 0; k < 8; ++k) {
         // Codes 0x10..0x17 in the last byte; no filler byte may be left anywhere.
-        slots[static_cast<std::size_t>(k)] = {img::keyCodeText(0x10u + static_cast<unsigned>(k)),
-                                              static_cast<std::uint8_t>(1u << k)};
+        slots[static_cast<std::size_t>(k)] = {
+            pemrix::link::formatKeyCode(0x10u + static_cast<unsigned>(k)),
+            static_cast<std::uint8_t>(1u << k)};
     }
     img::packIdentifierRecords(slots, true, image);
     for (int k = 0; k < 8; ++k) {

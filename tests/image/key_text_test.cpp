@@ -18,24 +18,6 @@ TEST(HexDigitValue, EveryCharacterAgainstTheDigitList) {
     }
 }
 
-TEST(KeyText, CodeAsTwelveUppercaseDigits) {
-    struct Row {
-        std::uint64_t code;
-        const char* text;
-    };
-    const Row rows[] = {
-        {0, "000000000000"},
-        {0xABCDEF, "000000ABCDEF"},
-        {0x0123456789ABull, "0123456789AB"},
-        {img::NoKeyCode, "FFFFFFFFFFFF"},
-        {0x1'0000'0000'0001ull, "000000000001"}, // only the low 48 bits count
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(img::keyCodeText(row.code), row.text);
-    }
-}
-
 TEST(KeyText, FilterPadAndCompleteness) {
     // What typing a, b, a hyphen, 1 and 2 leaves after the edit's capitals: "AB-12".
     EXPECT_EQ(img::keepKeyDigits("AB-12"), "AB12");

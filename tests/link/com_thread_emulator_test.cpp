@@ -283,6 +283,26 @@ TEST(ComThreadEmulator, StopAndCloseUnderASilentLinkEndTheWorkerQuietly) {
     EXPECT_EQ(TComThread::liveCount(), 0);
 }
 
+TEST(ComThreadEmulator, AnAdapterPulledDuringAReadEndsItAtOnceWithTheLayoutOfNoLink) {
+    EmulatorConfig config;
+    // The link takes five bytes (request and verdict); the read's last header byte
+    // arrives as the adapter is pulled, so its echo never comes.
+    config.faults.set(Fault::Unplug, 9);
+    Emulator module(config);
+    module.start();
+    RecordingTarget linking(ModuleKind::Secure);
+    ASSERT_EQ(exchange(module, {ModuleKind::Secure, Operation::Link, {}}, linking),
+              ExchangeEnd::Succeeded);
+
+    RecordingTarget window(ModuleKind::Secure);
+    EXPECT_EQ(exchange(module, {ModuleKind::Secure, Operation::Read, {}}, window),
+              ExchangeEnd::LineFailed);
+    EXPECT_THAT(
+        window.calls,
+        ElementsAreArray(Expected(ModuleKind::Secure).report(ReportCode::LineFailed).calls()));
+    EXPECT_EQ(module.stats().bytesReceived, 8U);
+}
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

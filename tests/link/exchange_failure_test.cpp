@@ -330,6 +330,37 @@ std::vector<FailureRow> failureRows() {
          {"report 6", "report 4"},
          {},
          ExchangeEnd::Failed},
+        // Mended: a device that has gone (an unplugged adapter) ends the exchange at
+        // once, whichever call finds it gone, instead of ten attempts or time-outs.
+        // Every one-byte read (echoes, acknowledgement, frames, key) goes one way.
+        // clang-format off
+        {"gone: the link request cannot be written", 2, Operation::Link, {},
+         [](ExchangeRig& rig) { rig.port.failWrite(0); },
+         attempts(1, {"report 14"}), {"W 55 55 AA AA fails"}, ExchangeEnd::LineFailed},
+        {"gone: the echo of the link request", 1, Operation::Link, {},
+         [](ExchangeRig& rig) { rig.port.fail(); },
+         attempts(1, {"report 14"}), {"W 55 55 AA AA", "R4 fails"}, ExchangeEnd::LineFailed},
+        {"gone: the link answer of attempt 3", 5, Operation::Link, {},
+         [](ExchangeRig& rig) { silentLink(rig, 2); rig.port.echo().fail(); },
+         attempts(3, {"report 14"}), {"wait 2000", "R4 fails"}, ExchangeEnd::LineFailed},
+        {"gone: in the frame of a read", 2, Operation::Read, {},
+         [frame64](ExchangeRig& rig) {
+             headerAnswered(rig.port);
+             rig.port.serveEach(std::span(frame64).first(30)).fail();
+         },
+         {"report 14"}, {"R1 fails"}, ExchangeEnd::LineFailed},
+        {"gone: the write acknowledgement", 2, Operation::Write, image64,
+         [](ExchangeRig& rig) { headerAnswered(rig.port); rig.port.echo(67).fail(); },
+         {"report 14"}, {"R1 fails"}, ExchangeEnd::LineFailed},
+        {"a link request that runs out of time is tried again", 2, Operation::Link, {},
+         [](ExchangeRig& rig) {
+             rig.port.failWrite(0, PortErrorKind::TimedOut);
+             silentLink(rig, 1);
+             attemptAnswered(rig.port, bytesOf({0x55, 0x55, 0x02, 0x7A}));
+             rig.port.echo();
+         },
+         attempts(2, {"report 8", "linkUp"}), {"W 00", "R1 00"}, ExchangeEnd::Succeeded},
+        // clang-format on
     };
 }
 

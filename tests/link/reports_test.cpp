@@ -62,7 +62,7 @@ TEST(ShowReport, ExpanderWindows) {
         {11, {status(kReadDoneStatus)}},
         {12, {status(kKeyReadDoneStatus)}},
         {13, {status(kExpanderNoLinkStatus)}},
-        {14, {status(kExpanderNoLinkStatus)}},
+        {14, {status(kExpanderNoLinkStatus), "down"}},
         {0, {}},
         {15, {}},
         {-1, {}},
@@ -95,7 +95,7 @@ TEST(ShowReport, RelayWindow) {
         {11, {status(kReadDoneStatus)}},
         {12, {}},
         {13, {status(kReleNoLinkStatus)}},
-        {14, {status(kReleNoLinkStatus)}},
+        {14, {status(kReleNoLinkStatus), "down"}},
         {16, {}},
     };
     for (const auto& row : rows) {

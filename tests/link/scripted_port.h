@@ -64,13 +64,17 @@ class ScriptedPort : public SerialPort {
         return *this;
     }
 
-    // Write call number `index` (from 0) fails; so does every one from `firstFailing` on.
-    void failWrite(std::size_t index) { failingWrites_[index] = true; }
+    // Write call number `index` (from 0) fails, by default as on a device that has
+    // gone; so does every one from `firstFailing` on.
+    void failWrite(std::size_t index, PortErrorKind kind = PortErrorKind::Gone) {
+        failingWrites_[index] = kind;
+    }
     void failWritesFrom(std::size_t firstFailing) { firstFailingWrite_ = firstFailing; }
     // Every call fails, as on a port that could not be opened.
     void failEverything() {
         failWritesFrom(0);
         failReadsAfterScript_ = true;
+        neverOpened_ = true;
     }
     // Runs `action` as write call number `index` begins.
     void onWrite(std::size_t index, Action action) { writeActions_[index] = std::move(action); }
@@ -92,7 +96,7 @@ class ScriptedPort : public SerialPort {
         if (closed_ || replies_.empty()) {
             const bool failing = closed_ || failReadsAfterScript_;
             trace_.push_back(call + (failing ? "fails" : "-"));
-            return failing ? IoResult::failure({PortErrorKind::Closed, 0, "closed"})
+            return failing ? IoResult::failure(neverOpened_ ? notOpened() : closedError())
                            : IoResult::done(0);
         }
         Reply reply = std::move(replies_.front());
@@ -126,11 +130,19 @@ class ScriptedPort : public SerialPort {
         if (auto action = writeActions_.find(index); action != writeActions_.end())
             action->second();
         std::vector<std::uint8_t> bytes(data, data + count);
-        const bool failing = closed_ || index >= firstFailingWrite_ || failingWrites_.count(index);
+        const auto scripted = failingWrites_.find(index);
+        const bool failing =
+            closed_ || index >= firstFailingWrite_ || scripted != failingWrites_.end();
         trace_.push_back("W " + hexBytes(bytes) + (failing ? " fails" : ""));
         if (failing) {
             lastWrite_.clear();
-            return IoResult::failure({PortErrorKind::Gone, 5, "gone"});
+            if (neverOpened_)
+                return IoResult::failure(notOpened());
+            if (closed_)
+                return IoResult::failure(closedError());
+            const auto kind =
+                scripted != failingWrites_.end() ? scripted->second : PortErrorKind::Gone;
+            return IoResult::failure({kind, 5, "gone"});
         }
         written_.insert(written_.end(), bytes.begin(), bytes.end());
         lastWrite_ = std::move(bytes);
@@ -145,7 +157,7 @@ class ScriptedPort : public SerialPort {
         trace_.push_back("close");
         closed_ = true;
     }
-    bool isOpen() const override { return !closed_; }
+    bool isOpen() const override { return !closed_ && !neverOpened_; }
 
     const std::vector<std::string>& trace() const { return trace_; }
     // Every byte that was written successfully, in order.
@@ -166,6 +178,8 @@ class ScriptedPort : public SerialPort {
         std::vector<std::uint8_t> bytes;
         Action then;
     };
+    static PortError closedError() { return {PortErrorKind::Closed, 0, "closed"}; }
+    static PortError notOpened() { return {PortErrorKind::NoSuchPort, 2, "no such port"}; }
     ScriptedPort& add(Kind kind, int times) {
         for (int i = 0; i < times; ++i)
             replies_.push_back({kind, {}, {}});
@@ -176,12 +190,13 @@ class ScriptedPort : public SerialPort {
     std::vector<std::string> trace_;
     std::vector<std::uint8_t> written_;
     std::vector<std::uint8_t> lastWrite_;
-    std::map<std::size_t, bool> failingWrites_;
+    std::map<std::size_t, PortErrorKind> failingWrites_;
     std::map<std::size_t, Action> writeActions_;
     std::function<void(std::chrono::milliseconds)> onWait_;
     std::size_t firstFailingWrite_ = SIZE_MAX;
     std::size_t writeCalls_ = 0;
     bool failReadsAfterScript_ = false;
+    bool neverOpened_ = false;
     bool closed_ = false;
 };
 

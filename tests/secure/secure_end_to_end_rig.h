@@ -93,6 +93,9 @@ class SecureEndToEndTest : public ::testing::Test, public pemrix::testing::Windo
             return port;
         });
         main->show();
+        // The function keys act on the main window only while it is the active one.
+        QApplication::setActiveWindow(main.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     }
 
     // The window the main window opened, active as for a user, its status texts

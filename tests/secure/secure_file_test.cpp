@@ -1,6 +1,7 @@
 #include "secure/secure_file.h"
 
 #include "image/config_file_dialog.h"
+#include "image/error_texts.h"
 #include "image/expander_file.h"
 #include "image/file_access.h"
 #include "image/file_lines.h"
@@ -144,16 +145,16 @@ TEST(SecureFile, RefusedTexts) {
         {"a relay variant", factoryFileWithLine(65, "6"), img::ErrorKind::WrongModuleKind,
          kindMismatch},
         {"64 lines", sixtyFour, img::ErrorKind::ListIndexOutOfBounds,
-         "List index out of bounds (64)"},
-        {"empty file", "", img::ErrorKind::ListIndexOutOfBounds, "List index out of bounds (64)"},
+         img::missingLineText("", 65, 64)},
+        {"empty file", "", img::ErrorKind::ListIndexOutOfBounds, img::missingLineText("", 65, 0)},
         {"kind line not an integer", factoryFileWithLine(65, "2a"), img::ErrorKind::NotAnInteger,
-         "'2a' is not a valid integer value"},
+         img::notAnIntegerInLineText("", 65, "2a")},
         {"a value not an integer", factoryFileWithLine(10, "25 5"), img::ErrorKind::NotAnInteger,
-         "'25 5' is not a valid integer value"},
+         img::notAnIntegerInLineText("", 10, "25 5")},
         {"an empty value line", factoryFileWithLine(64, ""), img::ErrorKind::NotAnInteger,
-         "'' is not a valid integer value"},
+         img::notAnIntegerInLineText("", 64, "")},
         {"the first bad line is reported", factoryFileWith({{3, "y"}, {5, "x"}}),
-         img::ErrorKind::NotAnInteger, "'y' is not a valid integer value"},
+         img::ErrorKind::NotAnInteger, img::notAnIntegerInLineText("", 3, "y")},
         {"the kind is checked before the values", factoryFileWith({{1, "y"}, {65, "1"}}),
          img::ErrorKind::WrongModuleKind, kindMismatch},
     };
@@ -167,9 +168,16 @@ TEST(SecureFile, UnreadableAndOversizedFiles) {
     TempFolder folder;
     const auto missing = folder / "missing.cfg";
     expectError(sec::loadSecureFile(missing), img::ErrorKind::CannotOpenFile,
-                "Cannot open file " + img::pathToUtf8(missing));
-    expectError(sec::loadSecureFile(folder.path()), img::ErrorKind::CannotOpenFile,
-                "Cannot open file " + img::pathToUtf8(folder.path()));
+                img::cannotOpenFileText(img::pathToUtf8(missing), img::FileFailure::NotFound));
+    expectError(
+        sec::loadSecureFile(folder.path()), img::ErrorKind::CannotOpenFile,
+        img::cannotOpenFileText(img::pathToUtf8(folder.path()), img::FileFailure::IsFolder));
+
+    // Read from a file, a conversion error names the file.
+    const auto word = folder / "word.cfg";
+    writeBytes(word, factoryFileWithLine(7, "x"));
+    expectError(sec::loadSecureFile(word), img::ErrorKind::NotAnInteger,
+                img::notAnIntegerInLineText(img::pathToUtf8(word), 7, "x"));
 
     // A valid configuration followed by a megabyte of extra lines is still refused.
     const auto huge = folder / "huge.cfg";
@@ -186,11 +194,12 @@ TEST(SecureFile, FailedSaveKeepsTheOldFile) {
     const auto saved = sec::saveSecureFile(path, factoryConfig());
     ASSERT_FALSE(saved.ok());
     EXPECT_EQ(saved.error().kind, img::ErrorKind::CannotCreateFile);
-    EXPECT_EQ(saved.error().message, "Cannot create file " + img::pathToUtf8(path));
+    EXPECT_EQ(saved.error().message,
+              img::cannotWriteFileText(img::pathToUtf8(path), img::FileFailure::NoFolder));
 
     const auto nowhere = folder / "no folder" / "x.cfg";
     EXPECT_EQ(sec::saveSecureFile(nowhere, factoryConfig()).error().message,
-              "Cannot create file " + img::pathToUtf8(nowhere));
+              img::cannotWriteFileText(img::pathToUtf8(nowhere), img::FileFailure::NoFolder));
     EXPECT_EQ(readBytes(folder / "plain"), "a regular file");
     EXPECT_EQ(folder.entryCount(), 1u);
 }

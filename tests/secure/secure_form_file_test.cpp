@@ -4,6 +4,7 @@
 
 #include "tests/secure/secure_form_rig.h"
 
+#include "image/error_texts.h"
 #include "tests/image/temp_folder.h"
 
 #include <QDir>
@@ -19,11 +20,16 @@ using pemrix::testing::TempFolder;
 using pemrix::testing::writeBytes;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+namespace img = pemrix::image;
 
 const QString Saved = QStringLiteral("Запись конфигурации в файл завершено");
 const QString Loaded = QStringLiteral("Чтение конфигурации из файла завершено");
 const QString WrongKind =
     QStringLiteral("Ошибка чтения файла конфигурации. Нет совпадения типа прибора.");
+
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 std::string factoryFile() {
     std::string text = "45\r\n0\r\n192\r\n2\r\n0\r\n0\r\n135\r\n1\r\n";
@@ -41,6 +47,7 @@ class FileTest : public SecureFormTest {
     QString path(const char* name) const {
         return QString::fromStdString((folder / name).string());
     }
+    std::string name(const char* file) const { return (folder / file).string(); }
 
     bool save(const QString& name) {
         dialogs->fileNames = {name};
@@ -181,14 +188,15 @@ TEST_F(FileTest, AFileThatCannotBeLoadedChangesNothing) {
     };
     const Row rows[] = {
         {"fire.cfg", WrongKind, {}},
-        {"word.cfg", {}, QStringLiteral("'4x' is not a valid integer value")},
-        {"short.cfg", {}, QStringLiteral("List index out of bounds (64)")},
-        {"missing.cfg", {}, QStringLiteral("Cannot open file ") + path("missing.cfg")},
-        {"folder.cfg", {}, QStringLiteral("Cannot open file ") + path("folder.cfg")},
-        {"big.cfg",
-         QStringLiteral("Файл ") + path("big.cfg") +
-             QStringLiteral(" слишком велик для файла конфигурации (больше 1 МБ)"),
-         {}},
+        {"word.cfg", {}, text(img::notAnIntegerInLineText(name("word.cfg"), 1, "4x"))},
+        {"short.cfg", {}, text(img::missingLineText(name("short.cfg"), 65, 11))},
+        {"missing.cfg",
+         {},
+         text(img::cannotOpenFileText(name("missing.cfg"), img::FileFailure::NotFound))},
+        {"folder.cfg",
+         {},
+         text(img::cannotOpenFileText(name("folder.cfg"), img::FileFailure::IsFolder))},
+        {"big.cfg", text(img::fileTooLargeText(name("big.cfg"))), {}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.file);
@@ -205,16 +213,17 @@ TEST_F(FileTest, AFileThatCannotBeLoadedChangesNothing) {
 TEST_F(FileTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     const QString missingFolder = path("no-such-folder/x.cfg");
     EXPECT_FALSE(save(missingFolder));
-    EXPECT_THAT(dialogs->errors,
-                ElementsAre(QStringLiteral("Cannot create file ") + missingFolder));
+    EXPECT_THAT(dialogs->errors, ElementsAre(text(img::cannotWriteFileText(
+                                     missingFolder.toStdString(), img::FileFailure::NoFolder))));
     EXPECT_EQ(statusText(), "");
 
     // A folder where the file should be: nothing replaces it.
     std::filesystem::create_directory(folder / "taken.cfg");
     dialogs->errors.clear();
     EXPECT_FALSE(save(path("taken.cfg")));
-    EXPECT_THAT(dialogs->errors,
-                ElementsAre(QStringLiteral("Cannot create file ") + path("taken.cfg")));
+    EXPECT_THAT(
+        dialogs->errors,
+        ElementsAre(text(img::cannotWriteFileText(name("taken.cfg"), img::FileFailure::IsFolder))));
     EXPECT_TRUE(std::filesystem::is_directory(folder / "taken.cfg"));
 }
 

@@ -76,14 +76,25 @@ TEST_F(RulesTest, ClearingAFieldOrTypingInRangeShowsNothing) {
     EXPECT_EQ(form->BuildConfigImage()[7] & 15, 12);
 }
 
-TEST_F(RulesTest, ANonNumberGoesToTheErrorReportAndChangesNothingElse) {
+TEST_F(RulesTest, ANonNumberGoesToTheErrorReportNamingTheFieldAndChangesNothingElse) {
     open();
     const auto before = form->BuildConfigImage();
-    type(edit("DelayEdit"), "x");
-    EXPECT_THAT(dialogs->errors, ::testing::ElementsAre("'x' is not a valid integer value"));
-    EXPECT_TRUE(dialogs->messages.isEmpty());
-    EXPECT_EQ(edit("DelayEdit")->text(), "x");
-    EXPECT_EQ(form->BuildConfigImage(), before) << "the delay keeps its last position";
+    const struct {
+        const char* field;
+        const char* error;
+    } rows[] = {
+        {"DelayEdit", "Поле «Время задержки»: «x» — не целое число."},
+        {"NumberEdit", "Поле «Номер расширителя»: «x» — не целое число."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.field);
+        dialogs->errors.clear();
+        type(edit(row.field), "x");
+        EXPECT_THAT(dialogs->errors, ::testing::ElementsAre(QString::fromUtf8(row.error)));
+        EXPECT_TRUE(dialogs->messages.isEmpty());
+        EXPECT_EQ(edit(row.field)->text(), "x");
+        EXPECT_EQ(form->BuildConfigImage(), before) << "the field keeps its last position";
+    }
 }
 
 TEST_F(RulesTest, SpinButtonsStepWithinTheRangeWithoutWrapping) {

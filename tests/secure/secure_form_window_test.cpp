@@ -6,8 +6,10 @@
 
 #include "forms/accessible_names.h"
 #include "link/reports.h"
+#include "tests/forms/reachable_controls.h"
 
 #include <QListWidget>
+#include <QScreen>
 #include <gmock/gmock.h>
 
 namespace pemrix::secure::testing {
@@ -298,6 +300,25 @@ TEST_F(WindowTest, ClosingGivesTheKeysBackStopsTheWorkerAndClosesThePort) {
     host.calls.clear();
     form->close();
     EXPECT_THAT(host.calls, ElementsAre("closed", "stopWorker", "closePort"));
+}
+
+// The window keeps near its given client area of 743 x 515 and within the screen; on
+// a screen smaller than that, every control can still be scrolled into view.
+TEST_F(WindowTest, TheWindowFitsTheScreenNearItsGivenSize) {
+    open();
+    const QRect screen = form->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(form->frameGeometry()))
+        << "on a screen of " << screen.width() << "x" << screen.height();
+    EXPECT_LE(std::abs(form->width() - 743), 743 / 20) << form->width();
+    EXPECT_LE(std::abs(form->height() - 515), 515 / 20) << form->height();
+    EXPECT_EQ(forms::testing::unreachableControls(form), QStringList());
+
+    form->fitInto(QRect(0, 0, 480, 360));
+    QApplication::processEvents();
+    EXPECT_LE(form->width(), 480);
+    EXPECT_LE(form->height(), 360);
+    EXPECT_EQ(forms::testing::unreachableControls(form), QStringList());
+    EXPECT_TRUE(find<QStatusBar>("StatusBar1")->isVisible());
 }
 
 } // namespace

@@ -48,7 +48,7 @@ const char* kindName(forms::ModuleWindow::Kind kind) {
 TestModuleWindow::TestModuleWindow(forms::ModuleHost& host, Kind kind, Journal& journal)
     : ModuleWindow(host), kind_(kind), journal_(journal) {
     journal_.add(std::string("created ") + kindName(kind));
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(page());
     forms::ButtonPanel* panel =
         kind == Kind::Rele ? createButtonPanel(ReleButtons) : createButtonPanel(ExpanderButtons);
     if (kind == Kind::Rele) {
@@ -58,14 +58,13 @@ TestModuleWindow::TestModuleWindow(forms::ModuleHost& host, Kind kind, Journal& 
         panel->addTrailing(trailing);
     }
     layout->addWidget(panel);
-    auto* group = new QGroupBox(this);
+    auto* group = new QGroupBox(page());
     group->setObjectName(QStringLiteral("Inner"));
     edit = new KeyRecordingEdit(group);
     edit->setObjectName(QStringLiteral("FocusEdit"));
     (new QVBoxLayout(group))->addWidget(edit);
     layout->addWidget(group);
-    layout->addWidget(statusBar());
-    createFactoryList({"7", "8", "9"}, this);
+    createFactoryList({"7", "8", "9"}, page());
 }
 
 TestModuleWindow::~TestModuleWindow() {

@@ -1,10 +1,10 @@
-#include "app/port_settings.h"
+#include "ports/port_settings.h"
 
 #include "link/system_serial_port.h"
 
 #include <QSettings>
 
-namespace pemrix::app {
+namespace pemrix::ports {
 
 namespace {
 const QString portNumberKey = QStringLiteral("Port/PortNumber");
@@ -37,4 +37,4 @@ QString deviceForPort(const QSettings* settings, int portNumber) {
     return QString::fromStdString(link::defaultDeviceForPort(portNumber));
 }
 
-} // namespace pemrix::app
+} // namespace pemrix::ports

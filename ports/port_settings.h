@@ -8,7 +8,7 @@
 
 class QSettings;
 
-namespace pemrix::app {
+namespace pemrix::ports {
 
 // Opens the program's settings store, creating it when missing. When it can be
 // neither opened nor created, `ownStoreFailed` is set and a store one level up is
@@ -25,4 +25,4 @@ void writePortIndex(QSettings& settings, int portIndex);
 // or the platform's usual device.
 QString deviceForPort(const QSettings* settings, int portNumber);
 
-} // namespace pemrix::app
+} // namespace pemrix::ports

@@ -1,10 +1,10 @@
 // The settings store on Windows: the registry key HKEY_CURRENT_USER\Software\Pemrix.
 
-#include "app/port_settings.h"
+#include "ports/port_settings.h"
 
 #include <QSettings>
 
-namespace pemrix::app {
+namespace pemrix::ports {
 
 std::unique_ptr<QSettings> openSettingsStore(bool& ownStoreFailed) {
     ownStoreFailed = false;
@@ -19,4 +19,4 @@ std::unique_ptr<QSettings> openSettingsStore(bool& ownStoreFailed) {
                                        QSettings::NativeFormat);
 }
 
-} // namespace pemrix::app
+} // namespace pemrix::ports

@@ -1,27 +1,29 @@
 // The relay module's configuration file: 66 values and the variant line.
 
+#include "image/error_texts.h"
+#include "image/file_access.h"
 #include "image/file_lines.h"
-#include "image/relay_file.h"
+#include "relay/relay_file.h"
+#include "relay/relay_image.h"
 #include "tests/image/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-using namespace pemrix::image;
+using namespace pemrix::relay;
+using pemrix::image::joinLinesCrlf;
+using pemrix::image::missingLineText;
+using pemrix::image::notAnIntegerInLineText;
+using pemrix::image::pathToUtf8;
 using pemrix::testing::readBytes;
 using pemrix::testing::TempFolder;
 using pemrix::testing::writeBytes;
 
 namespace {
 
-// The factory image of the relay module.
 std::vector<int> factoryImage() {
-    std::vector<int> cells = {1, 2, 4, 8, 16, 32, 64, 128};
-    cells.resize(48, 0);
-    for (int value : {255, 255, 255, 0, 0, 0, 255, 0, 0, 0, 18, 255, 0, 0, 255, 0, 0, 0})
-        cells.push_back(value);
-    return cells;
+    return relayFactoryImage();
 }
 
 std::string linesText(const std::vector<std::string>& lines) {
@@ -43,7 +45,7 @@ TEST(RelayFile, FactoryImageOfAnOrvel426IsSixtySevenCrlfLines) {
         expected += std::to_string(value) + "\r\n";
     expected += "6\r\n";
     ASSERT_EQ(factoryImage().size(), 66U);
-    EXPECT_EQ(relayFileText(factoryImage(), RelayVariant::Orvel426), expected);
+    EXPECT_EQ(relayFileText(factoryImage(), pemrix::link::ModuleKind::Rele4), expected);
 
     const auto parsed = parseRelayFile(expected);
     ASSERT_TRUE(parsed) << parsed.error().message;
@@ -63,29 +65,30 @@ TEST(RelayFile, ReadsLinesOneToSixtySixInOrderAndTheVariantApart) {
     auto badVariant = sixtySix;
     badVariant.push_back("five");
 
+    const std::string noVariantLine = missingLineText("", 67, 66);
     const struct {
         const char* name;
         std::string text;
-        const char* fileError;    // nullptr: the cells are read
-        const char* variantError; // nullptr: the variant line is read
+        std::string fileError;    // empty: the cells are read
+        std::string variantError; // empty: the variant line is read
         int variant;
     } rows[] = {
-        {"short file", linesText(numberLines(10)), "List index out of bounds (10)", nullptr, 0},
-        {"bad value before the end", linesText(badEarly), "'x' is not a valid integer value",
-         nullptr, 0},
-        {"empty file", "", "List index out of bounds (0)", nullptr, 0},
-        {"66 lines", linesText(sixtySix), nullptr, "List index out of bounds (66)", 0},
-        {"variant not an integer", linesText(badVariant), nullptr,
-         "'five' is not a valid integer value", 0},
-        {"variant out of range is still read", linesText(withOddVariant), nullptr, nullptr, 9},
-        {"lines after 67 ignored", linesText(withTrailer), nullptr, nullptr, 5},
-        {"LF and CR line ends", "0\n1\r2\r\n" + linesText(numberLines(66)).substr(9), nullptr,
-         "List index out of bounds (66)", 0},
+        {"short file", linesText(numberLines(10)), missingLineText("", 11, 10), "", 0},
+        {"bad value before the end", linesText(badEarly), notAnIntegerInLineText("", 4, "x"), "",
+         0},
+        {"empty file", "", missingLineText("", 1, 0), "", 0},
+        {"66 lines", linesText(sixtySix), "", noVariantLine, 0},
+        {"variant not an integer", linesText(badVariant), "",
+         notAnIntegerInLineText("", 67, "five"), 0},
+        {"variant out of range is still read", linesText(withOddVariant), "", "", 9},
+        {"lines after 67 ignored", linesText(withTrailer), "", "", 5},
+        {"LF and CR line ends", "0\n1\r2\r\n" + linesText(numberLines(66)).substr(9), "",
+         noVariantLine, 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const auto parsed = parseRelayFile(row.text);
-        if (row.fileError) {
+        if (!row.fileError.empty()) {
             ASSERT_FALSE(parsed);
             EXPECT_EQ(parsed.error().message, row.fileError);
             continue;
@@ -93,7 +96,7 @@ TEST(RelayFile, ReadsLinesOneToSixtySixInOrderAndTheVariantApart) {
         ASSERT_TRUE(parsed) << parsed.error().message;
         EXPECT_EQ(parsed.value().cells.size(), 66U);
         const auto& variant = parsed.value().variantLine;
-        if (row.variantError) {
+        if (!row.variantError.empty()) {
             ASSERT_FALSE(variant);
             EXPECT_EQ(variant.error().message, row.variantError);
         } else {
@@ -120,7 +123,7 @@ TEST(RelayFile, SavesAtomicallyAndLoadsBack) {
     writeBytes(path, "old content\r\n");
     auto image = factoryImage();
     image[20] = 77;
-    ASSERT_TRUE(saveRelayFile(path, image, RelayVariant::Orvel427));
+    ASSERT_TRUE(saveRelayFile(path, image, pemrix::link::ModuleKind::Rele8));
     EXPECT_EQ(readBytes(path), relayFileText(image, 5));
     EXPECT_EQ(folder.entryCount(), 1U) << "no temporary file left behind";
 
@@ -128,4 +131,9 @@ TEST(RelayFile, SavesAtomicallyAndLoadsBack) {
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded.value().cells, image);
     EXPECT_EQ(loaded.value().variantLine.value(), 5);
+
+    // Read from a file, a missing line names the file.
+    writeBytes(path, linesText(numberLines(66)));
+    EXPECT_EQ(loadRelayFile(path).value().variantLine.error().message,
+              missingLineText(pathToUtf8(path), 67, 66));
 }

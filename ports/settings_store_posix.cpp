@@ -2,13 +2,13 @@
 // (XDG_CONFIG_HOME, usually ~/.config), <config>/Pemrix/Pemrix.conf. Qt's native
 // format here is that INI file, with the .conf ending.
 
-#include "app/port_settings.h"
+#include "ports/port_settings.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
-namespace pemrix::app {
+namespace pemrix::ports {
 
 namespace {
 
@@ -49,4 +49,4 @@ std::unique_ptr<QSettings> openSettingsStore(bool& ownStoreFailed) {
                                        QStringLiteral("Pemrix"));
 }
 
-} // namespace pemrix::app
+} // namespace pemrix::ports

@@ -1,0 +1,51 @@
+#include "firesecure/firesecure_file.h"
+
+#include "image/expander_file.h"
+#include "tests/image/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace fs = pemrix::firesecure;
+namespace img = pemrix::image;
+
+namespace {
+
+const std::string FactoryFile = [] {
+    std::string text = "45\r\n12\r\n192\r\n194\r\n192\r\n195\r\n40\r\n193\r\n";
+    for (int i = 0; i < 56; ++i) {
+        text += "255\r\n";
+    }
+    return text + "1\r\n";
+}();
+const std::string FactoryValues = FactoryFile.substr(0, FactoryFile.size() - 3);
+
+} // namespace
+
+TEST(FireSecureFile, FactoryFileByteForByte) {
+    pemrix::testing::TempFolder folder;
+    const auto path = folder / "factory.cfg";
+    const auto factory = fs::decodeFireSecureConfig(fs::fireSecureFactoryImage());
+    ASSERT_TRUE(fs::saveFireSecureFile(path, factory).ok());
+    EXPECT_EQ(pemrix::testing::readBytes(path), FactoryFile);
+
+    const auto loaded = fs::loadFireSecureFile(path);
+    ASSERT_TRUE(loaded.ok()) << loaded.error().message;
+    EXPECT_EQ(loaded.value(), fs::fireSecureFactoryImage());
+}
+
+// The rest of the file format and its errors are the expander files' own.
+TEST(FireSecureFile, OnlyKindOneLoads) {
+    const auto withTail = fs::parseFireSecureFile(FactoryFile + "2\r\n"); // ignored
+    ASSERT_TRUE(withTail.ok()) << withTail.error().message;
+    EXPECT_EQ(withTail.value(), fs::fireSecureFactoryImage());
+
+    // An Orvel-416 file, refused as such even when its values would not convert.
+    for (const std::string& values : {FactoryValues, "y" + FactoryValues.substr(2)}) {
+        SCOPED_TRACE(values.substr(0, 2));
+        const auto parsed = fs::parseFireSecureFile(values + "2\r\n");
+        ASSERT_FALSE(parsed.ok());
+        EXPECT_STREQ(parsed.error().message.c_str(), img::WrongModuleKindMessage);
+    }
+}
