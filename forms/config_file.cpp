@@ -13,11 +13,11 @@ namespace pemrix::forms {
 
 namespace {
 
-// The toolkit's own failures go to the general error report; this program's own
-// refusals are plain messages.
+// Failures of file access and conversion go to the general error report; this
+// program's own refusals are plain messages.
 void report(QWidget* window, const image::Error& error) {
-    if (image::isToolkitError(error.kind))
-        throw ToolkitError(error);
+    if (image::isGeneralError(error.kind))
+        throw GeneralError(error);
     Dialogs::instance().message(window, QString::fromStdString(error.message));
 }
 

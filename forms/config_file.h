@@ -1,11 +1,11 @@
 #pragma once
 // Saving a window's configuration to a file and loading one back, for every module
 // window: the dialogs (config_file_dialogs.h), the hidden line buffer ListBox1, the
-// atomic write and the reports of failures. The window gives its own file text, parser, image
-// routine and status texts. A load checks the whole file before any control changes; a save
-// replaces the file at once or not at all. The toolkit's failures (file access,
-// conversions) go to the general error report, the program's own refusals are plain
-// messages; both leave the window as it was.
+// atomic write and the reports of failures. The window gives its own file text,
+// parser, image routine and status texts. A load checks the whole file before any
+// control changes; a save replaces the file at once or not at all. Failures of file
+// access and conversion go to the general error report, the program's own refusals
+// are plain messages; both leave the window as it was.
 
 #include "image/image_cells.h"
 #include "image/result.h"

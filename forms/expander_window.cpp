@@ -187,13 +187,9 @@ QString ExpanderWindow::fileSavedStatus() const {
 
 void ExpanderWindow::SaveButtonClick(QObject*) {
     ConfigFileSave save;
-    save.text = [this]() -> image::Result<std::string> {
-        // The module and the file reader would take such a record for the end of the
-        // list and lose that key and every one after it.
-        if (image::slotStartingWithFF(IdBox->records(), TM->itemIndex() == 0))
-            return image::Error{image::ErrorKind::IdentifierStartsWithFF,
-                                image::IdentifierStartsWithFFMessage};
-        return image::expanderFileText(BuildConfigImage(), moduleKind());
+    save.text = [this] {
+        return image::expanderConfigFileText(BuildConfigImage(), moduleKind(), IdBox->records(),
+                                             TM->itemIndex() == 0);
     };
     save.savedStatus = fileSavedStatus();
     saveConfigFile(*this, ListBox1, save);

@@ -37,7 +37,7 @@ void ExpanderWindow::prepareExpander() {
 void ExpanderWindow::DelayEditChange() {
     if (DelayEdit->text().isEmpty())
         return;
-    const int value = StrToInt(DelayEdit);
+    const int value = toInteger(DelayEdit);
     if (value >= MinDelay && value <= MaxDelay) {
         Delay->setPosition(value);
         return;
@@ -50,7 +50,7 @@ void ExpanderWindow::DelayEditChange() {
 void ExpanderWindow::NumberEditChange() {
     if (NumberEdit->text().isEmpty())
         return;
-    const int value = StrToInt(NumberEdit);
+    const int value = toInteger(NumberEdit);
     if (value >= 0 && value <= MaxNumber)
         return;
     Dialogs::instance().message(this, QStringLiteral("Диапазон возможных значений от 0 до 15"));

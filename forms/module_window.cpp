@@ -88,7 +88,7 @@ std::vector<int> ModuleWindow::factoryImage() const {
         return image;
     image.reserve(static_cast<std::size_t>(ListBox2->count()));
     for (int row = 0; row < ListBox2->count(); ++row)
-        image.push_back(StrToInt(ListBox2->item(row)->text()));
+        image.push_back(toInteger(ListBox2->item(row)->text()));
     return image;
 }
 

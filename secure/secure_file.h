@@ -5,7 +5,6 @@
 #include "image/result.h"
 #include "secure/secure_image.h"
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -18,13 +17,5 @@ std::string secureFileText(std::span<const int> image);
 // Errors name `fileName` when one is given.
 image::Result<SecureConfigImage> parseSecureFile(std::string_view text,
                                                  std::string_view fileName = {});
-
-// Reads and checks the whole file before anything is returned; a file over 1 MiB is
-// refused unread.
-image::Result<SecureConfigImage> loadSecureFile(const std::filesystem::path& path);
-
-// Encodes `config` and replaces the file atomically. Refuses, before anything is
-// written, a stored key whose record would begin with 255 (IdentifierStartsWithFF).
-image::Status saveSecureFile(const std::filesystem::path& path, const SecureConfig& config);
 
 } // namespace pemrix::secure

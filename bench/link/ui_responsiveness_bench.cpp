@@ -13,6 +13,7 @@
 #include "app/module_windows.h"
 #include "emulator/emulator.h"
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "link/com_thread.h"
 #include "link/module_kind.h"
 #include "link/reports.h"
@@ -125,7 +126,7 @@ void report(benchmark::State& state, const TickGaps& gaps) {
 
 void ReadIntoSecureWindow(benchmark::State& state) {
     forms::Dialogs::install(nullptr);
-    forms::ScriptedDialogs::installNew();
+    pemrix::testing::ScriptedDialogs::installNew();
     emulator::EmulatorConfig config;
     config.model = emulator::ModuleModel::Orvel416;
     config.image = cascadingImage();

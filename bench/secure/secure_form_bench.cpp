@@ -3,6 +3,7 @@
 // Run with QT_QPA_PLATFORM=offscreen where there is no display (set by default).
 
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "secure/secure_form.h"
 #include "tests/support/recording_host.h"
 
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    pemrix::forms::ScriptedDialogs::installNew();
+    pemrix::testing::ScriptedDialogs::installNew();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

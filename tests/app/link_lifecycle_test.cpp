@@ -8,6 +8,7 @@
 #include "app/module_windows.h"
 #include "emulator/emulator.h"
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "link/com_thread.h"
 #include "link/module_kind.h"
 #include "link/reports.h"
@@ -96,7 +97,7 @@ class LinkLifecycleTest : public ::testing::Test {
     // sending at line speed.
     void begin(std::vector<Fault> faults = {}, ModuleModel model = ModuleModel::Orvel416) {
         finish();
-        dialogs = &forms::ScriptedDialogs::installNew();
+        dialogs = &pemrix::testing::ScriptedDialogs::installNew();
         EmulatorConfig config;
         config.model = model;
         config.faults.set(Fault::BaudPacing);
@@ -236,7 +237,7 @@ class LinkLifecycleTest : public ::testing::Test {
 
     std::unique_ptr<Emulator> module;
     std::unique_ptr<TMainForm> main;
-    forms::ScriptedDialogs* dialogs = nullptr;
+    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
     std::vector<std::shared_ptr<GatedPort>> ports;
     std::optional<PhasePoint> nextPoint; // armed on the next port opened
     bool nextHold = true;

@@ -4,6 +4,7 @@
 
 #include "app/main_form.h"
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "tests/support/test_module_window.h"
 
 #include <QCoreApplication>
@@ -76,7 +77,7 @@ class MainFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
         clearConfig();
-        dialogs = &forms::ScriptedDialogs::installNew();
+        dialogs = &pemrix::testing::ScriptedDialogs::installNew();
     }
     void TearDown() override {
         deleteClosedWindows();
@@ -115,7 +116,7 @@ class MainFormTest : public ::testing::Test {
     }
 
     Journal journal;
-    forms::ScriptedDialogs* dialogs = nullptr;
+    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<TMainForm> form;
 };
 

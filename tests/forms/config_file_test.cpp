@@ -4,6 +4,7 @@
 
 #include "forms/config_file.h"
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "forms/error_report.h"
 #include "tests/image/temp_folder.h"
 #include "tests/support/recording_host.h"
@@ -21,7 +22,7 @@ using pemrix::testing::writeBytes;
 
 class ConfigFileTest : public ::testing::Test {
   protected:
-    void SetUp() override { dialogs = &ScriptedDialogs::installNew(); }
+    void SetUp() override { dialogs = &pemrix::testing::ScriptedDialogs::installNew(); }
     void TearDown() override {
         delete window;
         Dialogs::install(nullptr);
@@ -37,7 +38,7 @@ class ConfigFileTest : public ::testing::Test {
     pemrix::testing::Journal journal;
     pemrix::testing::TestModuleWindow* window =
         new pemrix::testing::TestModuleWindow(host, ModuleWindow::Kind::Rele, journal);
-    ScriptedDialogs* dialogs = nullptr;
+    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
     TempFolder folder;
 };
 
@@ -55,7 +56,7 @@ TEST_F(ConfigFileTest, AStepAfterTheLoadMayStillFailAfterTheImageAndItsStatus) {
     load.afterApply = [&](const std::vector<std::string>& lines) {
         seenLines = lines;
         EXPECT_EQ(status(), QString::fromUtf8(FileLoadedStatus));
-        throw ToolkitError(std::string("List index out of bounds (66)"));
+        throw GeneralError(std::string("List index out of bounds (66)"));
     };
     dialogs->fileNames = {path("short.cfg")};
     loadConfigFile(*window, nullptr, load);

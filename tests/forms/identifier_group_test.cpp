@@ -6,6 +6,7 @@
 #include "forms/accessible_names.h"
 #include "forms/active_control.h"
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "forms/identifier_group.h"
 #include "tests/support/window_rig.h"
 
@@ -19,7 +20,7 @@ namespace {
 class IdentifierGroupTest : public ::testing::Test, public pemrix::testing::WindowControls {
   protected:
     void SetUp() override {
-        dialogs = &ScriptedDialogs::installNew();
+        dialogs = &pemrix::testing::ScriptedDialogs::installNew();
         for (int loop = 1; loop <= 4; ++loop) {
             roundTheClock[loop - 1] = new QCheckBox(&window);
             QObject::connect(roundTheClock[loop - 1], &QCheckBox::toggled,
@@ -50,7 +51,7 @@ class IdentifierGroupTest : public ::testing::Test, public pemrix::testing::Wind
     bool keysInUse = true;
     QStringList statuses;
     IdentifierGroup* group = nullptr;
-    ScriptedDialogs* dialogs = nullptr;
+    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
 };
 
 TEST_F(IdentifierGroupTest, OnlyTheArmingColumnsFollowTheirLoopsClass) {

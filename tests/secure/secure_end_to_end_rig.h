@@ -10,6 +10,7 @@
 #include "app/module_windows.h"
 #include "emulator/emulator.h"
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "forms/radio_group.h"
 #include "forms/up_down.h"
 #include "link/com_thread.h"
@@ -45,7 +46,7 @@ constexpr int Deadline = 30000;
 
 class SecureEndToEndTest : public ::testing::Test, public pemrix::testing::WindowControls {
   protected:
-    void SetUp() override { dialogs = &forms::ScriptedDialogs::installNew(); }
+    void SetUp() override { dialogs = &pemrix::testing::ScriptedDialogs::installNew(); }
 
     void TearDown() override {
         for (const auto& port : ports)
@@ -181,7 +182,7 @@ class SecureEndToEndTest : public ::testing::Test, public pemrix::testing::Windo
         EXPECT_FALSE(button("LoadIdButton")->isEnabled());
     }
 
-    forms::ScriptedDialogs* dialogs = nullptr;
+    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<emulator::Emulator> module;
     std::unique_ptr<app::TMainForm> main;
     QPointer<TSecureForm> form;

@@ -4,6 +4,7 @@
 #include "app/help_window.h"
 #include "app/main_form.h"
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "forms/radio_group.h"
 #include "secure/secure_form.h"
 
@@ -24,7 +25,7 @@ namespace {
 class FunctionKeysTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dialogs = &forms::ScriptedDialogs::installNew();
+        dialogs = &pemrix::testing::ScriptedDialogs::installNew();
         main = std::make_unique<app::TMainForm>();
         main->setPortOpener([](const std::string&) { return app::PortPtr(); });
         main->setModuleWindowFactory(forms::ModuleWindow::Kind::Secure,
@@ -44,7 +45,7 @@ class FunctionKeysTest : public ::testing::Test {
     }
     QPushButton* button(const char* name) const { return window()->findChild<QPushButton*>(name); }
 
-    forms::ScriptedDialogs* dialogs = nullptr;
+    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<app::TMainForm> main;
 };
 

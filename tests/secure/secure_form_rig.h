@@ -4,6 +4,7 @@
 // their object names, as a user would (tests/support/window_rig.h).
 
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "secure/secure_form.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/window_rig.h"
@@ -21,7 +22,7 @@ using pemrix::testing::WorkerStart;
 class SecureFormTest : public ::testing::Test, public pemrix::testing::WindowControls {
   protected:
     void SetUp() override {
-        dialogs = &forms::ScriptedDialogs::installNew();
+        dialogs = &pemrix::testing::ScriptedDialogs::installNew();
         form = new TSecureForm(host);
         host.calls.clear();
     }
@@ -39,7 +40,7 @@ class SecureFormTest : public ::testing::Test, public pemrix::testing::WindowCon
         ASSERT_TRUE(QTest::qWaitForWindowActive(form));
         dialogs->messages.clear();
     }
-    // The link established: report 8 and LinkUp.
+    // The link established: LinkEstablished and LinkUp.
     void link() {
         button("ReadButton")->setEnabled(true);
         button("WriteButton")->setEnabled(true);
@@ -49,7 +50,7 @@ class SecureFormTest : public ::testing::Test, public pemrix::testing::WindowCon
     QCheckBox* ks(int loop) const { return box(QStringLiteral("ks%1").arg(loop)); }
 
     RecordingHost host;
-    forms::ScriptedDialogs* dialogs = nullptr;
+    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
     QPointer<TSecureForm> form;
 };
 

@@ -211,7 +211,7 @@ TEST_F(WindowTest, WriteSendsTheImageAndReadAsksForOne) {
     EXPECT_FALSE(button("WriteButton")->isEnabled());
     EXPECT_FALSE(button("ReadButton")->isEnabled());
 
-    link::LinkUp(*form); // the write finished (report 10)
+    link::LinkUp(*form); // the write finished (WriteDone)
     click(button("ReadButton"));
     ASSERT_EQ(host.workers.size(), 2u);
     EXPECT_EQ(host.workers[1].operation, 2);
