@@ -7,7 +7,6 @@
 #include "forms/dialogs.h"
 #include "link/com_thread.h"
 #include "link/module_kind.h"
-#include "link/report_target.h"
 #include "ports/port_settings.h"
 
 #include <QCloseEvent>
@@ -109,7 +108,7 @@ void TMainForm::openModuleWindow(ModuleWindow::Kind kind) {
     if (factory == factories_.end() || !factory->second)
         return;
     // Its construction closes the port still held and switches the keys over.
-    ModuleWindow* window = factory->second(this);
+    ModuleWindow* window = factory->second(*this);
     if (window == nullptr)
         return;
     moduleWindow_ = window;
@@ -123,7 +122,7 @@ void TMainForm::openModuleWindow(ModuleWindow::Kind kind) {
     }
 
     StartLink();
-    window->showImage(window->factoryImage());
+    window->applyImage(window->factoryImage());
 
     // Modal for the whole program, but without a nested event loop: the link's
     // reports and the function keys keep flowing through the one main loop.
@@ -148,14 +147,10 @@ void TMainForm::StartLink() {
     // just forgotten (it would stay locked); the new link gets a new port object.
     stopWorker();
     closePort();
-    const int kind = FireSecureActive ? link::ModuleKind::FireSecure
-                     : SecureActive   ? link::ModuleKind::Secure
-                     : ReleActive     ? link::ModuleKind::Rele8
-                                      : 0;
-    if (kind == 0)
+    if (!moduleWindow_)
         return;
     OpenPort();
-    startWorker(kind, link::Operation::Link, {});
+    startWorker(moduleWindow_->moduleKind(), link::Operation::Link, {});
 }
 
 link::TComThread* TMainForm::worker() const {
@@ -195,23 +190,13 @@ bool TMainForm::startWorker(int moduleKind, int operation, std::vector<int> data
     QPointer<ModuleWindow> window = moduleWindow_;
     auto wanted = std::make_shared<bool>(true);
     auto lookup = [window, wanted]() -> link::ReportTarget* {
-        return *wanted && window ? dynamic_cast<link::ReportTarget*>(window.data()) : nullptr;
+        return *wanted && window ? window.data() : nullptr;
     };
     auto* thread = new link::TComThread(PortHandle, std::move(request), lookup, timing_);
     Worker = thread;
     currentReports_ = std::move(wanted);
     thread->startExchange();
     return true;
-}
-
-void TMainForm::SetLinkPending() {
-    if (moduleWindow_)
-        moduleWindow_->applyLinkPending();
-}
-
-void TMainForm::SetLinkDown() {
-    if (moduleWindow_)
-        moduleWindow_->applyLinkDown();
 }
 
 void TMainForm::moduleWindowCreated(ModuleWindow* window) {

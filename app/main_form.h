@@ -33,7 +33,7 @@ class ApplicationEvents;
 class HelpWindow;
 
 using PortPtr = std::shared_ptr<link::SerialPort>;
-using ModuleWindowFactory = std::function<forms::ModuleWindow*(forms::ModuleHost*)>;
+using ModuleWindowFactory = std::function<forms::ModuleWindow*(forms::ModuleHost&)>;
 // Opens the device of a port name; the program opens the operating system's port.
 using PortOpener = std::function<PortPtr(const std::string& device)>;
 
@@ -70,8 +70,6 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void StartLink() override;
     void stopWorker() override;
     bool startWorker(int moduleKind, int operation, std::vector<int> data) override;
-    void SetLinkPending() override;
-    void SetLinkDown() override;
     void moduleWindowCreated(forms::ModuleWindow* window) override;
     void moduleWindowClosed(forms::ModuleWindow* window) override;
     int releVariant() const override { return ReleVariant; }
@@ -102,7 +100,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void functionKeyPressed(int key);
     bool functionKeysReachTheirWindow() const;
     void routeMainKey(int key);
-    void routeModuleKey(int key, int helpTopic, bool readsKeys);
+    void routeModuleKey(forms::ModuleWindow& window, int key);
 
     // Controls.
     QLabel* Image1 = nullptr;

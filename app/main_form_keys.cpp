@@ -8,11 +8,8 @@
 namespace pemrix::app {
 
 namespace {
-// Help topics of the main window and of each module window.
+// The main window's help topic; a module window names its own.
 constexpr int mainHelpTopic = 1;
-constexpr int secureHelpTopic = 30;
-constexpr int releHelpTopic = 36;
-constexpr int fireSecureHelpTopic = 29;
 } // namespace
 
 void TMainForm::MainHelpClick() {
@@ -35,17 +32,13 @@ void TMainForm::functionKeyPressed(int key) {
         ApplicationEvents1ShortCut(key);
 }
 
-// The first window flag that is set decides where the key goes. The key is never
-// consumed: the focused control sees it as well.
+// The keys act on the main window until a module window takes them over. The key
+// is never consumed: the focused control sees it as well.
 void TMainForm::ApplicationEvents1ShortCut(int key) {
     if (MainKeysActive)
         routeMainKey(key);
-    else if (SecureActive)
-        routeModuleKey(key, secureHelpTopic, true);
-    else if (ReleActive)
-        routeModuleKey(key, releHelpTopic, false);
-    else if (FireSecureActive)
-        routeModuleKey(key, fireSecureHelpTopic, true);
+    else if (moduleWindow_)
+        routeModuleKey(*moduleWindow_, key);
 }
 
 void TMainForm::routeMainKey(int key) {
@@ -64,44 +57,41 @@ void TMainForm::routeMainKey(int key) {
     }
 }
 
-void TMainForm::routeModuleKey(int key, int helpTopic, bool readsKeys) {
+void TMainForm::routeModuleKey(forms::ModuleWindow& window, int key) {
     if (key == Qt::Key_F1) {
-        showHelp(helpTopic);
+        showHelp(window.helpTopic());
         return;
     }
-    forms::ModuleWindow* const window = moduleWindow_;
-    if (window == nullptr)
-        return;
-    QObject* const sender = window->activeControl();
+    QObject* const sender = window.activeControl();
     switch (key) {
     case Qt::Key_F2:
-        if (window->buttonEnabled("WriteButton"))
-            window->WriteButtonClick(sender);
+        if (window.buttonEnabled("WriteButton"))
+            window.WriteButtonClick(sender);
         break;
     case Qt::Key_F3:
-        if (window->buttonEnabled("ReadButton"))
-            window->ReadButtonClick(sender);
+        if (window.buttonEnabled("ReadButton"))
+            window.ReadButtonClick(sender);
         break;
     case Qt::Key_F4:
-        if (window->buttonEnabled("ConnectButton"))
-            window->ConnectButtonClick(sender);
+        if (window.buttonEnabled("ConnectButton"))
+            window.ConnectButtonClick(sender);
         break;
     case Qt::Key_F5:
-        window->CancelButtonClick(sender);
+        window.CancelButtonClick(sender);
         break;
     case Qt::Key_F6:
         // The key read depends on the output type alone, not on its button.
-        if (readsKeys && window->keyReadSelected())
-            window->LoadIdButtonClick(sender);
+        if (window.keyReadSelected())
+            window.LoadIdButtonClick(sender);
         break;
     case Qt::Key_F7:
-        window->DefaultButtonClick(sender);
+        window.DefaultButtonClick(sender);
         break;
     case Qt::Key_F9:
-        window->SaveButtonClick(sender);
+        window.SaveButtonClick(sender);
         break;
     case Qt::Key_F10:
-        window->LoadButtonClick(sender);
+        window.LoadButtonClick(sender);
         break;
     default:
         break;

@@ -7,7 +7,7 @@ namespace pemrix::app {
 
 void registerModuleWindows(TMainForm& form) {
     form.setModuleWindowFactory(forms::ModuleWindow::Kind::Secure,
-                                [](forms::ModuleHost* host) { return new secure::TSecureForm(host); });
+                                [](forms::ModuleHost& host) { return new secure::TSecureForm(host); });
 }
 
 } // namespace pemrix::app

@@ -1,7 +1,7 @@
 #pragma once
 // What pemrix-cli's exit code says. The last outcome of a run decides it: a link
-// that stood (report 8) followed by a read that failed its checksum (report 4) ends
-// with 4.
+// that stood (LinkEstablished) followed by a read that failed its checksum (CrcError)
+// ends with 4.
 
 #include <optional>
 

@@ -12,14 +12,4 @@ image::Result<FireSecureConfigImage> parseFireSecureFile(std::string_view text) 
     return image::parseExpanderFile(text, link::ModuleKind::FireSecure);
 }
 
-image::Result<FireSecureConfigImage> loadFireSecureFile(const std::filesystem::path& path) {
-    return image::loadExpanderFile(path, link::ModuleKind::FireSecure);
-}
-
-image::Status saveFireSecureFile(const std::filesystem::path& path,
-                                 const FireSecureConfig& config) {
-    return image::saveExpanderConfigFile(path, encodeFireSecureConfig(config), link::ModuleKind::FireSecure,
-                                         config.identifiers, config.identifiersInUse);
-}
-
 } // namespace pemrix::firesecure

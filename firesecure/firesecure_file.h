@@ -3,13 +3,12 @@
 // The window runs SaveDialog1 / OpenDialog1 with image::ConfigFileFilter and
 // image::ConfigFileDefaultSuffix, and on success shows the status texts below.
 // A failed load or save changes nothing in the window; the error's message is the
-// text to show (image::isToolkitError tells which ones go to the general error report;
+// text to show (image::isGeneralError tells which ones go to the general error report;
 // a file of another module kind gets image::WrongModuleKindMessage as a message box).
 
 #include "firesecure/firesecure_image.h"
 #include "image/result.h"
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -25,13 +24,5 @@ std::string fireSecureFileText(std::span<const int> image);
 // an integer, line 65 not 1 (an Orvel-416 file, for one), the first of lines 1..64
 // that is not an integer. Lines after 65 are ignored; values are not range-checked.
 image::Result<FireSecureConfigImage> parseFireSecureFile(std::string_view text);
-
-// Reads and checks the whole file before anything is returned; a file over 1 MiB is
-// refused unread.
-image::Result<FireSecureConfigImage> loadFireSecureFile(const std::filesystem::path& path);
-
-// Encodes `config` and replaces the file atomically. Refuses, before anything is
-// written, a stored key whose record would begin with 255 (IdentifierStartsWithFF).
-image::Status saveFireSecureFile(const std::filesystem::path& path, const FireSecureConfig& config);
 
 } // namespace pemrix::firesecure

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 
 namespace pemrix::forms {
@@ -73,55 +72,6 @@ QString QtDialogs::saveFileName(QWidget* parent, const QString& caption, const Q
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     return runFileDialog(dialog, defaultSuffix);
-}
-
-void ScriptedDialogs::message(QWidget*, const QString& text) {
-    messages << text;
-}
-
-void ScriptedDialogs::error(QWidget*, const QString& text) {
-    errors << text;
-}
-
-bool ScriptedDialogs::question(QWidget*, const QString& caption, const QString& text) {
-    questionCaptions << caption;
-    questions << text;
-    if (answers.empty())
-        return false;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-QString ScriptedDialogs::openFileName(QWidget*, const QString&, const QString& filter,
-                                      const QString& defaultSuffix) {
-    fileFilters << filter;
-    defaultSuffixes << defaultSuffix;
-    return nextFileName(defaultSuffix);
-}
-
-QString ScriptedDialogs::saveFileName(QWidget*, const QString&, const QString& filter,
-                                      const QString& defaultSuffix) {
-    fileFilters << filter;
-    defaultSuffixes << defaultSuffix;
-    return nextFileName(defaultSuffix);
-}
-
-QString ScriptedDialogs::nextFileName(const QString& defaultSuffix) {
-    if (fileNames.empty())
-        return {};
-    QString name = fileNames.front();
-    fileNames.pop_front();
-    if (QFileInfo(name).suffix().isEmpty() && !defaultSuffix.isEmpty())
-        name += QLatin1Char('.') + defaultSuffix;
-    return name;
-}
-
-ScriptedDialogs& ScriptedDialogs::installNew() {
-    auto script = std::make_unique<ScriptedDialogs>();
-    ScriptedDialogs& ref = *script;
-    install(std::move(script));
-    return ref;
 }
 
 } // namespace pemrix::forms

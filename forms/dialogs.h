@@ -3,8 +3,6 @@
 // tests can answer them from a script instead of a person.
 
 #include <QString>
-#include <QStringList>
-#include <deque>
 #include <memory>
 
 class QWidget;
@@ -45,35 +43,6 @@ class QtDialogs : public Dialogs {
                          const QString& defaultSuffix) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
                          const QString& defaultSuffix) override;
-};
-
-// Answers from a script and remembers what was shown; for tests.
-class ScriptedDialogs : public Dialogs {
-  public:
-    QStringList messages;          // texts of message boxes, in order
-    QStringList errors;            // texts of error boxes, in order
-    QStringList questions;         // texts of questions, in order
-    QStringList questionCaptions;  // their captions, in the same order
-    std::deque<bool> answers;      // next answers to questions; No when empty
-    std::deque<QString> fileNames; // next answers to file dialogs; cancel when empty
-    QStringList fileFilters;       // filters of the file dialogs shown, in order
-    QStringList defaultSuffixes;   // default suffixes of the file dialogs shown, in order
-
-    void message(QWidget* parent, const QString& text) override;
-    void error(QWidget* parent, const QString& text) override;
-    bool question(QWidget* parent, const QString& caption, const QString& text) override;
-    // The next scripted name, as the real dialogs give it back: with the default suffix
-    // when it has no extension.
-    QString openFileName(QWidget* parent, const QString& caption, const QString& filter,
-                         const QString& defaultSuffix) override;
-    QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
-                         const QString& defaultSuffix) override;
-
-    // Installs a fresh script as the service and returns it (owned by the service).
-    static ScriptedDialogs& installNew();
-
-  private:
-    QString nextFileName(const QString& defaultSuffix);
 };
 
 } // namespace pemrix::forms

@@ -9,20 +9,20 @@
 
 namespace pemrix::forms {
 
-int StrToInt(const QString& text) {
+int toInteger(const QString& text) {
     const auto value = image::parseInteger(text.toStdString());
     if (!value)
-        throw ToolkitError(value.error());
+        throw GeneralError(value.error());
     return value.value();
 }
 
-int StrToInt(QLineEdit* field) {
+int toInteger(QLineEdit* field) {
     const std::string text = field->text().toStdString();
     const auto value = image::parseInteger(text);
     if (value)
         return value.value();
     const std::string name = spokenName(field).toStdString();
-    throw ToolkitError(name.empty() ? value.error().message
+    throw GeneralError(name.empty() ? value.error().message
                                     : image::notAnIntegerInFieldText(name, text));
 }
 
@@ -30,7 +30,7 @@ bool runReported(QWidget* parent, const std::function<void()>& handler) {
     try {
         handler();
         return true;
-    } catch (const ToolkitError& error) {
+    } catch (const GeneralError& error) {
         Dialogs::instance().error(parent, error.text());
         return false;
     }

@@ -16,22 +16,22 @@ class QWidget;
 namespace pemrix::forms {
 
 // A failure the general error report shows; what() is the UTF-8 text.
-class ToolkitError : public std::runtime_error {
+class GeneralError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
-    explicit ToolkitError(const image::Error& error) : std::runtime_error(error.message) {}
+    explicit GeneralError(const image::Error& error) : std::runtime_error(error.message) {}
     QString text() const { return QString::fromUtf8(what()); }
 };
 
-// A decimal integer (blanks around it and a sign allowed), or a ToolkitError naming
+// A decimal integer (blanks around it and a sign allowed), or a GeneralError naming
 // the text.
-int StrToInt(const QString& text);
+int toInteger(const QString& text);
 
-// The integer in an edit field, or a ToolkitError naming the field (by the name a
+// The integer in an edit field, or a GeneralError naming the field (by the name a
 // screen reader gives it, its label) and its text.
-int StrToInt(QLineEdit* field);
+int toInteger(QLineEdit* field);
 
-// Runs `handler`; a ToolkitError it throws becomes the error box (through the
+// Runs `handler`; a GeneralError it throws becomes the error box (through the
 // Dialogs service). Returns false then.
 bool runReported(QWidget* parent, const std::function<void()>& handler);
 

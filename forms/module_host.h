@@ -14,17 +14,13 @@ class ModuleHost {
 
     // Closes the shared port; closing a port that is not open does nothing.
     virtual void closePort() = 0;
-    // Opens the chosen port and starts the link worker for the open window's kind.
+    // Opens the chosen port and starts the link worker for the open window's module kind.
     virtual void StartLink() = 0;
     // Asks the current worker, if one still runs, to stop. Never waits.
     virtual void stopWorker() = 0;
     // Starts one exchange for the open window (kind, operation, data).
     // Returns false, doing nothing, while another worker still runs.
     virtual bool startWorker(int moduleKind, int operation, std::vector<int> data) = 0;
-
-    // Button layouts of the open module window while a link is set up / without one.
-    virtual void SetLinkPending() = 0;
-    virtual void SetLinkDown() = 0;
 
     // The window's creation switches the main window's function keys off;
     // its closing switches them on again and clears its own flag.

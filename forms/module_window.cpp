@@ -1,15 +1,24 @@
 #include "forms/module_window.h"
 
+#include "forms/button_panel.h"
+#include "forms/control_grid.h"
+#include "forms/dialogs.h"
+#include "forms/error_report.h"
 #include "forms/module_host.h"
 #include "forms/page_area.h"
+#include "link/reports.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QWindow>
+
 #include <algorithm>
 
 namespace pemrix::forms {
@@ -25,27 +34,62 @@ QFont compactFont(QFont font) {
     return font;
 }
 
+using Action = void (ModuleWindow::*)(QObject*);
+
+struct NamedAction {
+    const char* name;
+    Action action;
+};
+
+constexpr NamedAction ButtonActions[] = {
+    {"WriteButton", &ModuleWindow::WriteButtonClick},
+    {"ReadButton", &ModuleWindow::ReadButtonClick},
+    {"ConnectButton", &ModuleWindow::ConnectButtonClick},
+    {"CancelButton", &ModuleWindow::CancelButtonClick},
+    {"LoadIdButton", &ModuleWindow::LoadIdButtonClick},
+    {"DefaultButton", &ModuleWindow::DefaultButtonClick},
+    {"SaveButton", &ModuleWindow::SaveButtonClick},
+    {"LoadButton", &ModuleWindow::LoadButtonClick},
+};
+
+// The buttons the reports switch, in the order of link::LinkButton.
+constexpr const char* LinkButtonNames[] = {"WriteButton", "ReadButton", "ConnectButton",
+                                           "CancelButton", "LoadIdButton"};
+
 } // namespace
 
-ModuleWindow::ModuleWindow(ModuleHost* host, QWidget* parent)
+ModuleWindow::ModuleWindow(ModuleHost& host, QWidget* parent)
     : QDialog(parent), host_(host), activeControls_(new ActiveControl(this)),
-      frame_(new QVBoxLayout(this)), pageArea_(new PageArea(this)) {
+      frame_(new QVBoxLayout(this)), pageArea_(new PageArea(this)),
+      StatusBar1(new QStatusBar(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(compactFont(font()));
     frame_->setContentsMargins(0, 0, 0, 0);
     frame_->setSpacing(0);
     frame_->addWidget(pageArea_);
-    if (host_ == nullptr)
-        return;
+    frame_->addWidget(StatusBar1);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setStyleSheet(QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); }"));
     // A port left open by an earlier window must not meet the new link.
-    host_->closePort();
-    host_->moduleWindowCreated(this);
+    host_.closePort();
+    host_.moduleWindowCreated(this);
 }
 
 // A window destroyed without a close event (its owner went first) still gives
 // the host its keys back and lets go of the port.
 ModuleWindow::~ModuleWindow() {
     leaveHost();
+}
+
+std::vector<int> ModuleWindow::factoryImage() const {
+    std::vector<int> image;
+    if (ListBox2 == nullptr)
+        return image;
+    image.reserve(static_cast<std::size_t>(ListBox2->count()));
+    for (int row = 0; row < ListBox2->count(); ++row)
+        image.push_back(toInteger(ListBox2->item(row)->text()));
+    return image;
 }
 
 QWidget* ModuleWindow::activeControl() const {
@@ -55,25 +99,17 @@ QWidget* ModuleWindow::activeControl() const {
 }
 
 bool ModuleWindow::buttonEnabled(const char* objectName) const {
-    const auto* button = findChild<QAbstractButton*>(QString::fromLatin1(objectName));
-    return button != nullptr && button->isEnabled();
+    const auto* found = findChild<QAbstractButton*>(QString::fromLatin1(objectName));
+    return found != nullptr && found->isEnabled();
 }
 
 QWidget* ModuleWindow::page() const {
     return pageArea_->page();
 }
 
-void ModuleWindow::setBottomBar(QWidget* bar) {
-    if (bottomBar_ != nullptr)
-        frame_->removeWidget(bottomBar_);
-    bottomBar_ = bar;
-    if (bar != nullptr)
-        frame_->addWidget(bar);
-}
-
 void ModuleWindow::fitInto(const QRect& available) {
     QSize room = available.size().shrunkBy(frameAround());
-    const int barHeight = bottomBar_ != nullptr ? bottomBar_->sizeHint().height() : 0;
+    const int barHeight = StatusBar1->sizeHint().height();
     room.rheight() -= barHeight;
     const QSize area = pageArea_->fitInto(room);
     setFixedSize(area.width(), area.height() + barHeight);
@@ -107,18 +143,99 @@ void ModuleWindow::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+ButtonPanel* ModuleWindow::createButtonPanel(std::span<const ButtonSpec> buttons) {
+    auto* panel = new ButtonPanel(buttons, this);
+    for (const NamedAction& named : ButtonActions) {
+        QPushButton* pushButton = panel->button(named.name);
+        if (pushButton == nullptr)
+            continue;
+        // The actions guard themselves: the main window's function keys call them too.
+        connect(pushButton, &QPushButton::clicked, this,
+                [this, pushButton, action = named.action] { (this->*action)(pushButton); });
+    }
+    for (std::size_t i = 0; i < linkButtons_.size(); ++i)
+        linkButtons_[i] = panel->button(LinkButtonNames[i]);
+    return panel;
+}
+
+QPushButton* ModuleWindow::button(link::LinkButton which) const {
+    return linkButtons_[static_cast<std::size_t>(which)];
+}
+
+void ModuleWindow::status(const QString& text) {
+    // The status bar's own message, so assistive tools announce it.
+    StatusBar1->showMessage(text);
+}
+
+void ModuleWindow::createFactoryList(const std::vector<std::string>& values, QWidget* parent) {
+    ListBox2 = makeHiddenList("ListBox2", values, parent);
+}
+
+void ModuleWindow::startTransfer(int operation, std::vector<int> data) {
+    setButtonEnabled(link::LinkButton::Write, false);
+    setButtonEnabled(link::LinkButton::Read, false);
+    if (!host_.startWorker(moduleKind(), operation, std::move(data))) {
+        setButtonEnabled(link::LinkButton::Write, true);
+        setButtonEnabled(link::LinkButton::Read, true);
+    }
+}
+
+void ModuleWindow::connectLink() {
+    host_.closePort();
+    host_.StartLink();
+    link::SetLinkPending(*this);
+}
+
+void ModuleWindow::breakLink(const QString& statusText) {
+    host_.stopWorker();
+    link::SetLinkDown(*this);
+    host_.closePort();
+    status(statusText);
+}
+
+void ModuleWindow::showStatus(const std::string& text) {
+    status(QString::fromStdString(text));
+}
+
+void ModuleWindow::showMessage(const std::string& text) {
+    Dialogs::instance().message(this, QString::fromStdString(text));
+}
+
+void ModuleWindow::setButtonEnabled(link::LinkButton which, bool enabled) {
+    if (QPushButton* found = button(which))
+        found->setEnabled(enabled);
+}
+
+void ModuleWindow::setLinkPending() {
+    setButtonEnabled(link::LinkButton::Read, false);
+    setButtonEnabled(link::LinkButton::Write, false);
+    setButtonEnabled(link::LinkButton::Connect, false);
+    setButtonEnabled(link::LinkButton::Cancel, true);
+}
+
+void ModuleWindow::setLinkDown() {
+    setButtonEnabled(link::LinkButton::Read, false);
+    setButtonEnabled(link::LinkButton::Write, false);
+    setButtonEnabled(link::LinkButton::Connect, true);
+    setButtonEnabled(link::LinkButton::Cancel, false);
+}
+
+void ModuleWindow::closeWindow() {
+    close();
+}
+
 void ModuleWindow::closeEvent(QCloseEvent* event) {
     leaveHost();
     QDialog::closeEvent(event);
 }
 
 void ModuleWindow::leaveHost() {
-    if (left_ || host_ == nullptr)
+    if (left_)
         return;
     left_ = true;
-    host_->moduleWindowClosed(this);
-    host_->stopWorker();
-    host_->closePort();
+    host_.moduleWindowClosed(this);
+    host_.stopWorker();
+    host_.closePort();
 }
 
 } // namespace pemrix::forms

@@ -1,37 +1,51 @@
 #pragma once
-// The base of the three module windows: the actions the main window's function
-// keys route to, the factory image, the link layouts, the window's own active
-// control, the steps of opening and closing that every module window shares, and
-// a page of controls that stays reachable on a screen smaller than the window.
+// The one contract of the module windows. A module window is the target of its
+// exchanges' reports (link::ReportTarget) and the receiver of the function keys the
+// main window routes to it. The base owns what every window has: a page of controls
+// that stays reachable on a screen smaller than the window, the status bar
+// StatusBar1 below it, the button panel with the buttons the reports switch, the
+// factory image in the hidden list ListBox2, the window's own active control, and
+// the steps of opening, linking and closing. A window overrides only where it
+// differs.
 
 #include "forms/active_control.h"
+#include "link/report_target.h"
 
 #include <QDialog>
+
+#include <array>
+#include <span>
+#include <string>
 #include <vector>
 
+class QListWidget;
+class QPushButton;
+class QStatusBar;
 class QVBoxLayout;
 
 namespace pemrix::forms {
 
+class ButtonPanel;
+struct ButtonSpec;
 class ModuleHost;
 class PageArea;
 
-class ModuleWindow : public QDialog {
+class ModuleWindow : public QDialog, public link::ReportTarget {
     Q_OBJECT
   public:
+    // Which of the main window's buttons opens a window.
     enum class Kind { Secure, FireSecure, Rele };
 
     // Closes the port the host still holds and switches the host's function keys
     // over to this window.
-    explicit ModuleWindow(ModuleHost* host, QWidget* parent = nullptr);
+    explicit ModuleWindow(ModuleHost& host, QWidget* parent = nullptr);
     ~ModuleWindow() override;
 
-    virtual Kind kind() const = 0;
-    // Worker module kind: 2, 1 or 5.
-    virtual int moduleKind() const = 0;
+    // The help topic of F1 while the window is open.
+    virtual int helpTopic() const = 0;
 
-    // Button actions, run by clicks and by the routed function keys with the
-    // window's active control as sender.
+    // Button actions, run by clicks (the button as sender) and by the routed
+    // function keys (the window's active control as sender).
     virtual void WriteButtonClick(QObject* sender) = 0;
     virtual void ReadButtonClick(QObject* sender) = 0;
     virtual void ConnectButtonClick(QObject* sender) = 0;
@@ -41,20 +55,15 @@ class ModuleWindow : public QDialog {
     virtual void SaveButtonClick(QObject* sender) = 0;
     virtual void LoadButtonClick(QObject* sender) = 0;
 
-    // True when F6 may read a key: the first item of the output-type group is chosen.
+    // Whether F6 may read a key now; only the expander windows read keys.
     virtual bool keyReadSelected() const { return false; }
 
-    // The factory image kept in the hidden list ListBox2, and showing an image.
-    virtual std::vector<int> factoryImage() const = 0;
-    virtual void showImage(const std::vector<int>& image) = 0;
-
-    // Button layouts applied by the main window's SetLinkPending / SetLinkDown.
-    virtual void applyLinkPending() = 0;
-    virtual void applyLinkDown() = 0;
+    // The factory image, from the hidden list ListBox2.
+    std::vector<int> factoryImage() const;
 
     // The window's active control, as the function keys' sender: the control last
     // made active, by the user or by code; before any, the one with the focus.
-    virtual QWidget* activeControl() const;
+    QWidget* activeControl() const;
     // Where the window keeps its active control and the exit rules of its controls.
     ActiveControl& activeControls() const { return *activeControls_; }
     // Whether the window's button of that object name exists and is enabled.
@@ -65,12 +74,38 @@ class ModuleWindow : public QDialog {
     // there is and the page scrolls. Showing the window does this for its screen.
     void fitInto(const QRect& available);
 
+    // link::ReportTarget. The layouts switch ReadButton, WriteButton, ConnectButton
+    // and CancelButton; a window with more to switch extends them.
+    void showStatus(const std::string& text) override;
+    void showMessage(const std::string& text) override;
+    void setButtonEnabled(link::LinkButton button, bool enabled) override;
+    void setLinkPending() override;
+    void setLinkDown() override;
+    void closeWindow() override;
+
   protected:
-    ModuleHost* host() const { return host_; }
-    // The page the window's controls are laid out on.
+    ModuleHost& host() const { return host_; }
+    // The page the window's controls are laid out on; StatusBar1 stands below it,
+    // along the window's bottom edge, never scrolled away.
     QWidget* page() const;
-    // A bar along the window's bottom edge, below the page, never scrolled away.
-    void setBottomBar(QWidget* bar);
+
+    // The panel of `buttons`; each button of a known name runs its action.
+    ButtonPanel* createButtonPanel(std::span<const ButtonSpec> buttons);
+    // The button a report switches, or nullptr when the window has none.
+    QPushButton* button(link::LinkButton which) const;
+    void status(const QString& text);
+    // Creates ListBox2 holding the factory image as decimal strings.
+    void createFactoryList(const std::vector<std::string>& values, QWidget* parent);
+
+    // The steps the windows' operations are made of.
+    // Disables WriteButton and ReadButton and starts an exchange; a start the host
+    // refuses (another exchange still runs) leaves the window usable.
+    void startTransfer(int operation, std::vector<int> data);
+    // Closes the port, starts the link anew and applies the pending layout.
+    void connectLink();
+    // Stops the worker, applies the layout without a link, closes the port and shows
+    // `statusText`.
+    void breakLink(const QString& statusText);
 
     // Runs the closing steps once: the host's flags, the worker's stop, the port.
     void closeEvent(QCloseEvent* event) override;
@@ -82,11 +117,14 @@ class ModuleWindow : public QDialog {
   private:
     void leaveHost();
     QMargins frameAround() const;
-    ModuleHost* host_;
+
+    ModuleHost& host_;
     ActiveControl* activeControls_;
     QVBoxLayout* frame_;
     PageArea* pageArea_;
-    QWidget* bottomBar_ = nullptr;
+    QStatusBar* StatusBar1;
+    QListWidget* ListBox2 = nullptr;
+    std::array<QPushButton*, 5> linkButtons_{}; // by link::LinkButton
     bool left_ = false;
 };
 

@@ -1,7 +1,6 @@
 #include "image/expander_file.h"
 
 #include "image/decimal_text.h"
-#include "image/file_access.h"
 #include "image/file_lines.h"
 
 #include <vector>
@@ -52,25 +51,12 @@ Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind,
     return cells;
 }
 
-Result<ImageCells> loadExpanderFile(const std::filesystem::path& path, int moduleKind) {
-    Result<std::string> content = readWholeFile(path);
-    if (!content) {
-        return content.error();
-    }
-    return parseExpanderFile(content.value(), moduleKind, pathToUtf8(path));
-}
-
-Status saveExpanderFile(const std::filesystem::path& path, std::span<const int> cells,
-                        int moduleKind) {
-    return writeFileAtomically(path, expanderFileText(cells, moduleKind));
-}
-
-Status saveExpanderConfigFile(const std::filesystem::path& path, std::span<const int> cells,
-                              int moduleKind, const IdentifierSlots& slots, bool identifiersInUse) {
+Result<std::string> expanderConfigFileText(std::span<const int> cells, int moduleKind,
+                                           const IdentifierSlots& slots, bool identifiersInUse) {
     if (slotStartingWithFF(slots, identifiersInUse)) {
         return Error{ErrorKind::IdentifierStartsWithFF, IdentifierStartsWithFFMessage};
     }
-    return saveExpanderFile(path, cells, moduleKind);
+    return expanderFileText(cells, moduleKind);
 }
 
 } // namespace pemrix::image

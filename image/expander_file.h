@@ -8,7 +8,6 @@
 #include "image/result.h"
 #include "link/module_kind.h"
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -29,18 +28,11 @@ std::string expanderFileText(std::span<const int> cells, int moduleKind);
 Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind,
                                      std::string_view fileName = {});
 
-// readWholeFile (1 MiB bound) + parseExpanderFile.
-Result<ImageCells> loadExpanderFile(const std::filesystem::path& path, int moduleKind);
-
-// Replaces the file atomically with expanderFileText.
-Status saveExpanderFile(const std::filesystem::path& path, std::span<const int> cells,
-                        int moduleKind);
-
-// saveExpanderFile for the image of a window's configuration, whose keys are `slots`.
-// Refuses, before anything is written, a stored key whose record would begin with 255
-// (IdentifierStartsWithFF): reading the file back would take it for the end of the
-// list and lose it and every key after it.
-Status saveExpanderConfigFile(const std::filesystem::path& path, std::span<const int> cells,
-                              int moduleKind, const IdentifierSlots& slots, bool identifiersInUse);
+// expanderFileText for the image of a window's configuration, whose keys are `slots`.
+// Refuses a stored key whose record would begin with 255 (IdentifierStartsWithFF):
+// reading the file back would take it for the end of the list and lose it and every
+// key after it.
+Result<std::string> expanderConfigFileText(std::span<const int> cells, int moduleKind,
+                                           const IdentifierSlots& slots, bool identifiersInUse);
 
 } // namespace pemrix::image

@@ -23,7 +23,7 @@ enum class ErrorKind {
 };
 
 // True for the errors that the general error report shows.
-constexpr bool isToolkitError(ErrorKind kind) {
+constexpr bool isGeneralError(ErrorKind kind) {
     return kind == ErrorKind::CannotOpenFile || kind == ErrorKind::CannotCreateFile ||
            kind == ErrorKind::ListIndexOutOfBounds || kind == ErrorKind::NotAnInteger;
 }

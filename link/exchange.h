@@ -29,7 +29,7 @@ struct ExchangeRequest {
 std::optional<std::string> checkExchangeRequest(const ExchangeRequest& request);
 
 enum class ExchangeEnd {
-    Succeeded,  // report 8, 10, 11 or the key delivered
+    Succeeded,  // LinkEstablished, WriteDone, ReadDone or the key delivered
     Failed,     // the module failed or did not answer; its report was given
     Stopped,    // a stop request ended it at a checkpoint
     LineFailed, // a frame byte could not be written, or the device has gone
@@ -62,7 +62,7 @@ class Exchange {
     bool readOneByte(std::uint8_t& value);
     // After a port call whose failure matters: a failure after a stop request ends
     // the exchange quietly (the window closed the port on purpose); a device that
-    // has gone ends it with report 14.
+    // has gone ends it with ReportCode::LineFailed.
     bool goOnAfter(const IoResult& result);
     bool lineFailed();
 

@@ -23,7 +23,7 @@ inline constexpr int ReadDone = 11;       // the image was read
 inline constexpr int KeyReadDone = 12;    // the key was read
 inline constexpr int LinkStopped = 13;    // the link was stopped before a request went out
 // The line failed while nobody had asked the exchange to stop: a frame byte could
-// not be written, or the device has gone (adapter unplugged). Shown like report 13,
+// not be written, or the device has gone (adapter unplugged). Shown like LinkStopped,
 // and the window takes the layout of no link.
 inline constexpr int LineFailed = 14;
 } // namespace ReportCode
@@ -35,14 +35,14 @@ class Reporter {
     virtual ~Reporter() = default;
 
     // One report; attemptNumber is the current link attempt (1..10), read by
-    // report 7 only, 0 before the first attempt and outside the link.
+    // LinkAttempt only, 0 before the first attempt and outside the link.
     virtual void report(int code, int attemptNumber) = 0;
     // Relay window only: the variant the link answer names (5 or 6). It leaves the
     // demonstration mode.
     virtual void releVariantFromLink(int kind) = 0;
-    // After report 8: the read and write buttons become usable.
+    // After LinkEstablished: the read and write buttons become usable.
     virtual void linkUp() = 0;
-    // After reports 10 and 11: the read and write buttons are usable again.
+    // After WriteDone and ReadDone: the read and write buttons are usable again.
     virtual void enableTransferButtons() = 0;
     // A configuration image just read: 64 or 66 values, each 0..255. Valid only
     // during the call.

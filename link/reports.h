@@ -18,15 +18,15 @@ namespace pemrix::link {
 inline constexpr const char* ExpanderNoLinkStatus = "Нет связи с расширителем";
 
 // Status texts, message boxes and layouts of report `code` (1..14; others do
-// nothing). attemptNumber is read by report 7 only.
+// nothing). attemptNumber is read by ReportCode::LinkAttempt only.
 void ShowReport(ReportTarget& target, int code, int attemptNumber);
-// After report 8: ReadButton, then WriteButton enabled. Also used after a finished
+// After LinkEstablished: ReadButton, then WriteButton enabled. Also used after a finished
 // write or read.
 void LinkUp(ReportTarget& target);
 // Hands an image just read to the window; the window copies what it keeps.
 void DeliverImage(ReportTarget& target, const std::vector<int>& image);
 // Puts a key code just read into identifier slot `slot` (1..8), unless some slot
-// already holds it (report 9). The "no key" code and a slot out of range change
+// already holds it (ReportCode::KeyExists). The "no key" code and a slot out of range change
 // nothing; the relay window has no identifier slots.
 void ShowKeyId(ReportTarget& target, std::uint64_t keyCode, int slot);
 // The two button layouts, as the open window defines them.

@@ -13,13 +13,4 @@ image::Result<SecureConfigImage> parseSecureFile(std::string_view text, std::str
     return image::parseExpanderFile(text, link::ModuleKind::Secure, fileName);
 }
 
-image::Result<SecureConfigImage> loadSecureFile(const std::filesystem::path& path) {
-    return image::loadExpanderFile(path, link::ModuleKind::Secure);
-}
-
-image::Status saveSecureFile(const std::filesystem::path& path, const SecureConfig& config) {
-    return image::saveExpanderConfigFile(path, encodeSecureConfig(config), link::ModuleKind::Secure,
-                                         config.identifiers, config.identifiersInUse);
-}
-
 } // namespace pemrix::secure

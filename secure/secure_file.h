@@ -1,21 +1,14 @@
 #pragma once
 // The Orvel-416 configuration file: 65 lines, the 64 image cells then "2".
-// The window runs SaveDialog1 / OpenDialog1 with image::ConfigFileFilter and
-// image::ConfigFileDefaultSuffix, and on success shows the status texts below.
-// A failed load or save changes nothing in the window; the error's message is the
-// text to show (image::isToolkitError tells which ones go to the general error report).
+// A failed load or save changes nothing; the error's message is the text to show.
 
 #include "image/result.h"
 #include "secure/secure_image.h"
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace pemrix::secure {
-
-inline constexpr const char* SecureFileSavedStatus = "Запись конфигурации в файл завершено";
-inline constexpr const char* SecureFileLoadedStatus = "Чтение конфигурации из файла завершено";
 
 // The file's 65 CR LF lines for an image.
 std::string secureFileText(std::span<const int> image);
@@ -24,13 +17,5 @@ std::string secureFileText(std::span<const int> image);
 // Errors name `fileName` when one is given.
 image::Result<SecureConfigImage> parseSecureFile(std::string_view text,
                                                  std::string_view fileName = {});
-
-// Reads and checks the whole file before anything is returned; a file over 1 MiB is
-// refused unread.
-image::Result<SecureConfigImage> loadSecureFile(const std::filesystem::path& path);
-
-// Encodes `config` and replaces the file atomically. Refuses, before anything is
-// written, a stored key whose record would begin with 255 (IdentifierStartsWithFF).
-image::Status saveSecureFile(const std::filesystem::path& path, const SecureConfig& config);
 
 } // namespace pemrix::secure

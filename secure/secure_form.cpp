@@ -1,104 +1,185 @@
-// TSecureForm's creation: controls, then the rules wired to them, then the creation
-// handler.
+// TSecureForm's creation: its controls and their arrangement, the rules wired to
+// them, then the creation handler. Nothing is connected while controls are made, so
+// the initial states fire no rule.
 
 #include "secure/secure_form.h"
 
-#include "forms/error_report.h"
+#include "forms/accessible_names.h"
+#include "forms/button_panel.h"
+#include "forms/control_grid.h"
 #include "forms/radio_group.h"
-#include "forms/up_down.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMouseEvent>
-#include <QPushButton>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QStatusBar>
+#include <QVBoxLayout>
 
 namespace pemrix::secure {
 
+namespace {
+
+const QStringList RelayModes = {
+    QStringLiteral("ПЦН тревога"),
+    QStringLiteral("ПЦН контрольный"),
+    QStringLiteral("Исполнительный"),
+    QStringLiteral("Контрольная лампа"),
+};
+
+} // namespace
+
 // The base closes the port the host still holds and takes the function keys over.
-TSecureForm::TSecureForm(forms::ModuleHost* host, QWidget* parent)
-    : forms::ModuleWindow(host, parent) {
+TSecureForm::TSecureForm(forms::ModuleHost& host, QWidget* parent)
+    : forms::ExpanderWindow(host, parent) {
     createControls();
-    connectRules();
+    connectExpanderRules();
+    for (QCheckBox* box : Ks)
+        connect(box, &QCheckBox::toggled, this, [this] { ChangeKS(); });
     FormCreate();
 }
 
 TSecureForm::~TSecureForm() = default;
 
-void TSecureForm::connectRules() {
-    // The actions guard themselves: the main window's function keys call them too.
-    connect(WriteButton, &QPushButton::clicked, this, [this] { WriteButtonClick(WriteButton); });
-    connect(ReadButton, &QPushButton::clicked, this, [this] { ReadButtonClick(ReadButton); });
-    connect(ConnectButton, &QPushButton::clicked, this,
-            [this] { ConnectButtonClick(ConnectButton); });
-    connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButtonClick(CancelButton); });
-    connect(LoadIdButton, &QPushButton::clicked, this, [this] { LoadIdButtonClick(LoadIdButton); });
-    connect(DefaultButton, &QPushButton::clicked, this,
-            [this] { DefaultButtonClick(DefaultButton); });
-    connect(SaveButton, &QPushButton::clicked, this, [this] { SaveButtonClick(SaveButton); });
-    connect(LoadButton, &QPushButton::clicked, this, [this] { LoadButtonClick(LoadButton); });
-
-    connect(DelayEdit, &QLineEdit::textChanged, this,
-            [this] { forms::runReported(this, [this] { DelayEditChange(); }); });
-    connect(NumberEdit, &QLineEdit::textChanged, this,
-            [this] { forms::runReported(this, [this] { NumberEditChange(); }); });
-    connect(TM, &forms::RadioGroup::changed, this, [this] { TMClick(); });
-    connect(Taktik, &forms::RadioGroup::changed, this, [this] { TaktikClick(); });
-
-    for (QCheckBox* box : Ks)
-        connect(box, &QCheckBox::toggled, this, [this] { ChangeKS(); });
-    for (auto& column : Q)
-        for (QCheckBox* box : column)
-            connect(box, &QCheckBox::toggled, this, [this] { ChangeIDRules(); });
-
-    for (QLineEdit* edit : Id) {
-        connect(edit, &QLineEdit::textChanged, this, [this, edit] { Id1Change(edit); });
-        activeControls().setExitRule(edit, [this, edit] { Id1Exit(edit); });
-        edit->installEventFilter(this);
-    }
-}
-
-// A click into an identifier edit chooses it as the target of the next key read.
-bool TSecureForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto* edit = qobject_cast<QLineEdit*>(watched);
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (edit != nullptr && mouse->button() == Qt::LeftButton &&
-            std::find(Id.begin(), Id.end(), edit) != Id.end() &&
-            edit->rect().contains(mouse->position().toPoint()))
-            Id1Click(edit);
-    }
-    return forms::ModuleWindow::eventFilter(watched, event);
-}
-
 void TSecureForm::FormCreate() {
-    MinDelay = 0;
-    EnableIdentifierGroup(TM->itemIndex() == 0);
+    prepareExpander();
     Rele1Combo->setCurrentIndex(0);
     Rele2Combo->setCurrentIndex(0);
-    for (auto& column : Q)
-        for (QCheckBox* box : column)
-            box->setChecked(false);
+    IdBox->uncheckAll();
 }
 
-bool TSecureForm::keyReadSelected() const {
-    return TM->itemIndex() == 0;
+// A change of a 24-hour loop may take authorities away from the keys.
+void TSecureForm::ChangeKS() {
+    IdBox->ChangeIDRules();
 }
 
-std::vector<int> TSecureForm::factoryImage() const {
-    std::vector<int> image;
-    image.reserve(link::ExpanderImageSize);
-    for (int row = 0; row < link::ExpanderImageSize && row < ListBox2->count(); ++row)
-        image.push_back(forms::StrToInt(ListBox2->item(row)->text()));
-    return image;
+void TSecureForm::createControls() {
+    setObjectName(QStringLiteral("SecureForm"));
+    setWindowTitle(QStringLiteral("Охранный модуль \"Orvel - 416\""));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto* main = new QVBoxLayout(page());
+    main->setContentsMargins(4, 4, 4, 4);
+    main->setSpacing(6);
+    main->addWidget(createExpanderButtonPanel());
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(4);
+    auto* left = new QVBoxLayout;
+    // The loop grid takes up any height the identifier grid has over the left column.
+    left->addWidget(createLoopGroup(), 1);
+    left->addWidget(createRelayModes());
+    middle->addLayout(left);
+
+    QStringList loops;
+    for (int loop = 1; loop <= LoopCount; ++loop)
+        loops << forms::loopHeading(loop);
+    middle->addWidget(createIdentifierGroup(
+        {loops, {}}, {LoopCount, [this](int loop) { return Ks[loop - 1]->isChecked(); }}));
+    createHiddenLists(secureFactoryImageStrings(), IdBox);
+    main->addLayout(middle);
+
+    main->addWidget(createBottomRow());
 }
 
-void TSecureForm::status(const QString& text) {
-    // The status bar's own message, so assistive tools announce it.
-    StatusBar1->showMessage(text);
+QGroupBox* TSecureForm::createLoopGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Настройки ШС:"), this);
+    group->setObjectName(QStringLiteral("LoopBox"));
+    auto* grid = new QGridLayout(group);
+    forms::makeTight(grid);
+    grid->setVerticalSpacing(6);
+    for (int loop = 1; loop <= LoopCount; ++loop)
+        grid->addWidget(forms::makeHeading(forms::loopHeading(loop), group), 0, loop);
+
+    struct Row {
+        QString label;
+        const char* prefix;
+        std::array<QCheckBox*, LoopCount>* boxes;
+    };
+    const Row rows[] = {
+        {QStringLiteral("Время интегрирования"), "it", &It},
+        {QStringLiteral("Автовзятие"), "av", &Av},
+        {QStringLiteral("Тихая тревога"), "tt", &Tt},
+        {QStringLiteral("Круглосуточно"), "ks", &Ks},
+    };
+    int gridRow = 1;
+    for (const Row& row : rows) {
+        grid->addWidget(new QLabel(row.label, group), gridRow, 0);
+        for (int loop = 1; loop <= LoopCount; ++loop) {
+            const QString name = QString::fromLatin1(row.prefix) + QString::number(loop);
+            QCheckBox* box = forms::makeGridBox(group, name, row.label, forms::loopHeading(loop));
+            (*row.boxes)[loop - 1] = box;
+            grid->addWidget(box, gridRow, loop, Qt::AlignCenter);
+        }
+        ++gridRow;
+    }
+
+    // Each relay box stands between the columns of its pair of loops.
+    const QString relayRows[] = {QStringLiteral("Привязка реле 1"),
+                                 QStringLiteral("Привязка реле 2")};
+    for (int relay = 0; relay < 2; ++relay) {
+        grid->addWidget(new QLabel(relayRows[relay], group), gridRow, 0);
+        for (int pair = 0; pair < 4; ++pair) {
+            const int index = relay * 4 + pair;
+            const int firstLoop = pair * 2 + 1;
+            const QString columns = forms::loopHeading(firstLoop) + QStringLiteral("–") +
+                                    forms::loopHeading(firstLoop + 1);
+            QCheckBox* box = forms::makeGridBox(group, QStringLiteral("pr%1").arg(index + 1),
+                                                relayRows[relay], columns);
+            Pr[index] = box;
+            grid->addWidget(box, gridRow, firstLoop, 1, 2, Qt::AlignCenter);
+        }
+        ++gridRow;
+    }
+    return group;
+}
+
+QWidget* TSecureForm::createRelayModes() {
+    auto* row = new QWidget(this);
+    row->setObjectName(QStringLiteral("RelayModes"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const QString titles[] = {QStringLiteral("Режим работы реле №1:"),
+                              QStringLiteral("Режим работы реле №2:")};
+    QComboBox** combos[] = {&Rele1Combo, &Rele2Combo};
+    for (int relay = 0; relay < 2; ++relay) {
+        auto* combo = new QComboBox(row);
+        combo->setObjectName(QStringLiteral("Rele%1Combo").arg(relay + 1));
+        combo->addItems(RelayModes);
+        combo->setEditable(false);
+        forms::nameFromLabel(combo, titles[relay]);
+        *combos[relay] = combo;
+        layout->addWidget(forms::wrapInGroup(titles[relay], combo, row));
+    }
+    return row;
+}
+
+QWidget* TSecureForm::createBottomRow() {
+    auto* row = new QWidget(this);
+    row->setObjectName(QStringLiteral("BottomRow"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    // The row stands in three columns of two, so that it is no wider than the grids
+    // above it: the two radio groups, the two numeric groups, the mode boxes above
+    // the power output. Each column takes an even share of the width to spare.
+    auto* choices = new QVBoxLayout;
+    choices->addWidget(createTM(row));
+    choices->addWidget(createTaktik(row));
+    layout->addLayout(choices, 1);
+
+    auto* numbers = new QVBoxLayout;
+    numbers->addWidget(createDelayGroup(QStringLiteral("0"), row));
+    numbers->addWidget(createNumberGroup(row));
+    layout->addLayout(numbers, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(createModeFrame(row));
+    right->addWidget(createSO(2, row));
+    layout->addLayout(right, 1);
+    return row;
 }
 
 } // namespace pemrix::secure

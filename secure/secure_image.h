@@ -1,28 +1,8 @@
 #pragma once
 // The Orvel-416 configuration image: 64 byte cells, here as typed fields and back.
 //
-// The codec knows bytes and bits only. The window (TSecureForm) owns the order in
-// which controls are set, because its rules fire as controls change:
-//
-//   BuildConfigImage: read every control into a SecureConfig, then encodeSecureConfig.
-//   ApplyConfigImage: decodeSecureConfig, then set the controls in this order:
-//     1. Delay position = delay (its edit's rule runs on the new text);
-//     2. it1..it8 from integrationTime, then tt1..tt8 from silentAlarm;
-//     3. KeyBox, TM (item 0 when identifiersInUse), SO (item 1 when lightOutput),
-//        AutoBox, Taktik (item 1 when openDoorTactic) — TM before Taktik;
-//     4. av1..av8 from autoArming, ks1..ks8 from roundTheClock, pr1..pr8 from
-//        relayBinding;
-//     5. Number position = expanderNumber; Rele1Combo / Rele2Combo items = relay modes;
-//     6. uncheck all 64 boxes q<n><k>;
-//     7. for k = 1..8: clear Id<k>; if identifiers[k-1].keyText is empty the slot
-//        stays empty; else set Id<k> to it and check q<n><k> for bit n-1 of
-//        identifiers[k-1].authority.
-//   Bit n-1 of a per-loop byte is loop n (use image::bitAt / image::withBit).
-//
-// CheckIdentifiers and saving refuse a key whose record would begin with 255
-// (image::slotStartingWithFF, message image::IdentifierStartsWithFFMessage): the
-// module and the file reader would take it for the end of the list and lose it and
-// every key after it.
+// The codec knows bytes and bits only; the window (TSecureForm) owns the order in
+// which controls are set, because its rules fire as controls change.
 
 #include "image/identifier_records.h"
 #include "image/image_cells.h"

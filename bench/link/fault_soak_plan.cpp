@@ -21,30 +21,6 @@ namespace Kind = link::ModuleKind;
 namespace Op = link::Operation;
 namespace Code = link::ReportCode;
 
-void RecordingWindow::setButtonEnabled(link::LinkButton button, bool enabled) {
-    static const char* const names[] = {"Write", "Read", "Connect", "Cancel", "LoadId"};
-    calls.push_back((enabled ? "enable " : "disable ") +
-                    std::string(names[static_cast<int>(button)]));
-}
-
-void RecordingWindow::applyImage(const std::vector<int>& image) {
-    images.push_back(image);
-    calls.push_back("image");
-}
-
-std::string RecordingWindow::identifierText(int slot) const {
-    return slot >= 1 && slot <= 8 ? identifiers[static_cast<std::size_t>(slot - 1)] : "";
-}
-
-void RecordingWindow::setIdentifierText(int slot, const std::string& text) {
-    identifiers.at(static_cast<std::size_t>(slot - 1)) = text;
-    calls.push_back("Id" + std::to_string(slot) + " " + text);
-}
-
-void RecordingWindow::setReleVariantFromLink(int kind) {
-    calls.push_back("variant " + std::to_string(kind));
-}
-
 namespace {
 
 const char* endName(ExchangeEnd end) {

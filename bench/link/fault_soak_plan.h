@@ -6,7 +6,7 @@
 
 #include "emulator/emulator.h"
 #include "link/exchange.h"
-#include "link/report_target.h"
+#include "tests/support/recording_target.h"
 
 #include <chrono>
 #include <functional>
@@ -20,30 +20,7 @@
 namespace pemrix::bench {
 
 // The module windows' view of the reports: every call, as text, in order.
-class RecordingWindow : public link::ReportTarget {
-  public:
-    explicit RecordingWindow(int kind) : kind_(kind) {}
-    int moduleKind() const override { return kind_; }
-    void showStatus(const std::string& text) override { calls.push_back("status " + text); }
-    void showMessage(const std::string& text) override { calls.push_back("message " + text); }
-    void setButtonEnabled(link::LinkButton button, bool enabled) override;
-    void applyImage(const std::vector<int>& image) override;
-    std::string identifierText(int slot) const override;
-    void setIdentifierText(int slot, const std::string& text) override;
-    void setLinkPending() override { calls.push_back("pending"); }
-    void setLinkDown() override { calls.push_back("down"); }
-    void closeWindow() override { calls.push_back("close"); }
-    void enterDemoMode() override { calls.push_back("demo"); }
-    void setReleVariantFromLink(int kind) override;
-    void markReleLinked() override { calls.push_back("rele linked"); }
-
-    std::vector<std::string> calls;
-    std::vector<std::vector<int>> images;
-    std::vector<std::string> identifiers = std::vector<std::string>(8);
-
-  private:
-    int kind_;
-};
+using RecordingWindow = ::pemrix::testing::RecordingTarget;
 
 struct SessionPlan {
     emulator::EmulatorConfig module;

@@ -13,11 +13,13 @@
 #include "app/module_windows.h"
 #include "emulator/emulator.h"
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "link/com_thread.h"
 #include "link/module_kind.h"
 #include "link/reports.h"
 #include "link/system_serial_port.h"
 #include "secure/secure_form.h"
+#include "tests/support/recording_target.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -43,7 +45,7 @@ using namespace std::chrono_literals;
 // Every key holds authority over all eight loops while loop 1 alone is of the other
 // class: each box checked after the first is unchecked again by the rule.
 std::vector<std::uint8_t> cascadingImage() {
-    std::vector<int> image = secure::TSecureForm(nullptr).factoryImage();
+    std::vector<int> image = secure::secureFactoryImage();
     image[5] = 0x01;
     for (int slot = 0; slot < 8; ++slot) {
         const int record = 8 + slot * 7;
@@ -54,23 +56,10 @@ std::vector<std::uint8_t> cascadingImage() {
     return {image.begin(), image.end()};
 }
 
-class StatusOf : public link::ReportTarget {
-  public:
-    int moduleKind() const override { return link::ModuleKind::Secure; }
-    void showStatus(const std::string& text) override { status = QString::fromStdString(text); }
-    void showMessage(const std::string&) override {}
-    void setButtonEnabled(link::LinkButton, bool) override {}
-    void applyImage(const std::vector<int>&) override {}
-    void setLinkPending() override {}
-    void setLinkDown() override {}
-    void closeWindow() override {}
-    QString status;
-};
-
 QString statusOfReport(int code) {
-    StatusOf recorder;
+    pemrix::testing::RecordingTarget recorder(link::ModuleKind::Secure);
     link::ShowReport(recorder, code, 0);
-    return recorder.status;
+    return QString::fromStdString(recorder.lastStatus);
 }
 
 // Gaps between the ticks of a millisecond timer on this thread.
@@ -137,7 +126,7 @@ void report(benchmark::State& state, const TickGaps& gaps) {
 
 void ReadIntoSecureWindow(benchmark::State& state) {
     forms::Dialogs::install(nullptr);
-    forms::ScriptedDialogs::installNew();
+    pemrix::testing::ScriptedDialogs::installNew();
     emulator::EmulatorConfig config;
     config.model = emulator::ModuleModel::Orvel416;
     config.image = cascadingImage();

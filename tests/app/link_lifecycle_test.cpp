@@ -8,12 +8,13 @@
 #include "app/module_windows.h"
 #include "emulator/emulator.h"
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "link/com_thread.h"
 #include "link/module_kind.h"
 #include "link/reports.h"
 #include "link/system_serial_port.h"
 #include "secure/secure_form.h"
-#include "tests/app/watched_port.h"
+#include "tests/support/gated_port.h"
 #include "tests/link/com_thread_rig.h"
 
 #include <QApplication>
@@ -66,23 +67,10 @@ bool waitWithoutEvents(const std::function<bool()>& done) {
 
 // What the report routines put into the status bar for a report, taken from the
 // routines themselves.
-class StatusRecorder : public link::ReportTarget {
-  public:
-    int moduleKind() const override { return link::ModuleKind::Secure; }
-    void showStatus(const std::string& text) override { status = QString::fromStdString(text); }
-    void showMessage(const std::string&) override {}
-    void setButtonEnabled(link::LinkButton, bool) override {}
-    void applyImage(const std::vector<int>&) override {}
-    void setLinkPending() override {}
-    void setLinkDown() override {}
-    void closeWindow() override {}
-    QString status;
-};
-
 QString statusOfReport(int code) {
-    StatusRecorder recorder;
+    pemrix::testing::RecordingTarget recorder(link::ModuleKind::Secure);
     link::ShowReport(recorder, code, 0);
-    return recorder.status;
+    return QString::fromStdString(recorder.lastStatus);
 }
 
 enum class Action { CloseWindow, CancelButton, F5 };
@@ -109,7 +97,7 @@ class LinkLifecycleTest : public ::testing::Test {
     // sending at line speed.
     void begin(std::vector<Fault> faults = {}, ModuleModel model = ModuleModel::Orvel416) {
         finish();
-        dialogs = &forms::ScriptedDialogs::installNew();
+        dialogs = &pemrix::testing::ScriptedDialogs::installNew();
         EmulatorConfig config;
         config.model = model;
         config.faults.set(Fault::BaudPacing);
@@ -122,7 +110,7 @@ class LinkLifecycleTest : public ::testing::Test {
         registerModuleWindows(*main);
         main->setExchangeTiming(scaledTiming(30ms));
         main->setPortOpener([this](const std::string&) -> PortPtr {
-            auto port = std::make_shared<WatchedPort>(
+            auto port = std::make_shared<GatedPort>(
                 link::SystemSerialPort::open(module->devicePath(), link::OpenOptions{0ms}));
             if (nextPoint) {
                 port->arm(*nextPoint, nextHold);
@@ -249,8 +237,8 @@ class LinkLifecycleTest : public ::testing::Test {
 
     std::unique_ptr<Emulator> module;
     std::unique_ptr<TMainForm> main;
-    forms::ScriptedDialogs* dialogs = nullptr;
-    std::vector<std::shared_ptr<WatchedPort>> ports;
+    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
+    std::vector<std::shared_ptr<GatedPort>> ports;
     std::optional<PhasePoint> nextPoint; // armed on the next port opened
     bool nextHold = true;
     QPointer<secure::TSecureForm> openedWindow;

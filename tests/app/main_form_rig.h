@@ -4,7 +4,8 @@
 
 #include "app/main_form.h"
 #include "forms/dialogs.h"
-#include "tests/app/test_module_window.h"
+#include "tests/support/scripted_dialogs.h"
+#include "tests/support/test_module_window.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +16,9 @@
 #include <memory>
 
 namespace pemrix::app::testing {
+
+using pemrix::testing::Journal;
+using pemrix::testing::TestModuleWindow;
 
 class RecordingPort : public link::SerialPort {
   public:
@@ -73,7 +77,7 @@ class MainFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
         clearConfig();
-        dialogs = &forms::ScriptedDialogs::installNew();
+        dialogs = &pemrix::testing::ScriptedDialogs::installNew();
     }
     void TearDown() override {
         deleteClosedWindows();
@@ -92,7 +96,7 @@ class MainFormTest : public ::testing::Test {
         });
         using Kind = forms::ModuleWindow::Kind;
         for (Kind kind : {Kind::Secure, Kind::FireSecure, Kind::Rele})
-            form->setModuleWindowFactory(kind, [this, kind](forms::ModuleHost* host) {
+            form->setModuleWindowFactory(kind, [this, kind](forms::ModuleHost& host) {
                 return new TestModuleWindow(host, kind, journal);
             });
         return *form;
@@ -112,7 +116,7 @@ class MainFormTest : public ::testing::Test {
     }
 
     Journal journal;
-    forms::ScriptedDialogs* dialogs = nullptr;
+    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<TMainForm> form;
 };
 

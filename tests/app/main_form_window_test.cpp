@@ -114,7 +114,7 @@ TEST_F(MainFormTest, OpeningAWindowSetsItsFlagOpensThePortAndShowsTheFactoryImag
         ASSERT_TRUE(form->portHandle());
         EXPECT_TRUE(form->portHandle()->isOpen());
         // Window first, then the link, then the picture of the factory settings.
-        EXPECT_EQ(journal.entries, (Entries{row.created, device, "showImage 7 8 9"}));
+        EXPECT_EQ(journal.entries, (Entries{row.created, device, "applyImage 7 8 9"}));
         EXPECT_TRUE(window->isVisible());
         EXPECT_EQ(window->windowModality(), Qt::ApplicationModal);
 
@@ -165,16 +165,6 @@ TEST_F(MainFormTest, AKindWithoutAWindowOpensNothing) {
     EXPECT_FALSE(form->portHandle());
 }
 
-TEST_F(MainFormTest, TheLinkLayoutsReachTheOpenWindow) {
-    makeForm();
-    form->SetLinkDown(); // no window: nothing to do
-    form->Orvel416Click();
-    journal.clear();
-    form->SetLinkPending();
-    form->SetLinkDown();
-    EXPECT_EQ(journal.entries, (Entries{"applyLinkPending", "applyLinkDown"}));
-}
-
 TEST_F(MainFormTest, StartLinkClosesThePortHeldBeforeOpeningItAgain) {
     makeForm();
     form->Orvel416Click();
@@ -200,7 +190,7 @@ TEST_F(MainFormTest, AMissingDeviceIsNotReportedWhenTheLinkStarts) {
     writeConfig("Pemrix/Pemrix.conf",
                 "[Devices]\nCOM1=" + QFile::encodeName(configDir()) + "/no-such-port\n");
     form = std::make_unique<TMainForm>(); // the operating system's port
-    form->setModuleWindowFactory(Kind::Rele, [this](forms::ModuleHost* host) {
+    form->setModuleWindowFactory(Kind::Rele, [this](forms::ModuleHost& host) {
         return new TestModuleWindow(host, Kind::Rele, journal);
     });
     EXPECT_NO_THROW(form->Orvel427Click());

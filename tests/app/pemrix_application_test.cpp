@@ -3,6 +3,7 @@
 
 #include "app/pemrix_application.h"
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QDir>
 #include <QProcess>
@@ -29,7 +30,7 @@ class Thrower : public QObject {
 };
 
 TEST(PemrixApplicationTest, AnErrorInAHandlerIsShownAndTheProgramGoesOn) {
-    forms::ScriptedDialogs& dialogs = forms::ScriptedDialogs::installNew();
+    pemrix::testing::ScriptedDialogs& dialogs = pemrix::testing::ScriptedDialogs::installNew();
     Thrower thrower;
     QEvent first(QEvent::User);
     QEvent second(QEvent::User);

@@ -1,7 +1,6 @@
 #include "firesecure/firesecure_file.h"
 
 #include "image/expander_file.h"
-#include "tests/image/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,13 +23,10 @@ const std::string FactoryValues = FactoryFile.substr(0, FactoryFile.size() - 3);
 } // namespace
 
 TEST(FireSecureFile, FactoryFileByteForByte) {
-    pemrix::testing::TempFolder folder;
-    const auto path = folder / "factory.cfg";
     const auto factory = fs::decodeFireSecureConfig(fs::fireSecureFactoryImage());
-    ASSERT_TRUE(fs::saveFireSecureFile(path, factory).ok());
-    EXPECT_EQ(pemrix::testing::readBytes(path), FactoryFile);
+    EXPECT_EQ(fs::fireSecureFileText(fs::encodeFireSecureConfig(factory)), FactoryFile);
 
-    const auto loaded = fs::loadFireSecureFile(path);
+    const auto loaded = fs::parseFireSecureFile(FactoryFile);
     ASSERT_TRUE(loaded.ok()) << loaded.error().message;
     EXPECT_EQ(loaded.value(), fs::fireSecureFactoryImage());
 }

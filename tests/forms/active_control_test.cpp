@@ -80,9 +80,3 @@ TEST_F(ActiveControlTest, ActivationAskedInsideARuleOnlyRedirects) {
 
 } // namespace
 } // namespace pemrix::forms
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -65,9 +65,3 @@ TEST(FileDialogsTest, OpeningTakesAnyNameAndSavingReplacesWithoutAsking) {
 
 } // namespace
 } // namespace pemrix::forms
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

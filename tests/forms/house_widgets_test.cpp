@@ -4,6 +4,7 @@
 
 #include "forms/accessible_names.h"
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "forms/error_report.h"
 #include "forms/radio_group.h"
 #include "forms/up_down.h"
@@ -116,18 +117,18 @@ TEST(UpperCaseValidatorTest, CapitalisesTypedAndSetText) {
 }
 
 TEST(ErrorReportTest, ConversionErrorsBecomeTheErrorBoxAndStopTheHandler) {
-    ScriptedDialogs& dialogs = ScriptedDialogs::installNew();
-    EXPECT_EQ(StrToInt(QStringLiteral(" -12 ")), -12);
+    pemrix::testing::ScriptedDialogs& dialogs = pemrix::testing::ScriptedDialogs::installNew();
+    EXPECT_EQ(toInteger(QStringLiteral(" -12 ")), -12);
     bool finished = false;
     EXPECT_FALSE(runReported(nullptr, [&] {
-        StrToInt(QStringLiteral("1O"));
+        toInteger(QStringLiteral("1O"));
         finished = true;
     }));
     EXPECT_FALSE(finished);
     EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("«1O» — не целое число.")});
     EXPECT_TRUE(runReported(nullptr, [&] { finished = true; }));
     EXPECT_TRUE(finished);
-    EXPECT_THROW(StrToInt(QStringLiteral("99999999999")), ToolkitError);
+    EXPECT_THROW(toInteger(QStringLiteral("99999999999")), GeneralError);
     Dialogs::install(nullptr);
 }
 
@@ -158,9 +159,3 @@ TEST(AccessibleNamesTest, FindsControlsWithoutOrWithTheSameName) {
 
 } // namespace
 } // namespace pemrix::forms
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

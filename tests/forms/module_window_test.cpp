@@ -1,8 +1,13 @@
-// The steps every module window takes with the main window when it opens and closes.
+// What every module window is given by its base: the steps of opening and closing,
+// the button panel and its actions, the link layouts, the factory list and the steps
+// the operations are made of.
 
-#include "forms/module_host.h"
 #include "forms/module_window.h"
+#include "link/module_kind.h"
+#include "link/reports.h"
 #include "tests/forms/reachable_controls.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/test_module_window.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -10,6 +15,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -17,50 +23,10 @@
 namespace pemrix::forms {
 namespace {
 
-class RecordingHost : public ModuleHost {
-  public:
-    std::vector<std::string> calls;
-    const ModuleWindow* created = nullptr;
-    const ModuleWindow* closed = nullptr;
-
-    void closePort() override { calls.push_back("closePort"); }
-    void StartLink() override { calls.push_back("StartLink"); }
-    void stopWorker() override { calls.push_back("stopWorker"); }
-    bool startWorker(int, int, std::vector<int>) override { return false; }
-    void SetLinkPending() override {}
-    void SetLinkDown() override {}
-    void moduleWindowCreated(ModuleWindow* window) override {
-        calls.push_back("created");
-        created = window;
-    }
-    void moduleWindowClosed(ModuleWindow* window) override {
-        calls.push_back("closed");
-        closed = window;
-    }
-    int releVariant() const override { return 6; }
-    void setReleVariant(int) override {}
-    bool releLinked() const override { return false; }
-    void setReleLinked(bool) override {}
-};
-
-class PlainWindow : public ModuleWindow {
-  public:
-    using ModuleWindow::ModuleWindow;
-    Kind kind() const override { return Kind::Secure; }
-    int moduleKind() const override { return 2; }
-    void WriteButtonClick(QObject*) override {}
-    void ReadButtonClick(QObject*) override {}
-    void ConnectButtonClick(QObject*) override {}
-    void CancelButtonClick(QObject*) override {}
-    void DefaultButtonClick(QObject*) override {}
-    void SaveButtonClick(QObject*) override {}
-    void LoadButtonClick(QObject*) override {}
-    std::vector<int> factoryImage() const override { return {}; }
-    void showImage(const std::vector<int>&) override {}
-    void applyLinkPending() override {}
-    void applyLinkDown() override {}
-};
-
+using pemrix::testing::Journal;
+using pemrix::testing::RecordingHost;
+using pemrix::testing::TestModuleWindow;
+using Kind = ModuleWindow::Kind;
 using Calls = std::vector<std::string>;
 const Calls leaving = {"closed", "stopWorker", "closePort"};
 
@@ -68,58 +34,146 @@ void deleteClosedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+struct Opened {
+    RecordingHost host;
+    Journal journal;
+    TestModuleWindow* window;
+    explicit Opened(Kind kind) : window(new TestModuleWindow(host, kind, journal)) {
+        host.calls.clear();
+        journal.clear();
+    }
+    ~Opened() { delete window; }
+    bool enabled(const char* name) const { return window->buttonEnabled(name); }
+};
+
 TEST(ModuleWindowTest, OpeningClosesThePortStillHeldAndTakesTheKeys) {
     RecordingHost host;
-    auto* window = new PlainWindow(&host);
+    Journal journal;
+    auto* window = new TestModuleWindow(host, Kind::Secure, journal);
     EXPECT_EQ(host.calls, (Calls{"closePort", "created"}));
     EXPECT_EQ(host.created, window);
     delete window;
 }
 
 TEST(ModuleWindowTest, ClosingGivesBackTheKeysStopsTheWorkerAndClosesThePortOnce) {
-    RecordingHost host;
-    auto* window = new PlainWindow(&host);
-    window->show();
-    host.calls.clear();
-    window->close();
-    EXPECT_EQ(host.calls, leaving);
-    EXPECT_EQ(host.closed, window);
+    Opened opened(Kind::Secure);
+    opened.window->show();
+    opened.window->close();
+    EXPECT_EQ(opened.host.calls, leaving);
+    EXPECT_EQ(opened.host.closed, opened.window);
     deleteClosedWindows(); // closing deletes the window, without a second leave
-    EXPECT_EQ(host.calls, leaving);
+    opened.window = nullptr;
+    EXPECT_EQ(opened.host.calls, leaving);
 }
 
 TEST(ModuleWindowTest, AWindowDestroyedWithoutClosingStillLeaves) {
-    RecordingHost host;
-    auto* window = new PlainWindow(&host);
-    host.calls.clear();
-    delete window;
-    EXPECT_EQ(host.calls, leaving);
+    Opened opened(Kind::Secure);
+    delete opened.window;
+    opened.window = nullptr;
+    EXPECT_EQ(opened.host.calls, leaving);
 }
 
-TEST(ModuleWindowTest, AWindowWithoutAHostTouchesNothing) {
-    auto* window = new PlainWindow(nullptr);
-    window->show();
-    EXPECT_NO_FATAL_FAILURE(window->close());
-    deleteClosedWindows();
+// Each button of the panel runs its action with itself as the sender; the relay
+// window's panel has no LoadIdButton and a frame at its right end.
+TEST(ModuleWindowTest, ThePanelsButtonsRunTheirActions) {
+    for (Kind kind : {Kind::Secure, Kind::Rele}) {
+        SCOPED_TRACE(kind == Kind::Rele ? "relay panel" : "expander panel");
+        Opened opened(kind);
+        const std::vector<std::string> actions =
+            kind == Kind::Rele
+                ? Calls{"Write", "Read", "Connect", "Cancel", "Default", "Load", "Save"}
+                : Calls{"Write", "Read", "Connect", "Cancel", "LoadId", "Default", "Save", "Load"};
+        std::vector<QObject*> senders;
+        for (const std::string& action : actions) {
+            QPushButton* button = opened.window->button((action + "Button").c_str());
+            ASSERT_NE(button, nullptr) << action;
+            button->click();
+            senders.push_back(button);
+        }
+        EXPECT_EQ(opened.journal.entries, actions);
+        EXPECT_EQ(opened.journal.senders, senders);
+        EXPECT_EQ(opened.window->button("LoadIdButton") == nullptr, kind == Kind::Rele);
+    }
+    Opened rele(Kind::Rele);
+    rele.window->show();
+    for (QPushButton* button : rele.window->findChildren<QPushButton*>())
+        EXPECT_LT(button->geometry().right(), rele.window->trailing->geometry().left());
+}
+
+TEST(ModuleWindowTest, TheLinkLayoutsSwitchTheButtonsAWindowHas) {
+    struct Row {
+        const char* layout;
+        bool write, read, connect, cancel;
+    };
+    for (Kind kind : {Kind::Secure, Kind::Rele}) {
+        Opened opened(kind);
+        for (const Row& row :
+             {Row{"down", false, false, true, false}, Row{"pending", false, false, false, true}}) {
+            SCOPED_TRACE(std::string(row.layout) + (kind == Kind::Rele ? " relay" : " expander"));
+            if (std::string(row.layout) == "down")
+                link::SetLinkDown(*opened.window);
+            else
+                link::SetLinkPending(*opened.window);
+            EXPECT_EQ(opened.enabled("WriteButton"), row.write);
+            EXPECT_EQ(opened.enabled("ReadButton"), row.read);
+            EXPECT_EQ(opened.enabled("ConnectButton"), row.connect);
+            EXPECT_EQ(opened.enabled("CancelButton"), row.cancel);
+            EXPECT_TRUE(opened.enabled("DefaultButton"));
+        }
+        // A report may switch a button the window does not have.
+        opened.window->setButtonEnabled(link::LinkButton::LoadId, false);
+        EXPECT_FALSE(opened.enabled("LoadIdButton"));
+    }
+}
+
+TEST(ModuleWindowTest, TheStepsOfTheOperationsAskTheHostInOrder) {
+    Opened opened(Kind::Rele);
+    opened.window->startTransfer(link::Operation::ReleRead, {});
+    ASSERT_EQ(opened.host.workers.size(), 1U);
+    EXPECT_EQ(opened.host.workers[0].kind, 5);
+    EXPECT_EQ(opened.host.workers[0].operation, link::Operation::ReleRead);
+    EXPECT_FALSE(opened.enabled("WriteButton"));
+    EXPECT_FALSE(opened.enabled("ReadButton"));
+
+    link::LinkUp(*opened.window);
+    opened.host.acceptWorkers = false;
+    opened.window->startTransfer(link::Operation::ReleWrite, {1, 2});
+    EXPECT_TRUE(opened.enabled("WriteButton")) << "a refused start leaves the window usable";
+    EXPECT_TRUE(opened.enabled("ReadButton"));
+
+    opened.host.calls.clear();
+    opened.window->breakLink(QStringLiteral("нет связи"));
+    EXPECT_EQ(opened.host.calls, (Calls{"stopWorker", "closePort"}));
+    EXPECT_TRUE(opened.enabled("ConnectButton"));
+    EXPECT_EQ(opened.window->findChild<QStatusBar*>("StatusBar1")->currentMessage(),
+              QStringLiteral("нет связи"));
+
+    opened.host.calls.clear();
+    opened.window->connectLink();
+    EXPECT_EQ(opened.host.calls, (Calls{"closePort", "StartLink"}));
+    EXPECT_FALSE(opened.enabled("ConnectButton"));
+    EXPECT_TRUE(opened.enabled("CancelButton"));
 }
 
 TEST(ModuleWindowTest, ButtonsAreFoundByNameAndTheirState) {
-    RecordingHost host;
-    PlainWindow* window = new PlainWindow(&host);
-    auto* write = new QPushButton(window);
-    write->setObjectName("WriteButton");
-    EXPECT_TRUE(window->buttonEnabled("WriteButton"));
-    write->setEnabled(false);
-    EXPECT_FALSE(window->buttonEnabled("WriteButton"));
-    EXPECT_FALSE(window->buttonEnabled("ReadButton"));
-    delete window;
+    Opened opened(Kind::Rele);
+    EXPECT_TRUE(opened.enabled("WriteButton"));
+    opened.window->button("WriteButton")->setEnabled(false);
+    EXPECT_FALSE(opened.enabled("WriteButton"));
+    EXPECT_FALSE(opened.enabled("LoadIdButton"));
+}
+
+TEST(ModuleWindowTest, TheFactoryImageIsReadFromItsHiddenList) {
+    Opened opened(Kind::Secure);
+    EXPECT_EQ(opened.window->factoryImage(), (std::vector<int>{7, 8, 9}));
 }
 
 // The function keys' sender is the control the window made active last, even one
 // made active by code while the window is hidden and nothing has the focus; the
 // control being left runs its exit rule first.
 TEST(ModuleWindowTest, TheActiveControlIsKeptByTheWindow) {
-    PlainWindow window(nullptr);
+    Opened opened(Kind::Secure);
+    ModuleWindow& window = *opened.window;
     auto* first = new QLineEdit(&window);
     auto* second = new QLineEdit(&window);
     EXPECT_EQ(window.activeControl(), window.focusWidget()) << "before any, the focused one";
@@ -135,31 +189,31 @@ TEST(ModuleWindowTest, TheActiveControlIsKeptByTheWindow) {
 
 // Escape would close a dialog and drop the link and every edit not yet written.
 TEST(ModuleWindowTest, EscapeLeavesTheWindowOpen) {
-    RecordingHost host;
-    auto* window = new PlainWindow(&host);
-    auto* edit = new QLineEdit(window);
+    Opened opened(Kind::Secure);
+    TestModuleWindow* window = opened.window;
     window->show();
-    host.calls.clear();
-    for (QWidget* target : {static_cast<QWidget*>(window), static_cast<QWidget*>(edit)}) {
+    for (QWidget* target : {static_cast<QWidget*>(window), static_cast<QWidget*>(window->edit)}) {
         SCOPED_TRACE(target->metaObject()->className());
         QTest::keyClick(target, Qt::Key_Escape);
         EXPECT_TRUE(window->isVisible());
-        EXPECT_TRUE(host.calls.empty());
+        EXPECT_TRUE(opened.host.calls.empty());
     }
     window->close(); // its close button still closes it
-    EXPECT_EQ(host.calls, leaving);
+    EXPECT_EQ(opened.host.calls, leaving);
     deleteClosedWindows();
+    opened.window = nullptr;
 }
 
-// A page of buttons larger than some screens, with a status bar below it.
-class PagedWindow : public PlainWindow {
+// A page of buttons larger than some screens, with the status bar below it.
+class PagedWindow : public TestModuleWindow {
   public:
     static constexpr int Rows = 12;
     static constexpr int Columns = 10;
     static constexpr QSize ButtonSize{80, 30};
 
-    PagedWindow() : PlainWindow(nullptr) {
-        auto* grid = new QGridLayout(page());
+    PagedWindow(ModuleHost& host, Journal& journal)
+        : TestModuleWindow(host, Kind::Secure, journal) {
+        auto* grid = new QGridLayout;
         for (int row = 0; row < Rows; ++row)
             for (int column = 0; column < Columns; ++column) {
                 auto* button = new QPushButton(page());
@@ -167,8 +221,9 @@ class PagedWindow : public PlainWindow {
                 button->setFixedSize(ButtonSize);
                 grid->addWidget(button, row, column);
             }
-        bar = new QStatusBar(this);
-        setBottomBar(bar);
+        static_cast<QVBoxLayout*>(page()->layout())->addLayout(grid);
+        edit->setFixedWidth(ButtonSize.width()); // not as wide as the page
+        bar = findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
     }
     QStatusBar* bar = nullptr;
 };
@@ -176,7 +231,9 @@ class PagedWindow : public PlainWindow {
 // The window shows its whole page where the screen has room; on a smaller screen it
 // stays within it, and every control can still be scrolled into view above the bar.
 TEST(ModuleWindowTest, TheWindowFitsTheScreenAndEveryControlStaysReachable) {
-    PagedWindow window;
+    RecordingHost host;
+    Journal journal;
+    PagedWindow window(host, journal);
     window.show();
     const QSize page(PagedWindow::Columns * PagedWindow::ButtonSize.width(),
                      PagedWindow::Rows * PagedWindow::ButtonSize.height());
@@ -202,9 +259,3 @@ TEST(ModuleWindowTest, TheWindowFitsTheScreenAndEveryControlStaysReachable) {
 
 } // namespace
 } // namespace pemrix::forms
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -21,7 +21,7 @@ std::optional<ExchangeEnd> exchange(const Emulator& module, ExchangeRequest requ
     WorkerRun run(openPort(module), std::move(request), target);
     run.start();
     EXPECT_TRUE(run.waitForEnd()) << "the worker did not end";
-    EXPECT_EQ(target.callsOffUiThread, 0);
+    EXPECT_EQ(target.callsFromOtherThreads, 0);
     return run.outcome();
 }
 

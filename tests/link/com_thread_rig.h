@@ -7,6 +7,7 @@
 #include "link/com_thread.h"
 #include "link/reports.h"
 #include "link/system_serial_port.h"
+#include "tests/support/recording_target.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -32,50 +33,7 @@ using emulator::Fault;
 using emulator::ModuleModel;
 using namespace std::chrono_literals;
 
-// A module window that only records what the reports do to it, and whether each call
-// came on the user-interface thread.
-class RecordingTarget : public ReportTarget {
-  public:
-    explicit RecordingTarget(int kind) : kind_(kind) {}
-
-    int moduleKind() const override { return kind_; }
-    void showStatus(const std::string& text) override { add("status " + text); }
-    void showMessage(const std::string& text) override { add("message " + text); }
-    void setButtonEnabled(LinkButton button, bool enabled) override {
-        static const char* const names[] = {"Write", "Read", "Connect", "Cancel", "LoadId"};
-        add((enabled ? "enable " : "disable ") + std::string(names[static_cast<int>(button)]));
-    }
-    void applyImage(const std::vector<int>& image) override {
-        images.push_back(image);
-        add("image");
-    }
-    std::string identifierText(int slot) const override {
-        return slot >= 1 && slot <= 8 ? identifiers[static_cast<std::size_t>(slot - 1)] : "";
-    }
-    void setIdentifierText(int slot, const std::string& text) override {
-        identifiers.at(static_cast<std::size_t>(slot - 1)) = text;
-        add("Id" + std::to_string(slot) + " " + text);
-    }
-    void setLinkPending() override { add("pending"); }
-    void setLinkDown() override { add("down"); }
-    void closeWindow() override { add("close"); }
-    void enterDemoMode() override { add("demo"); }
-    void setReleVariantFromLink(int kind) override { add("variant " + std::to_string(kind)); }
-    void markReleLinked() override { add("rele linked"); }
-
-    std::vector<std::string> calls;
-    std::vector<std::vector<int>> images;
-    std::array<std::string, 8> identifiers;
-    int callsOffUiThread = 0;
-
-  private:
-    void add(std::string call) {
-        if (QThread::currentThread() != QCoreApplication::instance()->thread())
-            ++callsOffUiThread;
-        calls.push_back(std::move(call));
-    }
-    int kind_;
-};
+using ::pemrix::testing::RecordingTarget;
 
 // What the window sees for a sequence of the worker's outcomes, made by running the
 // report routines themselves on a fresh window: these tests check which outcomes

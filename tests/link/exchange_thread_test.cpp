@@ -182,7 +182,7 @@ TEST(ExchangeThread, WorkerWaitsWhileAReportIsBeingShown) {
         end = exchange.run();
     });
     ASSERT_TRUE(reporter.waitUntilHeld());
-    // Held inside report 7: the request has not gone out yet.
+    // Held inside the LinkAttempt report: the request has not gone out yet.
     EXPECT_EQ(port.writes(), 0);
     reporter.release();
     worker.join();

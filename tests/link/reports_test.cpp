@@ -1,6 +1,7 @@
 #include "link/key_code.h"
 #include "link/module_kind.h"
 #include "link/reports.h"
+#include "tests/support/recording_target.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -32,45 +33,7 @@ constexpr const char* kKeyReadDoneStatus = "Чтение идентификат�
 constexpr const char* kExpanderNoLinkStatus = "Нет связи с расширителем";
 constexpr const char* kReleNoLinkStatus = "Нет связи с модулем";
 
-class FakeTarget : public ReportTarget {
-  public:
-    explicit FakeTarget(int kind) : kind_(kind) {}
-
-    int moduleKind() const override { return kind_; }
-    void showStatus(const std::string& text) override { calls.push_back("status " + text); }
-    void showMessage(const std::string& text) override { calls.push_back("message " + text); }
-    void setButtonEnabled(LinkButton button, bool enabled) override {
-        static const char* const names[] = {"Write", "Read", "Connect", "Cancel", "LoadId"};
-        calls.push_back(std::string(enabled ? "enable " : "disable ") +
-                        names[static_cast<int>(button)]);
-    }
-    void applyImage(const std::vector<int>& image) override {
-        images.push_back(image);
-        calls.push_back("image " + std::to_string(image.size()));
-    }
-    std::string identifierText(int slot) const override {
-        return ids.at(static_cast<std::size_t>(slot - 1));
-    }
-    void setIdentifierText(int slot, const std::string& text) override {
-        ids.at(static_cast<std::size_t>(slot - 1)) = text;
-        calls.push_back("Id" + std::to_string(slot) + " = " + text);
-    }
-    void setLinkPending() override { calls.push_back("layout pending"); }
-    void setLinkDown() override { calls.push_back("layout down"); }
-    void closeWindow() override { calls.push_back("close"); }
-    void enterDemoMode() override { calls.push_back("demo mode"); }
-    void setReleVariantFromLink(int kind) override {
-        calls.push_back("variant " + std::to_string(kind));
-    }
-    void markReleLinked() override { calls.push_back("rele linked"); }
-
-    std::vector<std::string> calls;
-    std::vector<std::vector<int>> images;
-    std::array<std::string, 8> ids{};
-
-  private:
-    int kind_;
-};
+using FakeTarget = pemrix::testing::RecordingTarget;
 
 std::string status(const char* text) {
     return std::string("status ") + text;
@@ -86,7 +49,7 @@ TEST(ShowReport, ExpanderWindows) {
         int code;
         std::vector<std::string> calls;
     } rows[] = {
-        {1, {message(kNoAnswerMessage), status(kExpanderNoAnswerStatus), "layout down"}},
+        {1, {message(kNoAnswerMessage), status(kExpanderNoAnswerStatus), "down"}},
         {2, {message(kOtherKindMessage), "close"}},
         {3, {message(kCrcErrorText)}},
         {4, {status(kCrcErrorText)}},
@@ -99,7 +62,7 @@ TEST(ShowReport, ExpanderWindows) {
         {11, {status(kReadDoneStatus)}},
         {12, {status(kKeyReadDoneStatus)}},
         {13, {status(kExpanderNoLinkStatus)}},
-        {14, {status(kExpanderNoLinkStatus), "layout down"}},
+        {14, {status(kExpanderNoLinkStatus), "down"}},
         {0, {}},
         {15, {}},
         {-1, {}},
@@ -119,7 +82,7 @@ TEST(ShowReport, RelayWindow) {
         int code;
         std::vector<std::string> calls;
     } rows[] = {
-        {1, {message(kNoAnswerMessage), status(kReleNoAnswerStatus), "demo mode", "layout down"}},
+        {1, {message(kNoAnswerMessage), status(kReleNoAnswerStatus), "demo", "down"}},
         {2, {message(kOtherKindMessage), "close"}},
         {3, {message(kCrcErrorText)}},
         {4, {status(kCrcErrorText)}},
@@ -132,7 +95,7 @@ TEST(ShowReport, RelayWindow) {
         {11, {status(kReadDoneStatus)}},
         {12, {}},
         {13, {status(kReleNoLinkStatus)}},
-        {14, {status(kReleNoLinkStatus), "layout down"}},
+        {14, {status(kReleNoLinkStatus), "down"}},
         {16, {}},
     };
     for (const auto& row : rows) {
@@ -171,7 +134,7 @@ TEST(LinkRoutines, LayoutsAndImageGoToTheWindow) {
     SetLinkPending(target);
     SetLinkDown(target);
     DeliverImage(target, std::vector<int>(66, 7));
-    EXPECT_THAT(target.calls, ElementsAre("layout pending", "layout down", "image 66"));
+    EXPECT_THAT(target.calls, ElementsAre("pending", "down", "image"));
     ASSERT_EQ(target.images.size(), 1U);
     EXPECT_EQ(target.images[0], std::vector<int>(66, 7));
 }
@@ -185,8 +148,8 @@ TEST(ShowKeyId, KeyGoesIntoTheTargetSlotUnlessAlreadyListed) {
         std::vector<std::string> calls;
         std::string targetAfter;
     } rows[] = {
-        {"twelve digits with leading zeros", 0xABCD, 5, {}, {"Id5 = 00000000ABCD"}, "00000000ABCD"},
-        {"upper case letters", 0x0123456789AB, 1, {}, {"Id1 = 0123456789AB"}, "0123456789AB"},
+        {"twelve digits with leading zeros", 0xABCD, 5, {}, {"Id5 00000000ABCD"}, "00000000ABCD"},
+        {"upper case letters", 0x0123456789AB, 1, {}, {"Id1 0123456789AB"}, "0123456789AB"},
         {"already in Id3, read for slot 5",
          0xABCD,
          5,
@@ -203,13 +166,13 @@ TEST(ShowKeyId, KeyGoesIntoTheTargetSlotUnlessAlreadyListed) {
          0xABCD,
          2,
          {"00000000abcd", "", "", "", "", "", "", ""},
-         {"Id2 = 00000000ABCD"},
+         {"Id2 00000000ABCD"},
          "00000000ABCD"},
         {"replaces another key in the slot",
          0x1,
          8,
          {"", "", "", "", "", "", "", "FFFFFFFFFFFE"},
-         {"Id8 = 000000000001"},
+         {"Id8 000000000001"},
          "000000000001"},
         // The all-ones code means no key: it neither clears the slot nor matches an
         // empty one.
@@ -223,10 +186,10 @@ TEST(ShowKeyId, KeyGoesIntoTheTargetSlotUnlessAlreadyListed) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         FakeTarget target(ModuleKind::Secure);
-        target.ids = row.before;
+        target.identifiers = row.before;
         ShowKeyId(target, row.key, row.slot);
         EXPECT_THAT(target.calls, ElementsAreArray(row.calls));
-        EXPECT_EQ(target.ids[static_cast<std::size_t>(row.slot - 1)], row.targetAfter);
+        EXPECT_EQ(target.identifiers[static_cast<std::size_t>(row.slot - 1)], row.targetAfter);
     }
 }
 
@@ -253,7 +216,7 @@ TEST(TargetReporter, RoutesEveryOutcomeToTheRoutines) {
     reporter.deliverKey(0xABCD, 3);
     EXPECT_THAT(target.calls, ElementsAre(status(kAttemptPrefix) + "2" + kAttemptSuffix,
                                           "variant 6", "enable Read", "enable Write", "enable Read",
-                                          "enable Write", "image 64", "Id3 = 00000000ABCD"));
+                                          "enable Write", "image", "Id3 00000000ABCD"));
 }
 
 TEST(TargetReporter, WindowGoneMeansNothingHappens) {

@@ -10,12 +10,15 @@
 #include "app/module_windows.h"
 #include "emulator/emulator.h"
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "forms/radio_group.h"
 #include "forms/up_down.h"
 #include "link/com_thread.h"
 #include "link/system_serial_port.h"
 #include "link/timing.h"
 #include "secure/secure_form.h"
+#include "tests/support/gated_port.h"
+#include "tests/support/window_rig.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,15 +34,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <condition_variable>
 #include <functional>
 #include <memory>
-#include <mutex>
-
-// Readable QStrings in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace pemrix::secure::testing {
 
@@ -48,81 +44,13 @@ using Bytes = std::vector<std::uint8_t>;
 // Generous: only a hang should ever reach it.
 constexpr int Deadline = 30000;
 
-// Holds the worker just after it has read back the echo of its next verdict byte 00
-// (the host's acceptance of a link answer or of a read frame), right before it
-// reports; the test acts there, then lets it go on.
-class Gate {
-  public:
-    void arm() {
-        std::lock_guard lock(mutex_);
-        armed_ = true;
-    }
-    bool holding() const {
-        std::lock_guard lock(mutex_);
-        return holding_;
-    }
-    void release() {
-        std::lock_guard lock(mutex_);
-        holding_ = false;
-        released_ = true;
-        changed_.notify_all();
-    }
-
-    // Worker side.
-    void wrote(const std::uint8_t* data, std::size_t count) {
-        std::lock_guard lock(mutex_);
-        if (armed_ && count == 1 && data[0] == 0x00) {
-            armed_ = false;
-            verdictWritten_ = true;
-        }
-    }
-    void readDone() {
-        std::unique_lock lock(mutex_);
-        if (!verdictWritten_)
-            return;
-        verdictWritten_ = false;
-        holding_ = true;
-        released_ = false;
-        changed_.wait(lock, [this] { return released_; });
-    }
-
-  private:
-    mutable std::mutex mutex_;
-    std::condition_variable changed_;
-    bool armed_ = false;
-    bool verdictWritten_ = false;
-    bool holding_ = false;
-    bool released_ = false;
-};
-
-class GatedPort : public link::SerialPort {
-  public:
-    GatedPort(std::unique_ptr<link::SerialPort> port, Gate& gate)
-        : port_(std::move(port)), gate_(gate) {}
-    link::IoResult read(std::uint8_t* buffer, std::size_t count) override {
-        const link::IoResult result = port_->read(buffer, count);
-        gate_.readDone();
-        return result;
-    }
-    link::IoResult write(const std::uint8_t* data, std::size_t count) override {
-        gate_.wrote(data, count);
-        return port_->write(data, count);
-    }
-    void purge(link::Purge what) override { port_->purge(what); }
-    void close() override { port_->close(); }
-    bool isOpen() const override { return port_->isOpen(); }
-
-  private:
-    std::unique_ptr<link::SerialPort> port_;
-    Gate& gate_;
-};
-
-class SecureEndToEndTest : public ::testing::Test {
+class SecureEndToEndTest : public ::testing::Test, public pemrix::testing::WindowControls {
   protected:
-    void SetUp() override { dialogs = &forms::ScriptedDialogs::installNew(); }
+    void SetUp() override { dialogs = &pemrix::testing::ScriptedDialogs::installNew(); }
 
     void TearDown() override {
-        gate.release();
+        for (const auto& port : ports)
+            port->release();
         if (main) {
             delete form.data();
             main.reset();
@@ -156,10 +84,14 @@ class SecureEndToEndTest : public ::testing::Test {
         main->setExchangeTiming(link::Timing::zero());
         main->setPortOpener([this](const std::string& device) -> app::PortPtr {
             opened.push_back(device);
-            return std::make_shared<GatedPort>(
-                link::SystemSerialPort::open(device,
-                                             link::OpenOptions{std::chrono::milliseconds{0}}),
-                gate);
+            auto port = std::make_shared<pemrix::testing::GatedPort>(link::SystemSerialPort::open(
+                device, link::OpenOptions{std::chrono::milliseconds{0}}));
+            if (verdictGateWanted) {
+                port->armAtVerdict();
+                verdictGateWanted = false;
+            }
+            ports.push_back(port);
+            return port;
         });
         main->show();
         // The function keys act on the main window only while it is the active one.
@@ -187,6 +119,20 @@ class SecureEndToEndTest : public ::testing::Test {
         takeWindow();
     }
 
+    // Holds the worker right before it reports the outcome of its next accepted link
+    // answer or read frame, on the port in use or else on the next one opened.
+    void gateNextVerdict() {
+        if (!ports.empty() && ports.back()->isOpen())
+            ports.back()->armAtVerdict();
+        else
+            verdictGateWanted = true;
+    }
+    bool gateHolding() const { return !ports.empty() && ports.back()->held(); }
+    void releaseGate() {
+        if (!ports.empty())
+            ports.back()->release();
+    }
+
     bool waitFor(const std::function<bool()>& done) const {
         return QTest::qWaitFor(done, Deadline);
     }
@@ -196,32 +142,16 @@ class SecureEndToEndTest : public ::testing::Test {
     }
     bool waitLinked() const {
         return waitFor([this] {
-                   return status() == QStringLiteral("Связь установлена") &&
+                   return statusText() == QStringLiteral("Связь установлена") &&
                           button("ReadButton")->isEnabled() && button("WriteButton")->isEnabled();
                }) &&
                waitIdle();
     }
     bool waitStatus(const QString& text) const {
-        return waitFor([this, text] { return status() == text; }) && waitIdle();
+        return waitFor([this, text] { return statusText() == text; }) && waitIdle();
     }
 
-    template <class T> T* find(const QString& name) const {
-        T* control = form ? form->findChild<T*>(name) : nullptr;
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
-    }
-    QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
-    QCheckBox* box(const QString& name) const { return find<QCheckBox>(name); }
-    QCheckBox* q(int loop, int slot) const {
-        return box(QStringLiteral("q%1%2").arg(loop).arg(slot));
-    }
-    QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
-    QLineEdit* id(int slot) const { return edit(QStringLiteral("Id%1").arg(slot)); }
-    forms::RadioGroup* group(const QString& name) const { return find<forms::RadioGroup>(name); }
-    QComboBox* combo(const QString& name) const { return find<QComboBox>(name); }
-    QString status() const {
-        return form ? form->findChild<QStatusBar*>("StatusBar1")->currentMessage() : QString();
-    }
+    QWidget* controlsWindow() const override { return form.data(); }
 
     // The boxes <prefix>1..<prefix>8 as a mask, bit n-1 for box n.
     int mask(const char* prefix) const {
@@ -239,15 +169,9 @@ class SecureEndToEndTest : public ::testing::Test {
         return bits;
     }
 
-    void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
     void press(Qt::Key key) {
         QWidget* target = form->focusWidget() != nullptr ? form->focusWidget() : form.data();
         QTest::keyClick(target, key);
-    }
-    void type(QLineEdit* target, const QString& text) {
-        click(target);
-        target->selectAll();
-        QTest::keyClicks(target, text);
     }
     // The buttons of the layout "no link": only ConnectButton usable.
     void expectDown() const {
@@ -258,11 +182,12 @@ class SecureEndToEndTest : public ::testing::Test {
         EXPECT_FALSE(button("LoadIdButton")->isEnabled());
     }
 
-    forms::ScriptedDialogs* dialogs = nullptr;
+    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<emulator::Emulator> module;
     std::unique_ptr<app::TMainForm> main;
     QPointer<TSecureForm> form;
-    Gate gate;
+    std::vector<std::shared_ptr<pemrix::testing::GatedPort>> ports;
+    bool verdictGateWanted = false;
     std::vector<std::string> opened;
     QStringList statuses;
     QStringList delayTexts;

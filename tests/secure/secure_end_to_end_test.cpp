@@ -177,7 +177,7 @@ TEST_F(SecureEndToEndTest, TheWholeRoadFromLinkToReconnect) {
 
     // Break the link, then make it again.
     click(button("CancelButton"));
-    EXPECT_EQ(status(), QStringLiteral("Нет связи с расширителем"));
+    EXPECT_EQ(statusText(), QStringLiteral("Нет связи с расширителем"));
     expectDown();
     EXPECT_EQ(main->portHandle(), nullptr);
     ASSERT_TRUE(waitIdle());
@@ -214,14 +214,14 @@ TEST_F(SecureEndToEndTest, TheFunctionKeysOpenLinkWriteAndRead) {
     EXPECT_EQ(cells(module->image()), form->factoryImage());
 
     press(Qt::Key_F7);
-    EXPECT_EQ(status(), QStringLiteral("Заводские установки выставлены"));
+    EXPECT_EQ(statusText(), QStringLiteral("Заводские установки выставлены"));
     type(edit("NumberEdit"), "7");
     press(Qt::Key_F3);
     ASSERT_TRUE(waitStatus(QStringLiteral("Чтение конфигурации завершено")));
     EXPECT_EQ(edit("NumberEdit")->text(), "1") << "the module's number again";
 
     press(Qt::Key_F5);
-    EXPECT_EQ(status(), QStringLiteral("Нет связи с расширителем"));
+    EXPECT_EQ(statusText(), QStringLiteral("Нет связи с расширителем"));
     expectDown();
     ASSERT_TRUE(waitIdle());
     press(Qt::Key_F4);
@@ -261,7 +261,7 @@ TEST_F(SecureEndToEndTest, ASilentModuleLeavesTheWindowWithoutALink) {
     ASSERT_TRUE(waitFor([this] { return !dialogs->messages.isEmpty(); }));
     ASSERT_TRUE(waitIdle());
     EXPECT_THAT(dialogs->messages, ElementsAre(QStringLiteral("Нет ответа от прибора")));
-    EXPECT_EQ(status(), QStringLiteral("Нет ответа от расширителя"));
+    EXPECT_EQ(statusText(), QStringLiteral("Нет ответа от расширителя"));
     QStringList expected;
     for (int attempt = 1; attempt <= 10; ++attempt)
         expected
@@ -305,15 +305,15 @@ TEST_F(SecureEndToEndTest, ARefusedStartLeavesTheWindowUsable) {
 // last reports must not bring the link back to a window that has let it go.
 TEST_F(SecureEndToEndTest, BreakingTheLinkAsTheModuleAnswersKeepsItBroken) {
     ASSERT_NO_FATAL_FAILURE(startModule(orvel416()));
-    gate.arm();
+    gateNextVerdict();
     openByButton();
     ASSERT_FALSE(HasFailure());
-    ASSERT_TRUE(waitFor([this] { return gate.holding(); }));
+    ASSERT_TRUE(waitFor([this] { return gateHolding(); }));
 
     click(button("CancelButton"));
-    gate.release();
+    releaseGate();
     ASSERT_TRUE(waitIdle());
-    EXPECT_EQ(status(), QStringLiteral("Нет связи с расширителем"));
+    EXPECT_EQ(statusText(), QStringLiteral("Нет связи с расширителем"));
     EXPECT_FALSE(statuses.contains(QStringLiteral("Связь установлена")));
     expectDown();
 
@@ -330,16 +330,16 @@ TEST_F(SecureEndToEndTest, AWindowClosedDuringAReadHearsNothingMore) {
     ASSERT_FALSE(HasFailure());
     ASSERT_TRUE(waitLinked());
 
-    gate.arm();
+    gateNextVerdict();
     click(button("ReadButton"));
-    ASSERT_TRUE(waitFor([this] { return gate.holding(); }));
+    ASSERT_TRUE(waitFor([this] { return gateHolding(); }));
     const QPointer<link::TComThread> worker = main->worker();
     ASSERT_NE(worker, nullptr);
     QObject::connect(edit("DelayEdit"), &QLineEdit::textChanged,
                      [this](const QString& text) { delayTexts << text; });
     statuses.clear();
     form->close();
-    gate.release();
+    releaseGate();
 
     // Only the worker's calls run until it has ended, no deferred deletion: the
     // closed window is still there to be reached, as when a report was queued ahead
@@ -363,14 +363,3 @@ TEST_F(SecureEndToEndTest, AWindowClosedDuringAReadHearsNothingMore) {
 
 } // namespace
 } // namespace pemrix::secure::testing
-
-int main(int argc, char** argv) {
-    // The main window keeps its settings in a folder of this run only.
-    QTemporaryDir config;
-    if (!config.isValid())
-        return 2;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

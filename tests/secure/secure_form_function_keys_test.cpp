@@ -4,6 +4,7 @@
 #include "app/help_window.h"
 #include "app/main_form.h"
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "forms/radio_group.h"
 #include "secure/secure_form.h"
 
@@ -24,11 +25,11 @@ namespace {
 class FunctionKeysTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dialogs = &forms::ScriptedDialogs::installNew();
+        dialogs = &pemrix::testing::ScriptedDialogs::installNew();
         main = std::make_unique<app::TMainForm>();
         main->setPortOpener([](const std::string&) { return app::PortPtr(); });
         main->setModuleWindowFactory(forms::ModuleWindow::Kind::Secure,
-                                     [](forms::ModuleHost* host) { return new TSecureForm(host); });
+                                     [](forms::ModuleHost& host) { return new TSecureForm(host); });
     }
     void TearDown() override {
         delete window().data();
@@ -44,7 +45,7 @@ class FunctionKeysTest : public ::testing::Test {
     }
     QPushButton* button(const char* name) const { return window()->findChild<QPushButton*>(name); }
 
-    forms::ScriptedDialogs* dialogs = nullptr;
+    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<app::TMainForm> main;
 };
 
@@ -105,14 +106,3 @@ TEST_F(FunctionKeysTest, ClosingTheWindowGivesTheKeysBack) {
 
 } // namespace
 } // namespace pemrix::secure
-
-int main(int argc, char** argv) {
-    // The main window keeps the port choice in a settings folder of this run only.
-    QTemporaryDir config;
-    if (!config.isValid())
-        return 2;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,84 +1,32 @@
 #pragma once
 // An Orvel-416 window over a host that records what the window asks of it, with the
 // message boxes and file dialogs answered from a script. Controls are driven by
-// their object names, as a user would: clicks, typed text, focus moves.
+// their object names, as a user would (tests/support/window_rig.h).
 
 #include "forms/dialogs.h"
-#include "forms/module_host.h"
-#include "forms/radio_group.h"
-#include "forms/up_down.h"
+#include "tests/support/scripted_dialogs.h"
 #include "secure/secure_form.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/window_rig.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStatusBar>
-#include <QTest>
-#include <QToolButton>
-#include <gtest/gtest.h>
+#include <QPointer>
 #include <string>
 #include <vector>
 
-// Readable QStrings in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace pemrix::secure::testing {
 
-struct WorkerStart {
-    int kind;
-    int operation;
-    std::vector<int> data;
-};
+using pemrix::testing::RecordingHost;
+using pemrix::testing::WorkerStart;
 
-class RecordingHost : public forms::ModuleHost {
-  public:
-    std::vector<std::string> calls;
-    std::vector<WorkerStart> workers;
-    bool acceptWorkers = true;
-    forms::ModuleWindow* window = nullptr;
-
-    void closePort() override { calls.push_back("closePort"); }
-    void StartLink() override { calls.push_back("StartLink"); }
-    void stopWorker() override { calls.push_back("stopWorker"); }
-    bool startWorker(int kind, int operation, std::vector<int> data) override {
-        calls.push_back("startWorker " + std::to_string(operation));
-        if (acceptWorkers)
-            workers.push_back({kind, operation, std::move(data)});
-        return acceptWorkers;
-    }
-    void SetLinkPending() override {
-        calls.push_back("SetLinkPending");
-        if (window != nullptr)
-            window->applyLinkPending();
-    }
-    void SetLinkDown() override {
-        calls.push_back("SetLinkDown");
-        if (window != nullptr)
-            window->applyLinkDown();
-    }
-    void moduleWindowCreated(forms::ModuleWindow*) override { calls.push_back("created"); }
-    void moduleWindowClosed(forms::ModuleWindow*) override { calls.push_back("closed"); }
-    int releVariant() const override { return 6; }
-    void setReleVariant(int) override {}
-    bool releLinked() const override { return false; }
-    void setReleLinked(bool) override {}
-};
-
-class SecureFormTest : public ::testing::Test {
+class SecureFormTest : public ::testing::Test, public pemrix::testing::WindowControls {
   protected:
     void SetUp() override {
-        dialogs = &forms::ScriptedDialogs::installNew();
-        form = new TSecureForm(&host);
-        host.window = form;
+        dialogs = &pemrix::testing::ScriptedDialogs::installNew();
+        form = new TSecureForm(host);
         host.calls.clear();
     }
     void TearDown() override {
-        host.window = nullptr;
         delete form.data();
         forms::Dialogs::install(nullptr);
     }
@@ -86,57 +34,23 @@ class SecureFormTest : public ::testing::Test {
     // The window as the main window opens it: the factory image shown, then the
     // window on the screen and active, so that focus moves as with a user.
     void open() {
-        form->showImage(form->factoryImage());
+        form->applyImage(form->factoryImage());
         form->show();
         QApplication::setActiveWindow(form);
         ASSERT_TRUE(QTest::qWaitForWindowActive(form));
         dialogs->messages.clear();
     }
-    // The link established: report 8 and LinkUp.
+    // The link established: LinkEstablished and LinkUp.
     void link() {
         button("ReadButton")->setEnabled(true);
         button("WriteButton")->setEnabled(true);
     }
 
-    template <class T> T* find(const QString& name) const {
-        T* control = form->findChild<T*>(name);
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
-    }
-    QCheckBox* box(const QString& name) const { return find<QCheckBox>(name); }
-    QCheckBox* q(int loop, int slot) const {
-        return box(QStringLiteral("q%1%2").arg(loop).arg(slot));
-    }
+    QWidget* controlsWindow() const override { return form.data(); }
     QCheckBox* ks(int loop) const { return box(QStringLiteral("ks%1").arg(loop)); }
-    QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
-    QLineEdit* id(int slot) const { return edit(QStringLiteral("Id%1").arg(slot)); }
-    QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
-    forms::RadioGroup* group(const QString& name) const { return find<forms::RadioGroup>(name); }
-    forms::UpDown* upDown(const QString& name) const { return find<forms::UpDown>(name); }
-    QComboBox* combo(const QString& name) const { return find<QComboBox>(name); }
-    QString statusText() const { return find<QStatusBar>("StatusBar1")->currentMessage(); }
-
-    // A click with the mouse: the control takes the focus, then toggles.
-    void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
-    void choose(const QString& groupName, int item) { click(group(groupName)->button(item)); }
-    // Replaces the edit's text by typing, as a user selecting all and typing would.
-    void type(QLineEdit* target, const QString& text) {
-        click(target);
-        target->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(target, Qt::Key_Delete);
-        else
-            QTest::keyClicks(target, text);
-    }
-    // Puts a complete key into a slot with authority over `loops`.
-    void setKey(int slot, const QString& key, std::initializer_list<int> loops) {
-        type(id(slot), key);
-        for (int loop : loops)
-            click(q(loop, slot));
-    }
 
     RecordingHost host;
-    forms::ScriptedDialogs* dialogs = nullptr;
+    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
     QPointer<TSecureForm> form;
 };
 

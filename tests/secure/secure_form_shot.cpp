@@ -4,6 +4,7 @@
 // gives the scaling.
 
 #include "secure/secure_form.h"
+#include "tests/support/recording_host.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -17,8 +18,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
-    auto* window = new pemrix::secure::TSecureForm(nullptr);
-    window->showImage(window->factoryImage());
+    pemrix::testing::RecordingHost host;
+    auto* window = new pemrix::secure::TSecureForm(host);
+    window->applyImage(window->factoryImage());
     window->show();
     int status = 0;
     QTimer::singleShot(500, &app, [&] {

@@ -1,5 +1,6 @@
-// Runs the GUI tests in one application whose settings live in a folder of this
-// run only (the settings location is read once per process).
+// The one main of the GUI tests: one application for all the tests of a program,
+// whose settings live in a folder of this run only (the settings location is read
+// once per process).
 
 #include <QApplication>
 #include <QFile>

@@ -1,6 +1,8 @@
 #pragma once
-// A module window that only records what is asked of it, with the buttons and
-// controls the main window looks for.
+// A module window that only records what is asked of it, in a journal that outlives
+// it. Its button panel is built as the real windows build theirs: the eight buttons
+// of the expanders, or for the relay kind seven without LoadIdButton and a frame at
+// the right end. Its steps are open to tests.
 
 #include "forms/module_window.h"
 
@@ -9,12 +11,12 @@
 #include <string>
 #include <vector>
 
-namespace pemrix::app::testing {
+namespace pemrix::testing {
 
-// What happened, in order, across windows and ports: outlives the windows.
+// What happened, in order, across windows and ports.
 struct Journal {
     std::vector<std::string> entries;
-    std::vector<QObject*> senders; // of the routed actions, in order
+    std::vector<QObject*> senders; // of the actions, in order
 
     void add(std::string entry) { entries.push_back(std::move(entry)); }
     void clear() {
@@ -35,11 +37,12 @@ class KeyRecordingEdit : public QLineEdit {
 
 class TestModuleWindow : public forms::ModuleWindow {
   public:
-    TestModuleWindow(forms::ModuleHost* host, Kind kind, Journal& journal);
+    TestModuleWindow(forms::ModuleHost& host, Kind kind, Journal& journal);
     ~TestModuleWindow() override;
 
-    Kind kind() const override { return kind_; }
+    Kind kind() const { return kind_; }
     int moduleKind() const override;
+    int helpTopic() const override;
 
     void WriteButtonClick(QObject* sender) override { action("Write", sender); }
     void ReadButtonClick(QObject* sender) override { action("Read", sender); }
@@ -50,17 +53,21 @@ class TestModuleWindow : public forms::ModuleWindow {
     void SaveButtonClick(QObject* sender) override { action("Save", sender); }
     void LoadButtonClick(QObject* sender) override { action("Load", sender); }
 
-    bool keyReadSelected() const override { return tmItem == 0; }
-    std::vector<int> factoryImage() const override { return {7, 8, 9}; }
-    void showImage(const std::vector<int>& image) override;
-    void applyLinkPending() override { journal_.add("applyLinkPending"); }
-    void applyLinkDown() override { journal_.add("applyLinkDown"); }
+    // Only the expander windows read keys.
+    bool keyReadSelected() const override { return kind_ != Kind::Rele && tmItem == 0; }
+    void applyImage(const std::vector<int>& image) override;
+
+    using forms::ModuleWindow::breakLink;
+    using forms::ModuleWindow::connectLink;
+    using forms::ModuleWindow::startTransfer;
 
     QPushButton* button(const char* name) const;
     // The selected item of the window's output-type group.
     int tmItem = 0;
     // Sits inside a group box, so that keys it ignores go up through its parents.
     KeyRecordingEdit* edit = nullptr;
+    // The relay kind's frame at the right end of the panel.
+    QWidget* trailing = nullptr;
 
   private:
     void action(const char* name, QObject* sender);
@@ -68,4 +75,4 @@ class TestModuleWindow : public forms::ModuleWindow {
     Journal& journal_;
 };
 
-} // namespace pemrix::app::testing
+} // namespace pemrix::testing

@@ -1,10 +1,12 @@
 #pragma once
-// A serial port under watch for tests of the link's life: the system's port behind a
+// A serial port under watch for tests of the link's life: a real port behind a
 // decorator that counts the closes made on this port object, logs every call, and
 // can hold the worker at a chosen call until released, or only note that it got
 // there. Also the calls of each exchange, as the worker makes them.
 
-#include "link/system_serial_port.h"
+#include "link/serial_port.h"
+
+#include <cstdint>
 
 #include <condition_variable>
 #include <map>
@@ -14,7 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace pemrix::app::testing {
+namespace pemrix::testing {
 
 using link::IoResult;
 
@@ -29,13 +31,9 @@ struct PhasePoint {
     bool afterCall = false;
 };
 
-// The system's port behind a decorator that counts the closes made on this port
-// object, logs every call, and can hold the worker at a chosen call until released
-// (or only note that the worker got there).
-class WatchedPort : public link::SerialPort {
+class GatedPort : public link::SerialPort {
   public:
-    explicit WatchedPort(std::unique_ptr<link::SystemSerialPort> inner)
-        : inner_(std::move(inner)) {}
+    explicit GatedPort(std::unique_ptr<link::SerialPort> inner) : inner_(std::move(inner)) {}
 
     IoResult read(std::uint8_t* buffer, std::size_t count) override {
         const int nth = before(CallKind::Read, count);
@@ -45,6 +43,13 @@ class WatchedPort : public link::SerialPort {
     }
     IoResult write(const std::uint8_t* data, std::size_t count) override {
         const int nth = before(CallKind::Write, count);
+        {
+            std::lock_guard lock(mutex_);
+            if (verdictArmed_ && count == 1 && data[0] == 0x00) {
+                verdictArmed_ = false;
+                verdictWritten_ = true;
+            }
+        }
         const IoResult result = inner_->write(data, count);
         after(CallKind::Write, count, nth, result);
         return result;
@@ -66,6 +71,14 @@ class WatchedPort : public link::SerialPort {
         point_ = point;
         hold_ = hold;
         counts_.clear();
+    }
+    // Holds the worker just after it has read back the echo of its next verdict byte
+    // 00 (the host's acceptance of a link answer or of a read frame), right before
+    // it reports.
+    void armAtVerdict() {
+        std::lock_guard lock(mutex_);
+        verdictArmed_ = true;
+        hold_ = true;
     }
     bool reached() const {
         std::lock_guard lock(mutex_);
@@ -105,8 +118,12 @@ class WatchedPort : public link::SerialPort {
         std::unique_lock lock(mutex_);
         log_.push_back(nameOf(kind, size) + (result.failed ? " failed" : " moved ") +
                        (result.failed ? "" : std::to_string(result.transferred)));
-        if (point_ && point_->afterCall && matches(kind, size, nth))
+        if (kind == CallKind::Read && verdictWritten_) {
+            verdictWritten_ = false;
             reach(lock);
+        } else if (point_ && point_->afterCall && matches(kind, size, nth)) {
+            reach(lock);
+        }
     }
     bool matches(CallKind kind, std::size_t size, int nth) const {
         return point_->kind == kind && point_->size == size && point_->nth == nth;
@@ -121,11 +138,13 @@ class WatchedPort : public link::SerialPort {
         holding_ = false;
     }
 
-    std::unique_ptr<link::SystemSerialPort> inner_;
+    std::unique_ptr<link::SerialPort> inner_;
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::optional<PhasePoint> point_;
     bool hold_ = false;
+    bool verdictArmed_ = false;
+    bool verdictWritten_ = false;
     bool reached_ = false;
     bool holding_ = false;
     bool released_ = false;
@@ -160,4 +179,4 @@ inline PhasePoint linkEchoRead(int attempt) {
 }
 } // namespace calls
 
-} // namespace pemrix::app::testing
+} // namespace pemrix::testing

@@ -1,0 +1,44 @@
+#include "forms/button_panel.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+
+namespace pemrix::forms {
+
+ButtonPanel::ButtonPanel(std::span<const ButtonSpec> buttons, QWidget* parent)
+    : QWidget(parent), grid_(new QGridLayout(this)) {
+    setObjectName(QStringLiteral("ButtonPanel"));
+    grid_->setContentsMargins(0, 0, 0, 0);
+    grid_->setHorizontalSpacing(6);
+    grid_->setVerticalSpacing(4);
+    for (const ButtonSpec& spec : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setToolTip(QString::fromUtf8(spec.hint));
+        button->setEnabled(spec.enabled);
+        // Enter in an edit must not press a button of the panel.
+        button->setAutoDefault(false);
+        grid_->addWidget(button, spec.row, spec.column);
+        buttons_.push_back(button);
+    }
+}
+
+QPushButton* ButtonPanel::button(const char* name) const {
+    const QString wanted = QString::fromLatin1(name);
+    for (QPushButton* button : buttons_)
+        if (button->objectName() == wanted)
+            return button;
+    return nullptr;
+}
+
+void ButtonPanel::setColumnStretches(std::initializer_list<int> stretches) {
+    int column = 0;
+    for (int stretch : stretches)
+        grid_->setColumnStretch(column++, stretch);
+}
+
+void ButtonPanel::addTrailing(QWidget* widget) {
+    grid_->addWidget(widget, 0, grid_->columnCount(), grid_->rowCount(), 1);
+}
+
+} // namespace pemrix::forms

@@ -1,0 +1,97 @@
+#include "forms/config_file.h"
+
+#include "forms/config_file_dialogs.h"
+#include "forms/dialogs.h"
+#include "forms/error_report.h"
+#include "forms/module_window.h"
+#include "image/file_access.h"
+#include "image/file_lines.h"
+
+#include <QListWidget>
+
+namespace pemrix::forms {
+
+namespace {
+
+// Failures of file access and conversion go to the general error report; this
+// program's own refusals are plain messages.
+void report(QWidget* window, const image::Error& error) {
+    if (image::isGeneralError(error.kind))
+        throw GeneralError(error);
+    Dialogs::instance().message(window, QString::fromStdString(error.message));
+}
+
+void fillLines(QListWidget* list, const std::vector<std::string>& lines) {
+    if (list == nullptr)
+        return;
+    list->clear();
+    for (const std::string& line : lines)
+        list->addItem(QString::fromStdString(line));
+}
+
+std::vector<std::string> linesOf(QListWidget* list, const std::vector<std::string>& fallback) {
+    if (list == nullptr)
+        return fallback;
+    std::vector<std::string> lines;
+    for (int row = 0; row < list->count(); ++row)
+        lines.push_back(list->item(row)->text().toStdString());
+    return lines;
+}
+
+void save(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileSave& operation) {
+    const auto text = operation.text();
+    if (!text) {
+        report(&window, text.error());
+        return;
+    }
+    const QString name = askConfigFileToSave(&window);
+    if (name.isEmpty())
+        return;
+
+    const std::vector<std::string> built = image::splitLines(text.value());
+    fillLines(lineBuffer, built);
+    const image::Status saved = image::writeFileAtomically(
+        image::pathFromUtf8(name.toStdString()), image::joinLinesCrlf(linesOf(lineBuffer, built)));
+    if (!saved) {
+        report(&window, saved.error());
+        return;
+    }
+    window.showStatus(operation.savedStatus.toStdString());
+}
+
+void load(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileLoad& operation) {
+    const QString name = askConfigFileToOpen(&window);
+    if (name.isEmpty())
+        return;
+
+    const auto text = image::readWholeFile(image::pathFromUtf8(name.toStdString()));
+    if (!text) {
+        report(&window, text.error());
+        return;
+    }
+    const std::vector<std::string> lines = image::splitLines(text.value());
+    fillLines(lineBuffer, lines);
+    const auto parsed = operation.parse(text.value(), name.toStdString());
+    if (!parsed) {
+        report(&window, parsed.error());
+        return;
+    }
+    operation.apply(parsed.value());
+    window.showStatus(operation.loadedStatus.toStdString());
+    if (operation.afterApply)
+        operation.afterApply(lines);
+}
+
+} // namespace
+
+void saveConfigFile(ModuleWindow& window, QListWidget* lineBuffer,
+                    const ConfigFileSave& operation) {
+    runReported(&window, [&] { save(window, lineBuffer, operation); });
+}
+
+void loadConfigFile(ModuleWindow& window, QListWidget* lineBuffer,
+                    const ConfigFileLoad& operation) {
+    runReported(&window, [&] { load(window, lineBuffer, operation); });
+}
+
+} // namespace pemrix::forms

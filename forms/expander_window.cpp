@@ -1,0 +1,207 @@
+// The expander windows' shared controls and the operations of their buttons.
+
+#include "forms/expander_window.h"
+
+#include "forms/accessible_names.h"
+#include "forms/button_panel.h"
+#include "forms/config_file.h"
+#include "forms/control_grid.h"
+#include "forms/error_report.h"
+#include "forms/module_host.h"
+#include "forms/radio_group.h"
+#include "forms/up_down.h"
+#include "image/expander_file.h"
+#include "link/module_kind.h"
+#include "link/reports.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace pemrix::forms {
+
+namespace {
+
+// In the order of creation, which is the order of the Tab key.
+constexpr ButtonSpec ExpanderButtons[] = {
+    {"WriteButton", "Записать конфигурацию в прибор", "Записать конфигурацию в прибор (F2)", false,
+     0, 0},
+    {"ReadButton", "Считать конфигурацию из прибора", "Считать конфигурацию из прибора (F3)", false,
+     1, 0},
+    {"ConnectButton", "Установить связь", "Установить связь F4", false, 0, 1},
+    {"CancelButton", "Разорвать связь", "Разорвать связь F5", true, 1, 1},
+    {"LoadIdButton", "Считать идентификатор", "Считать идентификатор F6", false, 0, 2},
+    {"DefaultButton", "Заводские установки", "Заводские установки F7", true, 1, 2},
+    {"SaveButton", "Записать в файл", "Записать в файл F9", true, 1, 3},
+    {"LoadButton", "Считать файл", "Считать файл F10", true, 0, 3},
+};
+
+} // namespace
+
+ExpanderWindow::ExpanderWindow(ModuleHost& host, QWidget* parent) : ModuleWindow(host, parent) {}
+
+ExpanderWindow::~ExpanderWindow() = default;
+
+ButtonPanel* ExpanderWindow::createExpanderButtonPanel() {
+    ButtonPanel* panel = createButtonPanel(ExpanderButtons);
+    // The write and read buttons are the widest; the others share the rest evenly.
+    panel->setColumnStretches({4, 3, 3, 3});
+    return panel;
+}
+
+IdentifierGroup* ExpanderWindow::createIdentifierGroup(const IdentifierGroup::Columns& columns,
+                                                       IdentifierGroup::AuthorityRule rule) {
+    IdentifierGroup::WindowHooks hooks{[this] { return TM != nullptr && TM->itemIndex() == 0; },
+                                       [this](const QString& text) { status(text); }};
+    IdBox = new IdentifierGroup(columns, std::move(rule), std::move(hooks), activeControls(), this);
+    return IdBox;
+}
+
+void ExpanderWindow::createHiddenLists(const std::vector<std::string>& factoryValues,
+                                       QWidget* parent) {
+    ListBox1 = makeHiddenList("ListBox1", {}, parent);
+    createFactoryList(factoryValues, parent);
+}
+
+RadioGroup* ExpanderWindow::createTM(QWidget* parent) {
+    TM = new RadioGroup(QStringLiteral("Тип выхода ТМ:"),
+                        {QStringLiteral("Идентификатор"), QStringLiteral("Секретная кнопка")}, 1,
+                        parent);
+    TM->setObjectName(QStringLiteral("TM"));
+    TM->setItemIndex(0);
+    return TM;
+}
+
+RadioGroup* ExpanderWindow::createTaktik(QWidget* parent) {
+    Taktik =
+        new RadioGroup(QStringLiteral("Тактика работы ШС1:"),
+                       {QStringLiteral("Закр. дверь"), QStringLiteral("Откр. дверь")}, 1, parent);
+    Taktik->setObjectName(QStringLiteral("Taktik"));
+    Taktik->setItemIndex(1);
+    return Taktik;
+}
+
+RadioGroup* ExpanderWindow::createSO(int columns, QWidget* parent) {
+    SO = new RadioGroup(QStringLiteral("Силовой выход:"),
+                        {QStringLiteral("Звуковой"), QStringLiteral("Световой")}, columns, parent);
+    SO->setObjectName(QStringLiteral("SO"));
+    SO->setItemIndex(1);
+    return SO;
+}
+
+QGroupBox* ExpanderWindow::createDelayGroup(const QString& initialText, QWidget* parent) {
+    DelayEdit = new QLineEdit(initialText, parent);
+    DelayEdit->setObjectName(QStringLiteral("DelayEdit"));
+    Delay = new UpDown(DelayEdit, 0, 254, parent);
+    Delay->setObjectName(QStringLiteral("Delay"));
+    return createSpinnerGroup(QStringLiteral("Время задержки:"), DelayEdit, Delay, parent);
+}
+
+QGroupBox* ExpanderWindow::createNumberGroup(QWidget* parent) {
+    NumberEdit = new QLineEdit(QStringLiteral("0"), parent);
+    NumberEdit->setObjectName(QStringLiteral("NumberEdit"));
+    Number = new UpDown(NumberEdit, 0, 15, parent);
+    Number->setObjectName(QStringLiteral("Number"));
+    return createSpinnerGroup(QStringLiteral("Номер расширителя:"), NumberEdit, Number, parent);
+}
+
+QGroupBox* ExpanderWindow::createSpinnerGroup(const QString& title, QLineEdit* edit, UpDown* upDown,
+                                              QWidget* parent) {
+    upDown->setAccessibleLabel(title);
+    auto* group = new QGroupBox(title, parent);
+    auto* pair = new QHBoxLayout(group);
+    pair->setContentsMargins(8, 4, 8, 4);
+    pair->setSpacing(0);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 10);
+    pair->addWidget(edit);
+    pair->addWidget(upDown);
+    pair->addStretch(1);
+    return group;
+}
+
+QGroupBox* ExpanderWindow::createModeFrame(QWidget* parent) {
+    auto* frame = new QGroupBox(parent);
+    frame->setObjectName(QStringLiteral("ModeFrame"));
+    auto* boxes = new QHBoxLayout(frame);
+    boxes->setContentsMargins(8, 4, 8, 4);
+    KeyBox = new QCheckBox(QStringLiteral("Блокировка клавиатуры"), frame);
+    KeyBox->setObjectName(QStringLiteral("KeyBox"));
+    AutoBox = new QCheckBox(QStringLiteral("Автономная работа"), frame);
+    AutoBox->setObjectName(QStringLiteral("AutoBox"));
+    boxes->addWidget(KeyBox);
+    boxes->addWidget(AutoBox);
+    return frame;
+}
+
+ModeFlags ExpanderWindow::modeFlags() const {
+    return {KeyBox->isChecked(), TM->itemIndex() == 0, SO->itemIndex() != 0, AutoBox->isChecked(),
+            Taktik->itemIndex() != 0};
+}
+
+void ExpanderWindow::applyModeFlags(const ModeFlags& flags) {
+    KeyBox->setChecked(flags.keyboardLocked);
+    TM->setItemIndex(flags.identifiersInUse ? 0 : 1);
+    SO->setItemIndex(flags.lightOutput ? 1 : 0);
+    AutoBox->setChecked(flags.autonomous);
+    Taktik->setItemIndex(flags.openDoorTactic ? 1 : 0);
+}
+
+void ExpanderWindow::WriteButtonClick(QObject*) {
+    if (!CheckIdentifiers())
+        return;
+    startTransfer(link::Operation::Write, BuildConfigImage());
+}
+
+void ExpanderWindow::ReadButtonClick(QObject*) {
+    startTransfer(link::Operation::Read, {});
+}
+
+void ExpanderWindow::ConnectButtonClick(QObject*) {
+    connectLink();
+}
+
+void ExpanderWindow::CancelButtonClick(QObject*) {
+    breakLink(QString::fromUtf8(link::ExpanderNoLinkStatus));
+}
+
+void ExpanderWindow::LoadIdButtonClick(QObject*) {
+    const int slot = IdBox->targetSlot();
+    if (slot == 0)
+        return;
+    // A key read disables no button.
+    host().startWorker(moduleKind(), link::Operation::KeyId, {slot});
+}
+
+void ExpanderWindow::DefaultButtonClick(QObject*) {
+    runReported(this, [this] {
+        ApplyConfigImage(factoryImage());
+        status(QStringLiteral("Заводские установки выставлены"));
+    });
+}
+
+QString ExpanderWindow::fileSavedStatus() const {
+    return QString::fromUtf8(FileSavedStatus);
+}
+
+void ExpanderWindow::SaveButtonClick(QObject*) {
+    ConfigFileSave save;
+    save.text = [this] {
+        return image::expanderConfigFileText(BuildConfigImage(), moduleKind(), IdBox->records(),
+                                             TM->itemIndex() == 0);
+    };
+    save.savedStatus = fileSavedStatus();
+    saveConfigFile(*this, ListBox1, save);
+}
+
+void ExpanderWindow::LoadButtonClick(QObject*) {
+    ConfigFileLoad load;
+    load.parse = [this](std::string_view text, std::string_view fileName) {
+        return image::parseExpanderFile(text, moduleKind(), fileName);
+    };
+    load.apply = [this](const image::ImageCells& image) { ApplyConfigImage(image); };
+    loadConfigFile(*this, ListBox1, load);
+}
+
+} // namespace pemrix::forms

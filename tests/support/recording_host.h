@@ -1,0 +1,51 @@
+#pragma once
+// A main window stand-in for module windows under test: it records what a window
+// asks of it (in order) and starts no exchange, only notes it.
+
+#include "forms/module_host.h"
+
+#include <string>
+#include <vector>
+
+namespace pemrix::testing {
+
+struct WorkerStart {
+    int kind;
+    int operation;
+    std::vector<int> data;
+};
+
+class RecordingHost : public forms::ModuleHost {
+  public:
+    std::vector<std::string> calls;   // "closePort", "StartLink", "startWorker <op>", ...
+    std::vector<WorkerStart> workers; // the exchanges accepted
+    bool acceptWorkers = true;        // false: as while another exchange still runs
+    const forms::ModuleWindow* created = nullptr;
+    const forms::ModuleWindow* closed = nullptr;
+    int variant = 6;
+    bool linked = false;
+
+    void closePort() override { calls.push_back("closePort"); }
+    void StartLink() override { calls.push_back("StartLink"); }
+    void stopWorker() override { calls.push_back("stopWorker"); }
+    bool startWorker(int kind, int operation, std::vector<int> data) override {
+        calls.push_back("startWorker " + std::to_string(operation));
+        if (acceptWorkers)
+            workers.push_back({kind, operation, std::move(data)});
+        return acceptWorkers;
+    }
+    void moduleWindowCreated(forms::ModuleWindow* window) override {
+        calls.push_back("created");
+        created = window;
+    }
+    void moduleWindowClosed(forms::ModuleWindow* window) override {
+        calls.push_back("closed");
+        closed = window;
+    }
+    int releVariant() const override { return variant; }
+    void setReleVariant(int value) override { variant = value; }
+    bool releLinked() const override { return linked; }
+    void setReleLinked(bool value) override { linked = value; }
+};
+
+} // namespace pemrix::testing

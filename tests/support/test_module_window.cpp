@@ -1,0 +1,114 @@
+#include "tests/support/test_module_window.h"
+
+#include "forms/button_panel.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace pemrix::testing {
+
+void KeyRecordingEdit::keyPressEvent(QKeyEvent* event) {
+    keys.push_back(event->key());
+    QLineEdit::keyPressEvent(event);
+}
+
+namespace {
+
+using forms::ButtonSpec;
+
+constexpr ButtonSpec ExpanderButtons[] = {
+    {"WriteButton", "Write", "F2", true, 0, 0},     {"ReadButton", "Read", "F3", true, 1, 0},
+    {"ConnectButton", "Connect", "F4", true, 0, 1}, {"CancelButton", "Cancel", "F5", true, 1, 1},
+    {"LoadIdButton", "LoadId", "F6", true, 0, 2},   {"DefaultButton", "Default", "F7", true, 1, 2},
+    {"SaveButton", "Save", "F9", true, 1, 3},       {"LoadButton", "Load", "F10", true, 0, 3},
+};
+constexpr ButtonSpec ReleButtons[] = {
+    {"WriteButton", "Write", "F2", true, 0, 0},     {"ReadButton", "Read", "F3", true, 1, 0},
+    {"ConnectButton", "Connect", "F4", true, 0, 1}, {"CancelButton", "Cancel", "F5", true, 1, 1},
+    {"DefaultButton", "Default", "F7", true, 1, 2}, {"LoadButton", "Load", "F10", true, 0, 2},
+    {"SaveButton", "Save", "F9", true, 0, 3},
+};
+
+const char* kindName(forms::ModuleWindow::Kind kind) {
+    switch (kind) {
+    case forms::ModuleWindow::Kind::Secure:
+        return "Secure";
+    case forms::ModuleWindow::Kind::FireSecure:
+        return "FireSecure";
+    case forms::ModuleWindow::Kind::Rele:
+        return "Rele";
+    }
+    return "?";
+}
+
+} // namespace
+
+TestModuleWindow::TestModuleWindow(forms::ModuleHost& host, Kind kind, Journal& journal)
+    : ModuleWindow(host), kind_(kind), journal_(journal) {
+    journal_.add(std::string("created ") + kindName(kind));
+    auto* layout = new QVBoxLayout(page());
+    forms::ButtonPanel* panel =
+        kind == Kind::Rele ? createButtonPanel(ReleButtons) : createButtonPanel(ExpanderButtons);
+    if (kind == Kind::Rele) {
+        trailing = new QWidget(panel);
+        trailing->setObjectName(QStringLiteral("Demo"));
+        trailing->setMinimumSize(20, 20);
+        panel->addTrailing(trailing);
+    }
+    layout->addWidget(panel);
+    auto* group = new QGroupBox(page());
+    group->setObjectName(QStringLiteral("Inner"));
+    edit = new KeyRecordingEdit(group);
+    edit->setObjectName(QStringLiteral("FocusEdit"));
+    (new QVBoxLayout(group))->addWidget(edit);
+    layout->addWidget(group);
+    createFactoryList({"7", "8", "9"}, page());
+}
+
+TestModuleWindow::~TestModuleWindow() {
+    journal_.add("destroyed");
+}
+
+int TestModuleWindow::moduleKind() const {
+    switch (kind_) {
+    case Kind::Secure:
+        return 2;
+    case Kind::FireSecure:
+        return 1;
+    case Kind::Rele:
+        return 5;
+    }
+    return 0;
+}
+
+int TestModuleWindow::helpTopic() const {
+    switch (kind_) {
+    case Kind::Secure:
+        return 30;
+    case Kind::FireSecure:
+        return 29;
+    case Kind::Rele:
+        return 36;
+    }
+    return 0;
+}
+
+void TestModuleWindow::applyImage(const std::vector<int>& image) {
+    std::string entry = "applyImage";
+    for (int cell : image)
+        entry += " " + std::to_string(cell);
+    journal_.add(entry);
+}
+
+QPushButton* TestModuleWindow::button(const char* name) const {
+    return findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+void TestModuleWindow::action(const char* name, QObject* sender) {
+    journal_.add(name);
+    journal_.senders.push_back(sender);
+}
+
+} // namespace pemrix::testing
