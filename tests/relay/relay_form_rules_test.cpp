@@ -4,6 +4,12 @@
 
 #include "tests/relay/relay_form_rig.h"
 
+#include "forms/accessible_names.h"
+
+#include <QAbstractButton>
+#include <QHash>
+#include <QTabBar>
+
 namespace pemrix::relay::testing {
 namespace {
 
@@ -141,6 +147,33 @@ TEST_F(RelayFormTest, ARelayInNoModeCellKeepsItsSelection) {
     image[62] = 0xFD; // every relay but relay 2 in "ПЦН тревога"
     form->ApplyImage(image);
     EXPECT_EQ(mode(2)->currentIndex(), RelayMode::ControlLamp);
+}
+
+} // namespace
+} // namespace pemrix::relay::testing
+
+namespace pemrix::relay::testing {
+namespace {
+
+// The eight tabs repeat their controls; each control still has a name of its own.
+TEST_F(RelayFormTest, EveryControlHasANameOfItsOwnOnEveryTab) {
+    QHash<QString, QString> owners;
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+        if (qobject_cast<QTabBar*>(control->parentWidget()) != nullptr)
+            continue; // the tab bar's own scroll arrows
+        if (qobject_cast<QAbstractButton*>(control) == nullptr &&
+            qobject_cast<QComboBox*>(control) == nullptr)
+            continue;
+        const QString name = forms::spokenName(control);
+        EXPECT_FALSE(name.trimmed().isEmpty()) << control->objectName().toStdString();
+        EXPECT_FALSE(owners.contains(name))
+            << name.toStdString() << ": " << control->objectName().toStdString() << " and "
+            << owners.value(name).toStdString();
+        owners.insert(name, control->objectName());
+    }
+    EXPECT_EQ(owners.value(QStringLiteral("Реле 3, ИИ 17")), "iz317");
+    EXPECT_EQ(owners.value(QStringLiteral("Реле 3, вскрытие")), "typeiz33");
+    EXPECT_EQ(owners.value(QStringLiteral("Реле 8, Режим работы реле")), "Rele8Combo");
 }
 
 } // namespace
