@@ -128,6 +128,8 @@ QWidget* TReleForm::createVariantFrame() {
 QWidget* TReleForm::createRelayTab(int relay) {
     auto* tab = new QWidget;
     tab->setObjectName(QStringLiteral("Rele%1").arg(relay));
+    // The tab area the window was drawn for; fonts larger than its own make it grow.
+    tab->setMinimumSize(665, 369);
     auto* columns = new QHBoxLayout(tab);
     columns->setContentsMargins(6, 6, 6, 6);
     columns->setSpacing(6);
