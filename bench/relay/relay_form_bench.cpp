@@ -1,0 +1,81 @@
+// The relay window: opening it (eight tabs of 59 controls and the factory image
+// shown), showing a full image that changes every control, and the availability rule
+// run across all eight relays. Run with QT_QPA_PLATFORM=offscreen where there is no
+// display (set by default).
+
+#include "forms/dialogs.h"
+#include "forms/radio_group.h"
+#include "relay/relay_form.h"
+#include "tests/support/recording_host.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+using pemrix::relay::TReleForm;
+
+// The window has no main window here: a stand-in takes its requests.
+pemrix::testing::RecordingHost host;
+
+void OpenWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        auto form = std::make_unique<TReleForm>(host);
+        form->applyImage(form->factoryImage());
+        benchmark::DoNotOptimize(form.get());
+    }
+}
+BENCHMARK(OpenWindow)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// Two images that differ in every cell, the controlling device included, alternate:
+// each one runs the availability rule and sets every box.
+std::vector<int> fullImage(int pattern, int device) {
+    std::vector<int> image(66, pattern);
+    image[55] = 0;
+    image[57] = device;
+    image[58] = pattern == 0 ? 18 : 72;
+    return image;
+}
+
+void ApplyFullImage(benchmark::State& state) {
+    TReleForm form(host);
+    const std::vector<int> images[] = {fullImage(0xFF, 1), fullImage(0x00, 2)};
+    int next = 0;
+    for (auto _ : state) {
+        form.ApplyImage(images[next]);
+        next ^= 1;
+    }
+}
+BENCHMARK(ApplyFullImage)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// The user switches between a device that clears most boxes and one that clears none.
+void VedClickAllRelays(benchmark::State& state) {
+    TReleForm form(host);
+    auto* ved = form.findChild<pemrix::forms::RadioGroup*>("Ved");
+    int next = 1;
+    for (auto _ : state) {
+        ved->setItemIndex(next);
+        next = next == 1 ? 3 : 1;
+    }
+}
+BENCHMARK(VedClickAllRelays)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    pemrix::forms::ScriptedDialogs::installNew();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

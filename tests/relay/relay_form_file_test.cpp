@@ -1,0 +1,118 @@
+// The relay window's file: 67 lines saved from the controls and ReleVariant; lines
+// 1..66 applied without a range check, line 67 read afterwards and only without a
+// link, and every failure before the image leaves the window as it was.
+
+#include "tests/relay/relay_form_rig.h"
+
+#include "tests/image/temp_folder.h"
+
+#include <string>
+#include <vector>
+
+namespace pemrix::relay::testing {
+namespace {
+
+using pemrix::testing::readBytes;
+using pemrix::testing::TempFolder;
+using pemrix::testing::writeBytes;
+
+const QString Saved = QStringLiteral("Запись конфигурации в файл завершено");
+const QString Loaded = QStringLiteral("Чтение конфигурации из файла завершено");
+
+std::string crlfLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+// The factory image with source 9 bound to relay 1 through a cell above 255.
+std::vector<std::string> fileLines(const char* variantLine) {
+    std::vector<std::string> lines;
+    for (int cell : relayFactoryImage())
+        lines.push_back(std::to_string(cell));
+    lines[8] = "257";
+    if (variantLine != nullptr)
+        lines.push_back(variantLine);
+    return lines;
+}
+
+class RelayFormFileTest : public RelayFormTest {
+  protected:
+    void load(const std::vector<std::string>& lines) {
+        const auto path = folder / "relay.cfg";
+        writeBytes(path, crlfLines(lines));
+        dialogs->fileNames.push_back(QString::fromStdString(path.string()));
+        click(button("LoadButton"));
+    }
+    TempFolder folder;
+};
+
+TEST_F(RelayFormFileTest, SavesTheImageAndTheVariantIn67Lines) {
+    const auto path = folder / "saved.cfg";
+    for (const char* variant : {"Orvel426", "Orvel427"}) {
+        SCOPED_TRACE(variant);
+        radio(variant)->setChecked(true);
+        dialogs->fileNames.push_back(QString::fromStdString(path.string()));
+        click(button("SaveButton"));
+        std::vector<std::string> expected = fileLines(variant[7] == '7' ? "5" : "6");
+        expected[8] = "0";
+        EXPECT_EQ(readBytes(path), crlfLines(expected));
+        EXPECT_EQ(statusText(), Saved);
+    }
+}
+
+struct LoadRow {
+    const char* name;
+    std::vector<std::string> lines;
+    bool linked;
+    int variant;      // ReleVariant afterwards
+    const char* tabs; // tabs 1..8 shown afterwards
+    bool applied;     // the image is shown
+    bool errorBox;    // a conversion or index error is shown
+};
+
+TEST_F(RelayFormFileTest, LoadsTheImageThenTheVariantOnlyWithoutALink) {
+    std::vector<std::string> badLine = fileLines("5");
+    badLine[9] = "1O";
+    std::vector<std::string> short30 = fileLines(nullptr);
+    short30.resize(30);
+    const LoadRow rows[] = {
+        {"variant 5, no link", fileLines("5"), false, 5, "11111111", true, false},
+        {"variant 5, linked", fileLines("5"), true, 6, "11110000", true, false},
+        {"variant 6", fileLines("6"), false, 6, "11110000", true, false},
+        {"variant 9", fileLines("9"), false, 6, "11110000", true, false},
+        {"66 lines, no link", fileLines(nullptr), false, 6, "11110000", true, true},
+        {"66 lines, linked", fileLines(nullptr), true, 6, "11110000", true, false},
+        {"line 67 not a number", fileLines("x"), false, 6, "11110000", true, true},
+        {"line 10 not a number", badLine, false, 6, "11110000", false, true},
+        {"30 lines", short30, false, 6, "11110000", false, true},
+    };
+    for (const LoadRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        click(button("DefaultButton"));
+        click(radio("Orvel426"));
+        host.linked = row.linked;
+        dialogs->errors.clear();
+        form->showStatus("");
+
+        load(row.lines);
+        EXPECT_EQ(host.variant, row.variant);
+        EXPECT_EQ(visibleTabs(), row.tabs);
+        EXPECT_EQ(iz(1, 9)->isChecked(), row.applied);
+        EXPECT_EQ(statusText(), row.applied ? Loaded : QString());
+        EXPECT_EQ(dialogs->errors.size(), row.errorBox ? 1 : 0);
+    }
+}
+
+TEST_F(RelayFormFileTest, AFileOverAMebibyteIsRefusedAndNothingChanges) {
+    std::vector<std::string> lines = fileLines("5");
+    lines.push_back(std::string(1 << 20, '0'));
+    load(lines);
+    EXPECT_FALSE(iz(1, 9)->isChecked());
+    EXPECT_EQ(host.variant, 6);
+    EXPECT_EQ(dialogs->messages.size() + dialogs->errors.size(), 1);
+}
+
+} // namespace
+} // namespace pemrix::relay::testing
