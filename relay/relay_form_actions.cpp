@@ -91,7 +91,7 @@ void TReleForm::LoadButtonClick(QObject*) {
         if (host().releLinked())
             return;
         if (!*variantLine)
-            throw forms::ToolkitError(variantLine->error());
+            throw forms::GeneralError(variantLine->error());
         const int variant = variantLine->value();
         if (variant != RelayVariant::Orvel427 && variant != RelayVariant::Orvel426)
             return;

@@ -4,6 +4,7 @@
 // display (set by default).
 
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "forms/radio_group.h"
 #include "relay/relay_form.h"
 #include "tests/support/recording_host.h"
@@ -73,7 +74,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    pemrix::forms::ScriptedDialogs::installNew();
+    pemrix::testing::ScriptedDialogs::installNew();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

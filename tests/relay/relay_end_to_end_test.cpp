@@ -7,6 +7,7 @@
 #include "app/module_windows.h"
 #include "emulator/emulator.h"
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "link/com_thread.h"
 #include "link/system_serial_port.h"
 #include "link/timing.h"
@@ -39,7 +40,7 @@ struct Road {
 class RelayEndToEndTest : public ::testing::TestWithParam<Road>,
                           public pemrix::testing::WindowControls {
   protected:
-    void SetUp() override { dialogs = &forms::ScriptedDialogs::installNew(); }
+    void SetUp() override { dialogs = &pemrix::testing::ScriptedDialogs::installNew(); }
     void TearDown() override {
         delete form.data();
         main.reset();
@@ -93,7 +94,7 @@ class RelayEndToEndTest : public ::testing::TestWithParam<Road>,
         return shown;
     }
 
-    forms::ScriptedDialogs* dialogs = nullptr;
+    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<emulator::Emulator> module;
     std::unique_ptr<app::TMainForm> main;
     QPointer<TReleForm> form;

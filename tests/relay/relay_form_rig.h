@@ -4,6 +4,7 @@
 // their object names, as a user would (tests/support/window_rig.h).
 
 #include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "relay/relay_form.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/window_rig.h"
@@ -20,7 +21,7 @@ using pemrix::testing::RecordingHost;
 class RelayFormTest : public ::testing::Test, public pemrix::testing::WindowControls {
   protected:
     void SetUp() override {
-        dialogs = &forms::ScriptedDialogs::installNew();
+        dialogs = &pemrix::testing::ScriptedDialogs::installNew();
         // As the main window opens it: variant 6, no link, the factory image shown.
         host.variant = 6;
         host.linked = false;
@@ -76,7 +77,7 @@ class RelayFormTest : public ::testing::Test, public pemrix::testing::WindowCont
     static bool enabled(const QCheckBox* box) { return box->isEnabled(); }
 
     RecordingHost host;
-    forms::ScriptedDialogs* dialogs = nullptr;
+    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
     QPointer<TReleForm> form;
 };
 
