@@ -8,6 +8,7 @@
 #include "link/reporter.h"
 #include "relay/relay_file.h"
 #include "tests/cli/cli_program.h"
+#include "tests/cli/emulated_module.h"
 #include "tests/cli/report_texts.h"
 #include "tests/image/temp_folder.h"
 
@@ -15,13 +16,9 @@
 
 #include <cerrno>
 #include <cstring>
-#include <memory>
-#include <numeric>
 
 using namespace pemrix::emulator;
-using pemrix::cli::testing::ProgramRun;
-using pemrix::cli::testing::reportText;
-using pemrix::cli::testing::runCliProgram;
+using namespace pemrix::cli::testing;
 using pemrix::testing::readBytes;
 using pemrix::testing::TempFolder;
 using pemrix::testing::writeBytes;
@@ -29,30 +26,6 @@ namespace R = pemrix::link::ReportCode;
 namespace Kind = pemrix::link::ModuleKind;
 
 namespace {
-
-struct ModuleSetup {
-    ModuleSetup(ModuleModel model, std::vector<Fault> faults = {},
-                std::vector<std::uint8_t> image = {},
-                std::optional<std::uint64_t> key = DefaultKeyCode)
-        : model(model), faults(std::move(faults)), image(std::move(image)), key(key) {}
-
-    ModuleModel model;
-    std::vector<Fault> faults;
-    std::vector<std::uint8_t> image; // empty: the emulator's factory image
-    std::optional<std::uint64_t> key;
-};
-
-std::unique_ptr<Emulator> startModule(const ModuleSetup& setup) {
-    ModuleConfig config;
-    config.model = setup.model;
-    config.image = setup.image;
-    config.keyCode = setup.key;
-    for (Fault fault : setup.faults)
-        config.faults.set(fault);
-    auto module = std::make_unique<Emulator>(config);
-    module->start();
-    return module;
-}
 
 ProgramRun runAgainst(const Emulator& module, const std::string& command,
                       const std::string& moduleName, std::vector<std::string> extra = {}) {
@@ -62,29 +35,8 @@ ProgramRun runAgainst(const Emulator& module, const std::string& command,
     return runCliProgram(args);
 }
 
-std::vector<std::uint8_t> countingBytes(std::size_t size, int first) {
-    std::vector<std::uint8_t> bytes(size);
-    std::iota(bytes.begin(), bytes.end(), static_cast<std::uint8_t>(first));
-    return bytes;
-}
-
-std::vector<int> cellsOf(const std::vector<std::uint8_t>& bytes) {
-    return {bytes.begin(), bytes.end()};
-}
-
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
-}
-
-int kindOfModuleName(const std::string& name) {
-    if (name == "relay")
-        return Kind::Rele8;
-    return name == "416" ? Kind::Secure : Kind::FireSecure;
-}
-
-// What every successful link prints first: the first attempt, then the link.
-std::string linkedText(int kind) {
-    return reportText(kind, R::LinkAttempt, 1) + reportText(kind, R::LinkEstablished);
 }
 
 } // namespace
