@@ -21,6 +21,7 @@
 #include "relay/relay_file.h"
 #include "tests/cli/cli_program.h"
 #include "tests/cli/emulated_module.h"
+#include "tests/cli/module_outcomes.h"
 #include "tests/image/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -54,11 +55,6 @@ std::string windowsPath(const fs::path& path) {
         if (c == '/')
             c = '\\';
     return name;
-}
-
-bool endsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 bool contains(const std::string& text, const std::string& part) {
@@ -163,16 +159,21 @@ TEST_F(WineCli, LinksEachKindOnItsOwnComPort) {
     }
 }
 
-// The file's lines end in CR LF once, and the reports in LF, as on Linux: the C
-// runtime's text mode would add a CR before every LF.
-TEST_F(WineCli, ReadPrintsTheFileByteForByte) {
+// The results and reports reach the streams as on Linux: a configuration file's lines
+// end in CR LF once, everything else in LF (the C runtime's text mode would put a CR
+// before every LF).
+TEST_F(WineCli, ReadAndKeyPrintTheirResultsByteForByte) {
     const auto image = countingBytes(64, 7);
-    auto module = startModule({ModuleModel::Orvel416, {}, image});
+    auto module = startModule({ModuleModel::Orvel416, {}, image, 0x00000000ABCDULL});
     plug(1, *module);
-    const ProgramRun run = onPort(1, "read", "416");
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, pemrix::image::expanderFileText(cellsOf(image), Kind::Secure));
-    EXPECT_EQ(run.err, linkedText(Kind::Secure) + reportText(Kind::Secure, R::ReadDone));
+    const ProgramRun read = onPort(1, "read", "416");
+    EXPECT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_EQ(read.out, pemrix::image::expanderFileText(cellsOf(image), Kind::Secure));
+    EXPECT_EQ(read.err, linkedText(Kind::Secure) + reportText(Kind::Secure, R::ReadDone));
+
+    const ProgramRun key = onPort(1, "key", "416");
+    EXPECT_EQ(key.exitCode, 0) << key.err;
+    EXPECT_EQ(key.out, "00000000ABCD\n");
 }
 
 // Windows hands a program its arguments in the ANSI code page unless it asks for
@@ -198,14 +199,6 @@ TEST_F(WineCli, WriteThenReadBackThroughAFolderWithACyrillicName) {
     EXPECT_EQ(readBytes(russian / "копия.cfg"), file);
 }
 
-TEST_F(WineCli, KeyPrintsTwelveHexDigits) {
-    auto module = startModule({ModuleModel::Orvel416, {}, {}, 0x00000000ABCDULL});
-    plug(3, *module);
-    const ProgramRun run = onPort(3, "key", "416");
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, "00000000ABCD\n");
-}
-
 TEST_F(WineCli, RelayFilesCarryTheVariantOfTheLinkAnswer) {
     for (const auto& [model, variant] :
          {std::pair{ModuleModel::Orvel426, 6}, std::pair{ModuleModel::Orvel427, 5}}) {
@@ -229,47 +222,16 @@ TEST_F(WineCli, RelayFilesCarryTheVariantOfTheLinkAnswer) {
 }
 
 TEST_F(WineCli, EachOutcomeOfTheModuleEndsWithItsExitCode) {
-    const struct {
-        const char* name;
-        ModuleSetup setup;
-        const char* command;
-        const char* module;
-        int exitCode;
-        int lastReport;
-    } rows[] = {
-        // clang-format off
-        {"at line speed", {ModuleModel::Orvel416, {Fault::BaudPacing}}, "read", "416", 0,
-         R::ReadDone},
-        {"another kind answers", {ModuleModel::Orvel417}, "link", "416", 3, R::OtherKind},
-        {"link answer CRC", {ModuleModel::Orvel416, {Fault::BadLinkCrc}}, "link", "416", 4,
-         R::LinkCrcError},
-        {"header refused", {ModuleModel::Orvel416, {Fault::RefusedHeader}}, "read", "416", 4,
-         R::CrcError},
-        {"frame CRC on read", {ModuleModel::Orvel417, {Fault::BadFrameCrc}}, "read", "417", 4,
-         R::CrcError},
-        {"frame CRC on relay read", {ModuleModel::Orvel427, {Fault::BadFrameCrc}}, "read",
-         "relay", 4, R::CrcError},
-        {"no write acknowledgement", {ModuleModel::Orvel416, {Fault::NoWriteAck}}, "write", "416",
-         4, R::CrcError},
-        {"no relay write acknowledgement", {ModuleModel::Orvel426, {Fault::NoWriteAck}}, "write",
-         "relay", 4, R::CrcError},
-        {"no key", {ModuleModel::Orvel417, {Fault::NoKey}}, "key", "417", 5, R::NoKey},
-        // clang-format on
-    };
     TempFolder folder;
-    writeBytes(folder / "416.cfg", pemrix::image::expanderFileText(std::vector<int>(64, 1), 2));
-    writeBytes(folder / "relay.cfg", pemrix::relay::relayFileText(std::vector<int>(66, 1), 6));
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        auto module = startModule(row.setup);
+    const auto files = writeOutcomeFiles(folder);
+    for (const ModuleOutcome& outcome : moduleOutcomes()) {
+        SCOPED_TRACE(outcome.name);
+        auto module = startModule(outcome.setup);
         plug(1, *module);
         std::vector<std::string> extra;
-        if (std::string(row.command) == "write")
-            extra.push_back(windowsPath(folder / (std::string(row.module) + ".cfg")));
-        const ProgramRun run = onPort(1, row.command, row.module, extra);
-        EXPECT_EQ(run.exitCode, row.exitCode) << run.err;
-        EXPECT_TRUE(endsWith(run.err, reportText(kindOfModuleName(row.module), row.lastReport)))
-            << run.err;
+        if (std::string(outcome.command) == "write")
+            extra.push_back(windowsPath(outcomeFile(files, outcome)));
+        expectOutcome(onPort(1, outcome.command, outcome.module, extra), outcome);
     }
 }
 
