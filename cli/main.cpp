@@ -1,11 +1,13 @@
 // pemrix-cli: the exchange engine without a window, for scripted provisioning.
 
 #include "cli/commands.h"
+#include "cli/program_arguments.h"
 #include "cli/standard_streams.h"
 
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -28,9 +30,8 @@ int main(int argc, char** argv) {
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);
 
-    std::vector<std::string_view> args;
-    for (int i = 1; i < argc; ++i)
-        args.emplace_back(argv[i]);
+    const std::vector<std::string> given = pemrix::cli::programArguments(argc, argv);
+    const std::vector<std::string_view> args(given.begin(), given.end());
     const pemrix::cli::CommandContext context{out, std::cerr, stopRequest};
     return pemrix::cli::runProgram(args, context);
 }

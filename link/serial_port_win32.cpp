@@ -46,9 +46,11 @@ PortError portError(DWORD code, Stage stage) {
         kind = PortErrorKind::NoSuchPort;
         break;
     // A COM port that another program holds answers "access denied" to a second
-    // opener, since the port is never shared.
+    // opener, since the port is never shared; a device that another program has
+    // locked answers "lock violation".
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
     case ERROR_BUSY:
         kind = stage == Stage::Opening ? PortErrorKind::InUse : PortErrorKind::Other;
         break;

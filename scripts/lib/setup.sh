@@ -9,7 +9,7 @@ PEMRIX_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick xdotool
     clang-14 libclang-rt-14-dev
-    g++-mingw-w64-x86-64
+    g++-mingw-w64-x86-64 wine64
 )
 
 pemrix_install_missing() {

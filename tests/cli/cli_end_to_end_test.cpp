@@ -8,6 +8,8 @@
 #include "link/reporter.h"
 #include "relay/relay_file.h"
 #include "tests/cli/cli_program.h"
+#include "tests/cli/emulated_module.h"
+#include "tests/cli/module_outcomes.h"
 #include "tests/cli/report_texts.h"
 #include "tests/image/temp_folder.h"
 
@@ -15,13 +17,9 @@
 
 #include <cerrno>
 #include <cstring>
-#include <memory>
-#include <numeric>
 
 using namespace pemrix::emulator;
-using pemrix::cli::testing::ProgramRun;
-using pemrix::cli::testing::reportText;
-using pemrix::cli::testing::runCliProgram;
+using namespace pemrix::cli::testing;
 using pemrix::testing::readBytes;
 using pemrix::testing::TempFolder;
 using pemrix::testing::writeBytes;
@@ -29,30 +27,6 @@ namespace R = pemrix::link::ReportCode;
 namespace Kind = pemrix::link::ModuleKind;
 
 namespace {
-
-struct ModuleSetup {
-    ModuleSetup(ModuleModel model, std::vector<Fault> faults = {},
-                std::vector<std::uint8_t> image = {},
-                std::optional<std::uint64_t> key = DefaultKeyCode)
-        : model(model), faults(std::move(faults)), image(std::move(image)), key(key) {}
-
-    ModuleModel model;
-    std::vector<Fault> faults;
-    std::vector<std::uint8_t> image; // empty: the emulator's factory image
-    std::optional<std::uint64_t> key;
-};
-
-std::unique_ptr<Emulator> startModule(const ModuleSetup& setup) {
-    ModuleConfig config;
-    config.model = setup.model;
-    config.image = setup.image;
-    config.keyCode = setup.key;
-    for (Fault fault : setup.faults)
-        config.faults.set(fault);
-    auto module = std::make_unique<Emulator>(config);
-    module->start();
-    return module;
-}
 
 ProgramRun runAgainst(const Emulator& module, const std::string& command,
                       const std::string& moduleName, std::vector<std::string> extra = {}) {
@@ -62,29 +36,8 @@ ProgramRun runAgainst(const Emulator& module, const std::string& command,
     return runCliProgram(args);
 }
 
-std::vector<std::uint8_t> countingBytes(std::size_t size, int first) {
-    std::vector<std::uint8_t> bytes(size);
-    std::iota(bytes.begin(), bytes.end(), static_cast<std::uint8_t>(first));
-    return bytes;
-}
-
-std::vector<int> cellsOf(const std::vector<std::uint8_t>& bytes) {
-    return {bytes.begin(), bytes.end()};
-}
-
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
-}
-
-int kindOfModuleName(const std::string& name) {
-    if (name == "relay")
-        return Kind::Rele8;
-    return name == "416" ? Kind::Secure : Kind::FireSecure;
-}
-
-// What every successful link prints first: the first attempt, then the link.
-std::string linkedText(int kind) {
-    return reportText(kind, R::LinkAttempt, 1) + reportText(kind, R::LinkEstablished);
 }
 
 } // namespace
@@ -228,53 +181,15 @@ TEST(CliEndToEnd, AResultThatCannotBeWrittenEndsWithExitCode74AndNoSuccess) {
 }
 
 TEST(CliEndToEnd, EachFaultOfTheModuleEndsWithItsExitCode) {
-    const struct {
-        const char* name;
-        ModuleSetup setup;
-        const char* command;
-        const char* module;
-        int exitCode;
-        int lastReport;
-    } rows[] = {
-        // clang-format off
-        {"another kind answers", {ModuleModel::Orvel417}, "link", "416", 3, R::OtherKind},
-        {"an expander answers the relay link", {ModuleModel::Orvel416}, "read", "relay", 3,
-         R::OtherKind},
-        {"link answer CRC", {ModuleModel::Orvel416, {Fault::BadLinkCrc}}, "link", "416", 4,
-         R::LinkCrcError},
-        {"header refused", {ModuleModel::Orvel416, {Fault::RefusedHeader}}, "read", "416", 4,
-         R::CrcError},
-        {"frame CRC on read", {ModuleModel::Orvel417, {Fault::BadFrameCrc}}, "read", "417", 4,
-         R::CrcError},
-        {"frame CRC on relay read", {ModuleModel::Orvel427, {Fault::BadFrameCrc}}, "read",
-         "relay", 4, R::CrcError},
-        {"frame CRC on write", {ModuleModel::Orvel416, {Fault::BadFrameCrc}}, "write", "416", 4,
-         R::CrcError},
-        {"no write acknowledgement", {ModuleModel::Orvel416, {Fault::NoWriteAck}}, "write", "416",
-         4, R::CrcError},
-        {"no relay write acknowledgement", {ModuleModel::Orvel426, {Fault::NoWriteAck}}, "write",
-         "relay", 4, R::CrcError},
-        {"no key", {ModuleModel::Orvel416, {Fault::NoKey}}, "key", "416", 5, R::NoKey},
-        {"all-ones key", {ModuleModel::Orvel416, {}, {}, 0xFFFFFFFFFFFFULL}, "key", "416", 5,
-         R::NoKey},
-        // clang-format on
-    };
     TempFolder folder;
-    writeBytes(folder / "416.cfg", pemrix::image::expanderFileText(std::vector<int>(64, 1), 2));
-    writeBytes(folder / "relay.cfg", pemrix::relay::relayFileText(std::vector<int>(66, 1), 6));
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        auto module = startModule(row.setup);
+    const auto files = writeOutcomeFiles(folder);
+    for (const ModuleOutcome& outcome : moduleOutcomes()) {
+        SCOPED_TRACE(outcome.name);
+        auto module = startModule(outcome.setup);
         std::vector<std::string> extra;
-        if (std::string(row.command) == "write")
-            extra.push_back((folder / (std::string(row.module) + ".cfg")).string());
-        const ProgramRun run = runAgainst(*module, row.command, row.module, extra);
-        EXPECT_EQ(run.exitCode, row.exitCode) << run.err;
-        EXPECT_EQ(run.out, "");
-        const int kind = kindOfModuleName(row.module);
-        const std::string last = reportText(kind, row.lastReport);
-        ASSERT_GE(run.err.size(), last.size());
-        EXPECT_EQ(run.err.substr(run.err.size() - last.size()), last) << run.err;
+        if (std::string(outcome.command) == "write")
+            extra.push_back(outcomeFile(files, outcome).string());
+        expectOutcome(runAgainst(*module, outcome.command, outcome.module, extra), outcome);
     }
 }
 

@@ -58,10 +58,9 @@ void drain(int outFd, int errFd, ProgramRun& run, std::chrono::steady_clock::tim
 
 } // namespace
 
-ProgramRun runCliProgram(const std::vector<std::string>& args,
-                         const std::vector<std::string>& extraEnvironment, StandardOutput output) {
-    std::vector<std::string> argStrings{PEMRIX_CLI_PROGRAM};
-    argStrings.insert(argStrings.end(), args.begin(), args.end());
+ProgramRun runProgram(const std::vector<std::string>& commandLine,
+                      const std::vector<std::string>& extraEnvironment, StandardOutput output) {
+    std::vector<std::string> argStrings = commandLine;
     std::vector<std::string> envStrings = environmentWith(extraEnvironment);
     auto argv = pointersTo(argStrings);
     auto envp = pointersTo(envStrings);

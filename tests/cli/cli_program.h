@@ -1,5 +1,6 @@
 #pragma once
-// Runs the built pemrix-cli program as a child process and collects what it says.
+// Runs a program (the built pemrix-cli, or pemrix-cli.exe under Wine) as a child
+// process and collects what it says.
 
 #include <chrono>
 #include <string>
@@ -21,9 +22,20 @@ struct ProgramRun {
 // every write fails for lack of space, or nothing at all.
 enum class StandardOutput { Pipe, DevFull, Closed };
 
-// `extraEnvironment` entries ("NAME=value") are added to the test's environment.
-ProgramRun runCliProgram(const std::vector<std::string>& args,
-                         const std::vector<std::string>& extraEnvironment = {},
-                         StandardOutput output = StandardOutput::Pipe);
+// Runs `commandLine` (the program first) to its end. `extraEnvironment` entries
+// ("NAME=value") are added to the test's environment.
+ProgramRun runProgram(const std::vector<std::string>& commandLine,
+                      const std::vector<std::string>& extraEnvironment = {},
+                      StandardOutput output = StandardOutput::Pipe);
+
+#ifdef PEMRIX_CLI_PROGRAM
+// The pemrix-cli built beside the tests, with `args`.
+inline ProgramRun runCliProgram(std::vector<std::string> args,
+                                const std::vector<std::string>& extraEnvironment = {},
+                                StandardOutput output = StandardOutput::Pipe) {
+    args.insert(args.begin(), PEMRIX_CLI_PROGRAM);
+    return runProgram(args, extraEnvironment, output);
+}
+#endif
 
 } // namespace pemrix::cli::testing
