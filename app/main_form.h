@@ -92,6 +92,8 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
 
   private:
     void buildControls();
+    void buildPortGroup(QWidget* client);
+    void layOutControls(QWidget* client);
     void FormCreate();
     void FormDestroy();
     void openModuleWindow(forms::ModuleWindow::Kind kind);

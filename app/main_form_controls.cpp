@@ -68,17 +68,7 @@ void TMainForm::buildControls() {
     version->setObjectName(QStringLiteral("version"));
     version->hide();
 
-    GroupBox1 = new QGroupBox(text(texts::portGroup), client);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    com1 = portButton("com1", GroupBox1);
-    com2 = portButton("com2", GroupBox1);
-    com3 = portButton("com3", GroupBox1);
-    com4 = portButton("com4", GroupBox1);
-    com1->setChecked(true);
-    auto* ports = new QVBoxLayout(GroupBox1);
-    ports->setSpacing(2);
-    for (QRadioButton* port : {com1, com2, com3, com4})
-        ports->addWidget(port);
+    buildPortGroup(client);
 
     Orvel416 = moduleButton("Orvel416", texts::secureButton, client);
     Orvel416->setToolTip(text(texts::secureHint));
@@ -101,6 +91,35 @@ void TMainForm::buildControls() {
     ApplicationEvents1 = new ApplicationEvents(this);
     ApplicationEvents1->setObjectName(QStringLiteral("ApplicationEvents1"));
 
+    layOutControls(client);
+
+    connect(Orvel416, &QPushButton::clicked, this, &TMainForm::Orvel416Click);
+    connect(FireSecureButton, &QPushButton::clicked, this, &TMainForm::Orvel417Click);
+    connect(Orvel427, &QPushButton::clicked, this, &TMainForm::Orvel427Click);
+    connect(MainHelp, &QPushButton::clicked, this, &TMainForm::MainHelpClick);
+    connect(ApplicationEvents1, &ApplicationEvents::ShortCut, this, &TMainForm::functionKeyPressed);
+
+    setFixedSize(clientSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TMainForm::buildPortGroup(QWidget* client) {
+    GroupBox1 = new QGroupBox(text(texts::portGroup), client);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    com1 = portButton("com1", GroupBox1);
+    com2 = portButton("com2", GroupBox1);
+    com3 = portButton("com3", GroupBox1);
+    com4 = portButton("com4", GroupBox1);
+    com1->setChecked(true);
+    auto* ports = new QVBoxLayout(GroupBox1);
+    ports->setSpacing(2);
+    for (QRadioButton* port : {com1, com2, com3, com4})
+        ports->addWidget(port);
+}
+
+// The picture, the port group and a column of the module buttons with help below.
+void TMainForm::layOutControls(QWidget* client) {
     auto* helpRow = new QHBoxLayout;
     helpRow->addStretch();
     helpRow->addWidget(MainHelp);
@@ -118,16 +137,6 @@ void TMainForm::buildControls() {
     columns->addWidget(Image1, 0, Qt::AlignVCenter);
     columns->addWidget(GroupBox1);
     columns->addLayout(buttons, 1);
-
-    connect(Orvel416, &QPushButton::clicked, this, &TMainForm::Orvel416Click);
-    connect(FireSecureButton, &QPushButton::clicked, this, &TMainForm::Orvel417Click);
-    connect(Orvel427, &QPushButton::clicked, this, &TMainForm::Orvel427Click);
-    connect(MainHelp, &QPushButton::clicked, this, &TMainForm::MainHelpClick);
-    connect(ApplicationEvents1, &ApplicationEvents::ShortCut, this, &TMainForm::functionKeyPressed);
-
-    setFixedSize(clientSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 } // namespace pemrix::app
