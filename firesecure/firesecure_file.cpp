@@ -18,8 +18,9 @@ image::Result<FireSecureConfigImage> loadFireSecureFile(const std::filesystem::p
 
 image::Status saveFireSecureFile(const std::filesystem::path& path,
                                  const FireSecureConfig& config) {
-    return image::saveExpanderConfigFile(path, encodeFireSecureConfig(config), link::ModuleKind::FireSecure,
-                                         config.identifiers, config.identifiersInUse);
+    return image::saveExpanderConfigFile(path, encodeFireSecureConfig(config),
+                                         link::ModuleKind::FireSecure, config.identifiers,
+                                         config.identifiersInUse);
 }
 
 } // namespace pemrix::firesecure
