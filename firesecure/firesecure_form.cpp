@@ -88,13 +88,21 @@ void TFireSecureForm::createControls() {
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     auto* main = new QVBoxLayout(page());
-    main->setContentsMargins(4, 4, 4, 4);
+    main->setContentsMargins(2, 4, 2, 4);
     main->setSpacing(6);
     main->addWidget(createExpanderButtonPanel());
 
     auto* middle = new QHBoxLayout;
-    middle->setSpacing(4);
-    middle->addWidget(createLoopGroup());
+    middle->setSpacing(2);
+    // The mode boxes stand under the loop grid, one above the other, where their
+    // long captions fit; the middle column stays narrow enough for the window's width.
+    auto* left = new QVBoxLayout;
+    left->addWidget(createLoopGroup(), 1);
+    QGroupBox* modes = createModeFrame(this);
+    if (auto* row = qobject_cast<QHBoxLayout*>(modes->layout()))
+        row->setDirection(QBoxLayout::TopToBottom);
+    left->addWidget(modes);
+    middle->addLayout(left);
     middle->addWidget(createMiddleColumn());
 
     QStringList columns;
@@ -185,7 +193,7 @@ QWidget* TFireSecureForm::createLoopTypePair(int loop, QWidget* parent) {
     fire->setObjectName(QStringLiteral("ds%1").arg(loop + 4));
     forms::nameGridCell(fire, QStringLiteral("Тип ШС ") + FireWord, column);
     auto* guard = new QRadioButton(panel);
-    guard->setObjectName(QStringLiteral("ds%11").arg(loop + 4));
+    guard->setObjectName(QStringLiteral("ds%1").arg(loop + 4) + QLatin1Char('1'));
     forms::nameGridCell(guard, QStringLiteral("Тип ШС ") + GuardWord, column);
     (loop % 2 == 1 ? fire : guard)->setChecked(true);
     layout->addWidget(fire);
@@ -195,7 +203,7 @@ QWidget* TFireSecureForm::createLoopTypePair(int loop, QWidget* parent) {
     return panel;
 }
 
-// Number, delay, power output, tactic and output type, then the two mode boxes.
+// Number, delay, power output, tactic and output type.
 QWidget* TFireSecureForm::createMiddleColumn() {
     auto* column = new QWidget(this);
     column->setObjectName(QStringLiteral("MiddleColumn"));
@@ -207,11 +215,6 @@ QWidget* TFireSecureForm::createMiddleColumn() {
     layout->addWidget(createSO(1, column));
     layout->addWidget(createTaktik(column));
     layout->addWidget(createTM(column));
-    QGroupBox* modes = createModeFrame(column);
-    // The two boxes one above the other: the column is narrow.
-    if (auto* row = qobject_cast<QHBoxLayout*>(modes->layout()))
-        row->setDirection(QBoxLayout::TopToBottom);
-    layout->addWidget(modes);
     layout->addStretch(1);
     return column;
 }
