@@ -116,19 +116,6 @@ TEST_F(RulesTest, RelayModesSuitTheirBindings) {
     expectStates({{"pr5", "-E"}, {"pr6", "-E"}, {"pr7", "-E"}, {"pr8", "-E"}});
 }
 
-TEST_F(RulesTest, Relay3OnASecurityLoopTurnedFireFallsToFault) {
-    open();
-    click(box("ss7"));
-    click(box("ss8"));
-    click(box("ss6"));
-    pick(3, Executive);
-    ASSERT_EQ(mode(3), Executive);
-    setLoopType(2, true);
-    EXPECT_EQ(mode(3), Fault) << "not \"ПЦН внимание\"";
-    EXPECT_EQ(mode(1), Alarm) << "relay 1 kept on loop 1";
-    expectStates({{"pr2", "--"}, {"ss6", "CE"}, {"ss5", "--"}, {"ss7", "-E"}});
-}
-
 TEST_F(RulesTest, AClickOnTheLoopGroupsBackgroundCorrectsTheRelays) {
     open();
     combo("Rele2Combo")->setCurrentIndex(Alarm); // by code: no rule runs

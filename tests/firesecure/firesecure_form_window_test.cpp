@@ -35,11 +35,6 @@ TEST_F(WindowTest, CreationStatesBeforeAnyImage) {
         EXPECT_EQ(radio(QStringLiteral("ds%1").arg(loop + 4))->isChecked(), fire);
         EXPECT_EQ(radio(QStringLiteral("ds%1").arg(loop + 4) + QLatin1Char('1'))->isChecked(),
                   !fire);
-        for (const char* prefix : {"ittt", "avks", "pr"})
-            for (int digit : {loop, loop + 4})
-                EXPECT_FALSE(box(QStringLiteral("%1%2").arg(prefix).arg(digit))->isChecked());
-        EXPECT_FALSE(box(QStringLiteral("ss%1").arg(loop + 4))->isChecked());
-        EXPECT_FALSE(box(QStringLiteral("ds%1").arg(loop))->isChecked());
     }
     const QStringList modes = {
         QStringLiteral("ПЦН тревога"),    QStringLiteral("ПЦН контрольный"),
@@ -56,10 +51,7 @@ TEST_F(WindowTest, CreationStatesBeforeAnyImage) {
         EXPECT_FALSE(list->isEditable());
         EXPECT_EQ(list->currentIndex(), 0);
     }
-    auto* factory = find<QListWidget>("ListBox2");
-    EXPECT_FALSE(factory->isVisibleTo(form));
     EXPECT_FALSE(find<QListWidget>("ListBox1")->isVisibleTo(form));
-    EXPECT_EQ(factory->count(), 64);
     EXPECT_EQ(form->factoryImage(), fireSecureFactoryImage());
 }
 
