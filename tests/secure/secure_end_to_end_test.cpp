@@ -3,7 +3,7 @@
 // read into slots, the link broken and made again. Also a module of another kind, a
 // silent module, and exchanges that the user cuts short or doubles up.
 
-#include "tests/secure/secure_end_to_end_rig.h"
+#include "tests/support/expander_end_to_end_rig.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -12,6 +12,14 @@
 
 namespace pemrix::secure::testing {
 namespace {
+
+using pemrix::testing::Bytes;
+using pemrix::testing::Deadline;
+
+class SecureEndToEndTest : public pemrix::testing::ExpanderEndToEndTest {
+  protected:
+    SecureEndToEndTest() : ExpanderEndToEndTest("Orvel416") {}
+};
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

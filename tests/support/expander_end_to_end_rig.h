@@ -1,22 +1,21 @@
 #pragma once
-// The Orvel-416 window opened from the real main window against a module emulated
-// on a pseudo-terminal. The user's port COM2 is mapped to the emulator's terminal in
-// the settings, as an installer maps a USB adapter; the port is opened without the
-// settle wait and the exchanges run with zero waits. Controls are driven by their
-// object names as a user would; every step waits on a visible condition, with a
-// deadline that only a hang reaches.
+// An expander window (Orvel-416, Orvel-417) opened from the real main window against
+// a module emulated on a pseudo-terminal. The user's port COM2 is mapped to the emulator's terminal
+// in the settings, as an installer maps a USB adapter; the port is opened without the settle wait
+// and the exchanges run with zero waits. Controls are driven by their object names as a user would;
+// every step waits on a visible condition, with a deadline that only a hang reaches.
 
 #include "app/main_form.h"
 #include "app/module_windows.h"
 #include "emulator/emulator.h"
 #include "forms/dialogs.h"
+#include "forms/expander_window.h"
 #include "tests/support/scripted_dialogs.h"
 #include "forms/radio_group.h"
 #include "forms/up_down.h"
 #include "link/com_thread.h"
 #include "link/system_serial_port.h"
 #include "link/timing.h"
-#include "secure/secure_form.h"
 #include "tests/support/gated_port.h"
 #include "tests/support/window_rig.h"
 
@@ -37,15 +36,18 @@
 #include <functional>
 #include <memory>
 
-namespace pemrix::secure::testing {
+namespace pemrix::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
 // Generous: only a hang should ever reach it.
 constexpr int Deadline = 30000;
 
-class SecureEndToEndTest : public ::testing::Test, public pemrix::testing::WindowControls {
+class ExpanderEndToEndTest : public ::testing::Test, public WindowControls {
   protected:
+    // `openingButton`: the object name of the main window's button that opens the window.
+    explicit ExpanderEndToEndTest(const char* openingButton) : openingButton_(openingButton) {}
+
     void SetUp() override { dialogs = &pemrix::testing::ScriptedDialogs::installNew(); }
 
     void TearDown() override {
@@ -84,7 +86,7 @@ class SecureEndToEndTest : public ::testing::Test, public pemrix::testing::Windo
         main->setExchangeTiming(link::Timing::zero());
         main->setPortOpener([this](const std::string& device) -> app::PortPtr {
             opened.push_back(device);
-            auto port = std::make_shared<pemrix::testing::GatedPort>(link::SystemSerialPort::open(
+            auto port = std::make_shared<GatedPort>(link::SystemSerialPort::open(
                 device, link::OpenOptions{std::chrono::milliseconds{0}}));
             if (verdictGateWanted) {
                 port->armAtVerdict();
@@ -102,7 +104,7 @@ class SecureEndToEndTest : public ::testing::Test, public pemrix::testing::Windo
     // The window the main window opened, active as for a user, its status texts
     // recorded from now on.
     void takeWindow() {
-        form = qobject_cast<TSecureForm*>(main->moduleWindow());
+        form = qobject_cast<forms::ExpanderWindow*>(main->moduleWindow());
         ASSERT_NE(form, nullptr);
         ASSERT_TRUE(form->isVisible());
         QObject::connect(find<QStatusBar>("StatusBar1"), &QStatusBar::messageChanged,
@@ -115,7 +117,7 @@ class SecureEndToEndTest : public ::testing::Test, public pemrix::testing::Windo
     }
 
     void openByButton() {
-        QTest::mouseClick(main->findChild<QPushButton*>("Orvel416"), Qt::LeftButton);
+        QTest::mouseClick(main->findChild<QPushButton*>(openingButton_), Qt::LeftButton);
         takeWindow();
     }
 
@@ -185,12 +187,15 @@ class SecureEndToEndTest : public ::testing::Test, public pemrix::testing::Windo
     pemrix::testing::ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<emulator::Emulator> module;
     std::unique_ptr<app::TMainForm> main;
-    QPointer<TSecureForm> form;
-    std::vector<std::shared_ptr<pemrix::testing::GatedPort>> ports;
+    QPointer<forms::ExpanderWindow> form;
+    std::vector<std::shared_ptr<GatedPort>> ports;
     bool verdictGateWanted = false;
     std::vector<std::string> opened;
     QStringList statuses;
     QStringList delayTexts;
+
+  private:
+    const char* openingButton_;
 };
 
-} // namespace pemrix::secure::testing
+} // namespace pemrix::testing

@@ -1,0 +1,77 @@
+// The Orvel-417 window: opening it (construction and the factory image shown), and
+// showing images whose loop types, bindings and keys make the rules cascade deepest.
+// Run with QT_QPA_PLATFORM=offscreen where there is no display (set by default).
+
+#include "firesecure/firesecure_form.h"
+#include "forms/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
+#include "tests/support/recording_host.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+using pemrix::firesecure::TFireSecureForm;
+
+// The windows here have no main window: a stand-in takes their requests.
+pemrix::testing::RecordingHost host;
+
+void OpenWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        auto form = std::make_unique<TFireSecureForm>(host);
+        form->applyImage(form->factoryImage());
+        benchmark::DoNotOptimize(form.get());
+    }
+}
+BENCHMARK(OpenWindow)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// Every loop type flips (each flip runs ChangeShS, ChangePriv and ChangeRele), every
+// relay is bound to all four loops of mixed types (each binding box checked runs
+// ChangePriv, which unchecks the boxes of the other type, running it again), and
+// eight keys arm all four loops of mixed 24-hour classes. Two such images with the
+// loop types reversed alternate so that every control really changes.
+std::vector<int> cascadingImage(int fireLoops) {
+    std::vector<int> image = TFireSecureForm(host).factoryImage();
+    image[2] = fireLoops << 4;  // fire loops are 24-hour loops
+    image[3] = 0x02 | (4 << 5); // keys in use, relay 3 "ПЦН внимание"
+    image[4] = fireLoops << 4;
+    image[5] = 0xFF; // relays 1 and 2 on every loop
+    image[6] = 0x03 | (5 << 3);
+    image[7] = 0xF1; // relay 3 on every loop
+    for (int slot = 0; slot < 8; ++slot) {
+        const int record = 8 + slot * 7;
+        for (int i = 0; i < 6; ++i)
+            image[static_cast<std::size_t>(record + i)] = slot * 16 + i;
+        image[static_cast<std::size_t>(record + 6)] = 0xFF;
+    }
+    return image;
+}
+
+void ApplyCascadingImage(benchmark::State& state) {
+    TFireSecureForm form(host);
+    const std::vector<int> images[] = {cascadingImage(0x5), cascadingImage(0xA)};
+    int next = 0;
+    for (auto _ : state) {
+        form.ApplyConfigImage(images[next]);
+        next ^= 1;
+    }
+}
+BENCHMARK(ApplyCascadingImage)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    pemrix::testing::ScriptedDialogs::installNew();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,251 @@
+// TFireSecureForm's creation: its controls and their arrangement, the rules wired to
+// them, then the creation handler. Nothing is connected while controls are made, so
+// the creation states fire no rule.
+
+#include "firesecure/firesecure_form.h"
+
+#include "forms/accessible_names.h"
+#include "forms/button_panel.h"
+#include "forms/control_grid.h"
+#include "forms/radio_group.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace pemrix::firesecure {
+
+namespace {
+
+const QStringList RelayModes = {
+    QStringLiteral("ПЦН тревога"),    QStringLiteral("ПЦН контрольный"),
+    QStringLiteral("Исполнительный"), QStringLiteral("Контрольная лампа"),
+    QStringLiteral("ПЦН внимание"),   QStringLiteral("Пожарная тревога"),
+    QStringLiteral("Неисправность"),
+};
+
+const QString FireWord = QStringLiteral("пожарный");
+const QString GuardWord = QStringLiteral("охранный");
+
+} // namespace
+
+// The base closes the port the host still holds and takes the function keys over.
+TFireSecureForm::TFireSecureForm(forms::ModuleHost& host, QWidget* parent)
+    : forms::ExpanderWindow(host, parent) {
+    createControls();
+    connectExpanderRules();
+    connectRules();
+    FormCreate();
+}
+
+TFireSecureForm::~TFireSecureForm() = default;
+
+void TFireSecureForm::FormCreate() {
+    prepareExpander();
+    for (QComboBox* combo : ReleCombo)
+        combo->setCurrentIndex(0);
+}
+
+void TFireSecureForm::connectRules() {
+    for (int loop = 1; loop <= LoopCount; ++loop) {
+        // A radio button runs its rule only when it becomes checked.
+        for (QRadioButton* radio : {FireType[loop - 1], GuardType[loop - 1]})
+            connect(radio, &QRadioButton::toggled, this, [this](bool checked) {
+                if (checked)
+                    ChangeShS();
+            });
+        connect(Avks[LoopCount + loop - 1], &QCheckBox::toggled, this, [this] { ChangeAVKS(); });
+    }
+    for (QCheckBox* box : Pr)
+        connect(box, &QCheckBox::toggled, this, [this] { ChangePriv(); });
+    // ss5 runs no rule.
+    for (int loop = 2; loop <= LoopCount; ++loop)
+        connect(Ss[loop - 1], &QCheckBox::toggled, this, [this] { ChangePriv(); });
+    // Only the user's pick runs the relay-mode rule, not an item set by code.
+    for (QComboBox* combo : ReleCombo)
+        connect(combo, &QComboBox::activated, this, [this] { ChangeRele(); });
+    GroupBox2->installEventFilter(this);
+}
+
+bool TFireSecureForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == GroupBox2 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        ChangePriv();
+    return forms::ExpanderWindow::eventFilter(watched, event);
+}
+
+void TFireSecureForm::createControls() {
+    setObjectName(QStringLiteral("FireSecureForm"));
+    setWindowTitle(QStringLiteral("Охранно-пожарный модуль \"Orvel - 417\""));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto* main = new QVBoxLayout(page());
+    main->setContentsMargins(2, 4, 2, 4);
+    main->setSpacing(6);
+    main->addWidget(createExpanderButtonPanel());
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(2);
+    // The mode boxes stand under the loop grid, one above the other, where their
+    // long captions fit; the middle column stays narrow enough for the window's width.
+    auto* left = new QVBoxLayout;
+    left->addWidget(createLoopGroup(), 1);
+    QGroupBox* modes = createModeFrame(this);
+    if (auto* row = qobject_cast<QHBoxLayout*>(modes->layout()))
+        row->setDirection(QBoxLayout::TopToBottom);
+    left->addWidget(modes);
+    middle->addLayout(left);
+    middle->addWidget(createMiddleColumn());
+
+    QStringList columns;
+    for (int column = 1; column <= forms::IdentifierGroup::ColumnCount; ++column)
+        columns << forms::loopHeading((column - 1) % LoopCount + 1);
+    middle->addWidget(createIdentifierGroup(
+        {columns,
+         {{QStringLiteral("Взятие"), 1, LoopCount}, {QStringLiteral("Снятие"), 5, LoopCount}}},
+        {LoopCount, [this](int loop) { return Avks[LoopCount + loop - 1]->isChecked(); }}));
+    // The key rows keep their height; the group's spare height goes below them.
+    if (auto* rows = qobject_cast<QGridLayout*>(IdBox->layout()))
+        rows->setRowStretch(rows->rowCount(), 1);
+    createHiddenLists(fireSecureFactoryImageStrings(), IdBox);
+    main->addLayout(middle);
+    main->addWidget(createRelayModes());
+}
+
+QGroupBox* TFireSecureForm::createLoopGroup() {
+    GroupBox2 = new QGroupBox(QStringLiteral("Настройки ШС:"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    auto* grid = new QGridLayout(GroupBox2);
+    forms::makeTight(grid);
+    grid->setVerticalSpacing(6);
+    for (int loop = 1; loop <= LoopCount; ++loop)
+        grid->addWidget(forms::makeHeading(forms::loopHeading(loop), GroupBox2), 0, loop);
+
+    // Each row: its label, the prefix of its boxes, the digit of its first box, and
+    // where the boxes go.
+    struct Row {
+        QString label;
+        const char* prefix;
+        int firstDigit;
+        QCheckBox** boxes;
+    };
+    const Row rows[] = {
+        {QStringLiteral("Время интегрирования"), "ittt", 1, &Ittt[0]},
+        {QStringLiteral("Автовзятие"), "avks", 1, &Avks[0]},
+        {QStringLiteral("Тихая тревога"), "ittt", 5, &Ittt[LoopCount]},
+        {QStringLiteral("Круглосуточно"), "avks", 5, &Avks[LoopCount]},
+        {QStringLiteral("Привязка реле 1"), "pr", 1, &Pr[0]},
+        {QStringLiteral("Привязка реле 2"), "pr", 5, &Pr[LoopCount]},
+        {QStringLiteral("Привязка реле 3"), "ss", 5, &Ss[0]},
+        {QStringLiteral("Двойная сработка"), "ds", 1, &Ds[0]},
+    };
+    int gridRow = 1;
+    for (const Row& row : rows) {
+        grid->addWidget(new QLabel(row.label, GroupBox2), gridRow, 0);
+        for (int loop = 1; loop <= LoopCount; ++loop) {
+            const QString name =
+                QString::fromLatin1(row.prefix) + QString::number(row.firstDigit + loop - 1);
+            QCheckBox* box =
+                forms::makeGridBox(GroupBox2, name, row.label, forms::loopHeading(loop));
+            row.boxes[loop - 1] = box;
+            grid->addWidget(box, gridRow, loop, Qt::AlignCenter);
+        }
+        ++gridRow;
+    }
+
+    // "Тип ШС:" with the words of the upper and the lower buttons beside them.
+    auto* typeLabel = new QWidget(GroupBox2);
+    auto* typeLayout = new QHBoxLayout(typeLabel);
+    typeLayout->setContentsMargins(0, 0, 0, 0);
+    typeLayout->addWidget(new QLabel(QStringLiteral("Тип ШС:"), typeLabel));
+    auto* words = new QVBoxLayout;
+    for (const QString& word : {FireWord, GuardWord}) {
+        auto* label = new QLabel(word, typeLabel);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        words->addWidget(label);
+    }
+    typeLayout->addLayout(words, 1);
+    grid->addWidget(typeLabel, gridRow, 0);
+    for (int loop = 1; loop <= LoopCount; ++loop)
+        grid->addWidget(createLoopTypePair(loop, GroupBox2), gridRow, loop, Qt::AlignCenter);
+    grid->setRowStretch(gridRow + 1, 1);
+    return GroupBox2;
+}
+
+// The pair of one loop on a panel of its own, so that the four pairs are independent.
+// At creation loops 1 and 3 are fire loops, 2 and 4 security loops.
+QWidget* TFireSecureForm::createLoopTypePair(int loop, QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QStringLiteral("LoopTypePanel%1").arg(loop));
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    const QString column = forms::loopHeading(loop);
+    auto* fire = new QRadioButton(panel);
+    fire->setObjectName(QStringLiteral("ds%1").arg(loop + 4));
+    forms::nameGridCell(fire, QStringLiteral("Тип ШС ") + FireWord, column);
+    auto* guard = new QRadioButton(panel);
+    guard->setObjectName(QStringLiteral("ds%1").arg(loop + 4) + QLatin1Char('1'));
+    forms::nameGridCell(guard, QStringLiteral("Тип ШС ") + GuardWord, column);
+    (loop % 2 == 1 ? fire : guard)->setChecked(true);
+    layout->addWidget(fire);
+    layout->addWidget(guard);
+    FireType[loop - 1] = fire;
+    GuardType[loop - 1] = guard;
+    return panel;
+}
+
+// Number, delay, power output, tactic and output type.
+QWidget* TFireSecureForm::createMiddleColumn() {
+    auto* column = new QWidget(this);
+    column->setObjectName(QStringLiteral("MiddleColumn"));
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(createNumberGroup(column));
+    layout->addWidget(createDelayGroup(QStringLiteral("1"), column));
+    layout->addWidget(createSO(1, column));
+    layout->addWidget(createTaktik(column));
+    layout->addWidget(createTM(column));
+    layout->addStretch(1);
+    return column;
+}
+
+QWidget* TFireSecureForm::createRelayModes() {
+    auto* row = new QWidget(this);
+    row->setObjectName(QStringLiteral("RelayModes"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (int relay = 1; relay <= RelayCount; ++relay) {
+        const QString title = QStringLiteral("Режим работы реле №%1:").arg(relay);
+        auto* combo = new QComboBox(row);
+        combo->setObjectName(QStringLiteral("Rele%1Combo").arg(relay));
+        combo->addItems(RelayModes);
+        combo->setEditable(false);
+        forms::nameFromLabel(combo, title);
+        ReleCombo[relay - 1] = combo;
+        layout->addWidget(forms::wrapInGroup(title, combo, row), 1);
+    }
+    // The module's picture in its frame at the lower right.
+    auto* picture = new QLabel(QStringLiteral("Orvel - 417"), row);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setAlignment(Qt::AlignCenter);
+    QFont font = picture->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    picture->setFont(font);
+    picture->setMinimumWidth(picture->sizeHint().width() + 24);
+    layout->addWidget(picture);
+    return row;
+}
+
+} // namespace pemrix::firesecure
