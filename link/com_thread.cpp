@@ -12,7 +12,7 @@ std::atomic<int> liveWorkers{0};
 // Runs each outcome on the user-interface thread and waits for it: the worker never
 // touches a window from its own thread, and a message box holds it until closed.
 class TComThread::UiThreadReporter : public Reporter {
-public:
+  public:
     UiThreadReporter(TComThread& worker, WindowLookup window)
         : worker_(worker), target_(std::move(window)) {}
 
@@ -42,9 +42,8 @@ public:
         onUi([&] { target_.deliverKey(keyCode, slot); });
     }
 
-private:
-    template <typename Call>
-    void onUi(Call call) {
+  private:
+    template <typename Call> void onUi(Call call) {
         // If the application ends before the call is run, Qt drops the queued call
         // and releases the wait, so the worker can always run out.
         // This worker object lives on the user-interface thread: the calls run there.
@@ -75,9 +74,13 @@ void TComThread::releasePort() {
     portReleased_.store(true, std::memory_order_release);
 }
 
-int TComThread::liveCount() { return liveWorkers.load(); }
+int TComThread::liveCount() {
+    return liveWorkers.load();
+}
 
-void TComThread::startExchange() { start(QThread::TimeCriticalPriority); }
+void TComThread::startExchange() {
+    start(QThread::TimeCriticalPriority);
+}
 
 void TComThread::requestStop() {
     stop_.request();

@@ -17,7 +17,7 @@ namespace pemrix::link {
 
 class TComThread : public QThread {
     Q_OBJECT
-public:
+  public:
     // Finds the window to report to; called on the user-interface thread for every
     // report, so a window closed meanwhile is skipped (nullptr).
     using WindowLookup = TargetReporter::WindowLookup;
@@ -46,10 +46,10 @@ public:
     // at the end of a subclass's run()), never from a slot connected to finished().
     ExchangeEnd outcome() const { return outcome_; }
 
-protected:
+  protected:
     void run() override;
 
-private:
+  private:
     class UiThreadReporter;
 
     // Clears the port's receive and transmit buffers once, as the worker ends with it.

@@ -11,7 +11,7 @@ namespace pemrix::link {
 enum class LinkButton { Write, Read, Connect, Cancel, LoadId };
 
 class ReportTarget {
-public:
+  public:
     virtual ~ReportTarget() = default;
 
     // 1 (Orvel-417), 2 (Orvel-416) or 5 (relay): picks the texts of the reports.
@@ -27,8 +27,14 @@ public:
 
     // Identifier edits Id1..Id8 of the expander windows (slot 1..8); the relay
     // window has none.
-    virtual std::string identifierText(int slot) const { (void)slot; return {}; }
-    virtual void setIdentifierText(int slot, const std::string& text) { (void)slot; (void)text; }
+    virtual std::string identifierText(int slot) const {
+        (void)slot;
+        return {};
+    }
+    virtual void setIdentifierText(int slot, const std::string& text) {
+        (void)slot;
+        (void)text;
+    }
 
     // The two button layouts of a link being set up and of no link.
     virtual void setLinkPending() = 0;

@@ -22,8 +22,8 @@ enum class PortErrorKind {
 
 struct PortError {
     PortErrorKind kind = PortErrorKind::Other;
-    int osCode = 0;       // errno or GetLastError()
-    std::string message;  // the system's own text, for the user
+    int osCode = 0;      // errno or GetLastError()
+    std::string message; // the system's own text, for the user
 };
 
 // Outcome of one read or write: how many bytes moved, and whether the call failed.
@@ -46,7 +46,7 @@ struct IoResult {
 enum class Purge { RxAbort, TxAbort, RxClear, TxClear };
 
 class SerialPort {
-public:
+  public:
     virtual ~SerialPort() = default;
 
     // Reads up to `count` bytes, giving up after the port's total time-out

@@ -27,7 +27,9 @@ using Clock = std::chrono::steady_clock;
 
 // strerror_r comes in a GNU flavour (returns the text) and an XSI one (fills the
 // buffer); these two overloads take whichever the C library offers.
-[[maybe_unused]] std::string strerrorResult(const char* text, const char*) { return text; }
+[[maybe_unused]] std::string strerrorResult(const char* text, const char*) {
+    return text;
+}
 [[maybe_unused]] std::string strerrorResult(int status, const char* buffer) {
     return status == 0 ? std::string(buffer) : std::string("error");
 }
@@ -80,8 +82,12 @@ PortError portError(int osCode, Stage stage) {
     return PortError{kind, osCode, errnoText(osCode)};
 }
 
-PortError closedError() { return portError(ECANCELED, Stage::Transfer); }
-PortError goneError() { return portError(EIO, Stage::Transfer); }
+PortError closedError() {
+    return portError(ECANCELED, Stage::Transfer);
+}
+PortError goneError() {
+    return portError(EIO, Stage::Transfer);
+}
 
 // DTR first, then RTS; a pseudo-terminal has no modem lines and answers ENOTTY,
 // which is of no consequence.
@@ -148,7 +154,7 @@ WaitResult waitFor(int fd, short events, int wakeFd, Clock::time_point deadline)
 }
 
 class PosixSerialPort final : public SystemSerialPort {
-public:
+  public:
     explicit PosixSerialPort(PortError openFailure)
         : state_(State::FailedToOpen), openError_(std::move(openFailure)) {}
 
@@ -173,14 +179,14 @@ public:
     }
     std::optional<PortError> openError() const override { return openError_; }
 
-private:
+  private:
     enum class State { Open, Closing, Closed, FailedToOpen };
 
     // Admits one call while the port is open and keeps the descriptors alive until
     // the call has left: close() waits for every admitted call, so a descriptor
     // number is never used after it has been closed and perhaps handed out again.
     class Call {
-    public:
+      public:
         explicit Call(PosixSerialPort& port) : port_(port) {
             std::lock_guard lock(port.mutex_);
             if (port.state_ == State::Open) {
@@ -206,7 +212,7 @@ private:
         int fd = -1;
         int wakeFd = -1;
 
-    private:
+      private:
         PosixSerialPort& port_;
         bool admitted_ = false;
     };

@@ -20,8 +20,7 @@ using Clock = std::chrono::steady_clock;
 std::string systemText(DWORD code) {
     char* text = nullptr;
     const DWORD length = ::FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-            FORMAT_MESSAGE_IGNORE_INSERTS,
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, code, 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
     std::string result = length != 0 ? std::string(text, length)
                                      : "error " + std::to_string(static_cast<unsigned long>(code));
@@ -75,7 +74,9 @@ PortError portError(DWORD code, Stage stage) {
     return PortError{kind, static_cast<int>(code), systemText(code)};
 }
 
-PortError closedError() { return portError(ERROR_OPERATION_ABORTED, Stage::Transfer); }
+PortError closedError() {
+    return portError(ERROR_OPERATION_ABORTED, Stage::Transfer);
+}
 
 DWORD clampedCount(std::size_t count) {
     return static_cast<DWORD>(std::min<std::size_t>(count, MAXDWORD));
@@ -114,13 +115,12 @@ void setLine(HANDLE handle) {
 }
 
 class Win32SerialPort final : public SystemSerialPort {
-public:
+  public:
     explicit Win32SerialPort(PortError openFailure)
         : state_(State::FailedToOpen), openError_(std::move(openFailure)) {}
 
     Win32SerialPort(HANDLE handle, HANDLE closeEvent, Clock::time_point settledAt)
-        : state_(State::Open), handle_(handle), closeEvent_(closeEvent),
-          settledAt_(settledAt) {}
+        : state_(State::Open), handle_(handle), closeEvent_(closeEvent), settledAt_(settledAt) {}
 
     ~Win32SerialPort() override { close(); }
 
@@ -140,14 +140,14 @@ public:
     }
     std::optional<PortError> openError() const override { return openError_; }
 
-private:
+  private:
     enum class State { Open, Closing, Closed, FailedToOpen };
 
     // Admits one call while the port is open and keeps the handle alive until the
     // call has left: close() waits for every admitted call, so a handle value is
     // never used after it has been closed and perhaps handed out again.
     class Call {
-    public:
+      public:
         explicit Call(Win32SerialPort& port) : port_(port) {
             ::AcquireSRWLockExclusive(&port.lock_);
             if (port.state_ == State::Open) {
@@ -175,7 +175,7 @@ private:
         HANDLE handle = INVALID_HANDLE_VALUE;
         HANDLE closeEvent = nullptr;
 
-    private:
+      private:
         Win32SerialPort& port_;
         bool admitted_ = false;
     };
@@ -281,8 +281,8 @@ std::unique_ptr<SystemSerialPort> SystemSerialPort::open(const std::string& devi
 std::unique_ptr<SystemSerialPort> SystemSerialPort::open(const std::string& device,
                                                          const OpenOptions& options) {
     // Read and write, never shared, an existing device only, synchronous I/O.
-    const HANDLE handle = ::CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                                        nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE handle = ::CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                        OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return std::make_unique<Win32SerialPort>(portError(::GetLastError(), Stage::Opening));
     }
@@ -296,8 +296,7 @@ std::unique_ptr<SystemSerialPort> SystemSerialPort::open(const std::string& devi
         (void)::CloseHandle(handle);
         return std::make_unique<Win32SerialPort>(portError(code, Stage::Opening));
     }
-    return std::make_unique<Win32SerialPort>(handle, closeEvent,
-                                             Clock::now() + options.settleTime);
+    return std::make_unique<Win32SerialPort>(handle, closeEvent, Clock::now() + options.settleTime);
 }
 
 std::string defaultDeviceForPort(int portNumber) {

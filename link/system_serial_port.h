@@ -22,7 +22,7 @@ struct OpenOptions {
 // settle time. Never fails outright: a device that cannot be opened yields a port
 // whose every call fails, carrying the reason in openError().
 class SystemSerialPort : public SerialPort {
-public:
+  public:
     static std::unique_ptr<SystemSerialPort> open(const std::string& device);
     static std::unique_ptr<SystemSerialPort> open(const std::string& device,
                                                   const OpenOptions& options);

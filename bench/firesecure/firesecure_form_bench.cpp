@@ -4,8 +4,8 @@
 
 #include "firesecure/firesecure_form.h"
 #include "forms/dialogs.h"
-#include "tests/support/scripted_dialogs.h"
 #include "tests/support/recording_host.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -9,8 +9,8 @@
 #include "tests/support/recording_target.h"
 
 #include <chrono>
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -79,8 +79,8 @@ struct SoakTally {
 int openDescriptorCount();
 
 // Runs one session: empty when it ended as it must, otherwise why not.
-using SessionRunner = std::function<std::string(const SessionPlan&, const SoakOptions&,
-                                                SessionResult&, SoakTally&)>;
+using SessionRunner =
+    std::function<std::string(const SessionPlan&, const SoakOptions&, SessionResult&, SoakTally&)>;
 
 // The soak itself: reads the options, runs the sessions, prints the tally (`runner`
 // names what ran them). Returns the program's exit code.

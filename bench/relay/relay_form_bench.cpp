@@ -4,10 +4,10 @@
 // display (set by default).
 
 #include "forms/dialogs.h"
-#include "tests/support/scripted_dialogs.h"
 #include "forms/radio_group.h"
 #include "relay/relay_form.h"
 #include "tests/support/recording_host.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

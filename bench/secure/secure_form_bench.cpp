@@ -3,9 +3,9 @@
 // Run with QT_QPA_PLATFORM=offscreen where there is no display (set by default).
 
 #include "forms/dialogs.h"
-#include "tests/support/scripted_dialogs.h"
 #include "secure/secure_form.h"
 #include "tests/support/recording_host.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -4,7 +4,7 @@
 PEMRIX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 PEMRIX_PACKAGES=(
-    g++ cmake ninja-build
+    g++ cmake ninja-build clang-format
     qt6-base-dev qt6-translations-l10n fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick xdotool

@@ -8,14 +8,14 @@
 #include "app/module_windows.h"
 #include "emulator/emulator.h"
 #include "forms/dialogs.h"
-#include "tests/support/scripted_dialogs.h"
 #include "link/com_thread.h"
 #include "link/module_kind.h"
 #include "link/reports.h"
 #include "link/system_serial_port.h"
 #include "secure/secure_form.h"
-#include "tests/support/gated_port.h"
 #include "tests/link/com_thread_rig.h"
+#include "tests/support/gated_port.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

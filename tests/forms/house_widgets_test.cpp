@@ -4,11 +4,11 @@
 
 #include "forms/accessible_names.h"
 #include "forms/dialogs.h"
-#include "tests/support/scripted_dialogs.h"
 #include "forms/error_report.h"
 #include "forms/radio_group.h"
 #include "forms/up_down.h"
 #include "forms/upper_case_validator.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>

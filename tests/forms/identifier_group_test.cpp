@@ -6,8 +6,8 @@
 #include "forms/accessible_names.h"
 #include "forms/active_control.h"
 #include "forms/dialogs.h"
-#include "tests/support/scripted_dialogs.h"
 #include "forms/identifier_group.h"
+#include "tests/support/scripted_dialogs.h"
 #include "tests/support/window_rig.h"
 
 #include <gtest/gtest.h>

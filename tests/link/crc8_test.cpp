@@ -48,7 +48,10 @@ TEST(Crc8, TableAgreesWithBitwiseOracleForEveryByteAfterEveryState) {
 }
 
 TEST(Crc8, WorkedHeadersAndLinkAnswers) {
-    const struct { int op; int crc; } rows[] = {
+    const struct {
+        int op;
+        int crc;
+    } rows[] = {
         {0x01, 0x98}, {0x02, 0x7A}, {0x03, 0x24}, {0x51, 0x43},
         {0x52, 0xA1}, {0x05, 0xF9}, {0x06, 0x1B},
     };

@@ -32,7 +32,7 @@ namespace {
 constexpr auto promptly = 2s;
 
 class PseudoTerminal {
-public:
+  public:
     PseudoTerminal() {
         master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
         if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) {
@@ -69,8 +69,7 @@ public:
     }
 
     void send(const std::vector<std::uint8_t>& bytes) const {
-        ASSERT_EQ(::write(master_, bytes.data(), bytes.size()),
-                  static_cast<ssize_t>(bytes.size()));
+        ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     }
 
     // What the port sent, until `count` bytes came or a generous time passed.
@@ -92,7 +91,7 @@ public:
         return bytes;
     }
 
-private:
+  private:
     int master_ = -1;
     std::string slavePath_;
 };
@@ -132,7 +131,7 @@ std::vector<std::uint8_t> everyByteValue() {
 }
 
 class SerialPortOverPty : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(pty.ready()) << "no pseudo-terminal available"; }
     PseudoTerminal pty;
 };
@@ -201,8 +200,8 @@ TEST_F(SerialPortOverPty, OpensRaw8N1At1200KeepingHardwareFlowControlAndRestores
     // Start from settings that differ in every respect the port must set (a pty
     // itself keeps only the speed, the stop bits and the flow control of these).
     termios before = pty.slaveSettings();
-    before.c_cflag = (before.c_cflag & ~static_cast<tcflag_t>(CSIZE)) | CS7 | PARENB | CSTOPB |
-                     CRTSCTS;
+    before.c_cflag =
+        (before.c_cflag & ~static_cast<tcflag_t>(CSIZE)) | CS7 | PARENB | CSTOPB | CRTSCTS;
     before.c_iflag |= ICRNL | IXON;
     before.c_oflag |= OPOST;
     before.c_lflag |= ICANON | ECHO | ISIG;
@@ -331,8 +330,7 @@ TEST_F(SerialPortOverPty, CloseFromAnotherThreadWakesABlockedCallWhichFails) {
         ASSERT_TRUE(port->isOpen());
         auto call = std::async(std::launch::async, [&port, reads = row.reads] {
             std::vector<std::uint8_t> buffer(200, 0x55);
-            return reads ? port->read(buffer.data(), buffer.size())
-                         : port->write(buffer.data(), 1);
+            return reads ? port->read(buffer.data(), buffer.size()) : port->write(buffer.data(), 1);
         });
         std::this_thread::sleep_for(100ms); // let the call block
         const auto start = Clock::now();

@@ -7,12 +7,12 @@
 #include "app/module_windows.h"
 #include "emulator/emulator.h"
 #include "forms/dialogs.h"
-#include "tests/support/scripted_dialogs.h"
 #include "link/com_thread.h"
 #include "link/system_serial_port.h"
 #include "link/timing.h"
 #include "relay/relay_form.h"
 #include "tests/image/temp_folder.h"
+#include "tests/support/scripted_dialogs.h"
 #include "tests/support/window_rig.h"
 
 #include <QApplication>

@@ -4,9 +4,9 @@
 #include "app/help_window.h"
 #include "app/main_form.h"
 #include "forms/dialogs.h"
-#include "tests/support/scripted_dialogs.h"
 #include "forms/radio_group.h"
 #include "secure/secure_form.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QFile>

@@ -4,9 +4,9 @@
 // their object names, as a user would (tests/support/window_rig.h).
 
 #include "forms/dialogs.h"
-#include "tests/support/scripted_dialogs.h"
 #include "secure/secure_form.h"
 #include "tests/support/recording_host.h"
+#include "tests/support/scripted_dialogs.h"
 #include "tests/support/window_rig.h"
 
 #include <QApplication>

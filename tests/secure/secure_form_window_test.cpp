@@ -260,7 +260,8 @@ TEST_F(WindowTest, ReportsReachTheStatusBarAndTheButtons) {
     link::LinkUp(*form);
     EXPECT_EQ(statusText(), QStringLiteral("Связь установлена"));
     // The status bar's own message: what assistive tools read from it.
-    EXPECT_EQ(forms::spokenName(find<QStatusBar>("StatusBar1")), QStringLiteral("Связь установлена"));
+    EXPECT_EQ(forms::spokenName(find<QStatusBar>("StatusBar1")),
+              QStringLiteral("Связь установлена"));
     EXPECT_TRUE(button("WriteButton")->isEnabled());
     EXPECT_TRUE(button("ReadButton")->isEnabled());
     EXPECT_FALSE(button("LoadIdButton")->isEnabled()) << "only the output-type rule enables it";

@@ -10,13 +10,13 @@
 #include "emulator/emulator.h"
 #include "forms/dialogs.h"
 #include "forms/expander_window.h"
-#include "tests/support/scripted_dialogs.h"
 #include "forms/radio_group.h"
 #include "forms/up_down.h"
 #include "link/com_thread.h"
 #include "link/system_serial_port.h"
 #include "link/timing.h"
 #include "tests/support/gated_port.h"
+#include "tests/support/scripted_dialogs.h"
 #include "tests/support/window_rig.h"
 
 #include <QApplication>
