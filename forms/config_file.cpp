@@ -39,14 +39,21 @@ std::vector<std::string> linesOf(QListWidget* list, const std::vector<std::strin
 }
 
 void save(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileSave& operation) {
-    const auto text = operation.text();
-    if (!text) {
-        report(&window, text.error());
+    // A refusal comes before the user is asked for a name.
+    if (const auto refused = operation.text(); !refused) {
+        report(&window, refused.error());
         return;
     }
     const QString name = askConfigFileToSave(&window);
     if (name.isEmpty())
         return;
+    // Built again from the controls as they are now: the link's reports run while the
+    // dialog is open and may have shown an image or changed the relay variant.
+    const auto text = operation.text();
+    if (!text) {
+        report(&window, text.error());
+        return;
+    }
 
     const std::vector<std::string> built = image::splitLines(text.value());
     fillLines(lineBuffer, built);

@@ -29,7 +29,7 @@ inline constexpr const char* FileLoadedStatus = "Чтение конфигура
 
 struct ConfigFileSave {
     // The file's text for the controls, or why the window refuses to save; asked
-    // before the dialog is shown.
+    // before the dialog is shown and again, for the text written, after it.
     std::function<image::Result<std::string>()> text;
     QString savedStatus = QString::fromUtf8(FileSavedStatus);
 };

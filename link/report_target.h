@@ -41,9 +41,10 @@ class ReportTarget {
     virtual void setLinkDown() = 0;
     virtual void closeWindow() = 0;
 
-    // Relay window only. enterDemoMode: after no answer, the variant chooser (Demo,
-    // Orvel426, Orvel427) shown, the demonstration flag set and the checked variant
-    // applied as a click on it would. setReleVariantFromLink: the variant the link
+    // Relay window only. enterDemoMode: after no answer or a failed line, the
+    // variant chooser (Demo, Orvel426, Orvel427) shown, the demonstration flag set,
+    // the relay-linked flag cleared and the checked variant applied as a click on it
+    // would. setReleVariantFromLink: the variant the link
     // answer names (5 or 6), which also leaves demonstration mode. markReleLinked:
     // the main window's relay-linked flag set.
     virtual void enterDemoMode() {}

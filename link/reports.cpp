@@ -86,7 +86,10 @@ void ShowReport(ReportTarget& target, int code, int attemptNumber) {
         break;
     case ReportCode::LineFailed:
         // Nothing more passes on this port: only a new link can bring the module back.
+        // The relay window is then without a module, as after a broken link.
         target.showStatus(rele ? kReleNoLinkStatus : ExpanderNoLinkStatus);
+        if (rele)
+            target.enterDemoMode();
         SetLinkDown(target);
         break;
     default:

@@ -103,6 +103,8 @@ void TReleForm::LoadButtonClick(QObject*) {
 }
 
 void TReleForm::enterDemoMode() {
+    // A line that fails under a standing link leaves no module behind it either.
+    host().setReleLinked(false);
     showVariantChooser(true);
     demonstration_ = true;
     Orvel426Click();

@@ -95,7 +95,7 @@ TEST(ShowReport, RelayWindow) {
         {11, {status(kReadDoneStatus)}},
         {12, {}},
         {13, {status(kReleNoLinkStatus)}},
-        {14, {status(kReleNoLinkStatus), "down"}},
+        {14, {status(kReleNoLinkStatus), "demo", "down"}},
         {16, {}},
     };
     for (const auto& row : rows) {

@@ -62,6 +62,21 @@ TEST_F(RelayFormFileTest, SavesTheImageAndTheVariantIn67Lines) {
     }
 }
 
+// The module answers while the user picks the name: the file holds what the window
+// shows once the dialog has closed.
+TEST_F(RelayFormFileTest, SavesWhatTheWindowShowsWhenTheDialogCloses) {
+    const auto path = folder / "saved.cfg";
+    dialogs->fileNames.push_back(QString::fromStdString(path.string()));
+    dialogs->whileFileDialogOpen = [this] {
+        form->setReleVariantFromLink(5);
+        iz(1, 9)->setChecked(true);
+    };
+    click(button("SaveButton"));
+    std::vector<std::string> expected = fileLines("5");
+    expected[8] = "1";
+    EXPECT_EQ(readBytes(path), crlfLines(expected));
+}
+
 struct LoadRow {
     const char* name;
     std::vector<std::string> lines;

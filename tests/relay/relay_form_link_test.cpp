@@ -96,6 +96,19 @@ TEST_F(RelayFormLinkTest, BreakingTheLinkFallsBackToTheCheckedVariant) {
     EXPECT_EQ(linkButtons(), "0010");
 }
 
+// An unplugged adapter under a standing link: no module is left, so a file's variant
+// line counts again and the checked variant decides.
+TEST_F(RelayFormLinkTest, AFailedLineLeavesTheWindowWithoutAModule) {
+    linkAs(5);
+    link::ShowReport(*form, link::ReportCode::LineFailed, 0);
+    EXPECT_FALSE(host.linked);
+    EXPECT_TRUE(variantChooserShown());
+    EXPECT_TRUE(form->demonstration());
+    EXPECT_EQ(host.variant, 6);
+    EXPECT_EQ(visibleTabs(), "11110000");
+    EXPECT_EQ(linkButtons(), "0010");
+}
+
 TEST_F(RelayFormLinkTest, ReadAndWriteAskForTheRelayOperations) {
     linkAs(6);
     iz(2, 40)->setChecked(true);

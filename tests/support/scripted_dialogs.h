@@ -8,7 +8,9 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace pemrix::testing {
 
@@ -22,6 +24,8 @@ class ScriptedDialogs : public forms::Dialogs {
     std::deque<QString> fileNames; // next answers to file dialogs; cancel when empty
     QStringList fileFilters;       // filters of the file dialogs shown, in order
     QStringList defaultSuffixes;   // default suffixes of the file dialogs shown, in order
+    // Runs while the next file dialog is open, as events the real one lets through.
+    std::function<void()> whileFileDialogOpen;
 
     void message(QWidget*, const QString& text) override { messages << text; }
     void error(QWidget*, const QString& text) override { errors << text; }
@@ -57,6 +61,8 @@ class ScriptedDialogs : public forms::Dialogs {
     QString nextFileName(const QString& filter, const QString& defaultSuffix) {
         fileFilters << filter;
         defaultSuffixes << defaultSuffix;
+        if (whileFileDialogOpen)
+            std::exchange(whileFileDialogOpen, nullptr)();
         if (fileNames.empty())
             return {};
         QString name = fileNames.front();
