@@ -18,7 +18,7 @@
 //        checked runs ChangeShS, and with it ChangePriv and ChangeRele);
 //     2. double triggering, loop 4 down to loop 1: ds<n> from doubleTriggering;
 //     3. Delay made the active control, its position = delay (ChangeDelay runs on
-//        the new text; a delay above 254 is the rule's to correct);
+//        the new text; the up-down shows a delay above 254 as 254);
 //     4. ittt1..ittt4 from integrationTime, ittt5..ittt8 from silentAlarm; then
 //        avks1..avks4 from autoArming, avks5..avks8 from roundTheClock (these run
 //        ChangeAVKS);

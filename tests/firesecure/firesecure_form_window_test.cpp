@@ -81,6 +81,8 @@ TEST_F(WindowTest, ImagesAreShownThroughTheRulesAndBuiltBack) {
          5,
          6,
          {{7, 0x5F}}},
+        // The delay is shown before the tactic: 0 passes, then "Откр. дверь" raises it.
+        {"delay 0 with the open-door tactic", {{0, 0}, {3, 194 | 16}}, 0, 5, 6, {{0, 1}, {3, 210}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -89,6 +91,7 @@ TEST_F(WindowTest, ImagesAreShownThroughTheRulesAndBuiltBack) {
         for (auto [offset, value] : row.cells)
             image[static_cast<std::size_t>(offset)] = value;
         form->ApplyConfigImage(image);
+        EXPECT_THAT(dialogs->messages, ::testing::IsEmpty());
         EXPECT_EQ(mode(1), row.relay1);
         EXPECT_EQ(mode(2), row.relay2);
         EXPECT_EQ(mode(3), row.relay3);
