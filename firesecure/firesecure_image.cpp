@@ -1,5 +1,6 @@
 #include "firesecure/firesecure_image.h"
 
+#include <array>
 #include <string>
 
 namespace pemrix::firesecure {
@@ -125,24 +126,13 @@ FireSecureConfig decodeFireSecureConfig(std::span<const int> cells) {
 }
 
 const FireSecureConfigImage& fireSecureFactoryImage() {
-    static const FireSecureConfigImage factory = [] {
-        FireSecureConfigImage cells(link::ExpanderImageSize, image::EndOfRecords);
-        const int header[] = {45, 12, 192, 194, 192, 195, 40, 193};
-        for (std::size_t i = 0; i < std::size(header); ++i) {
-            cells[i] = header[i];
-        }
-        return cells;
-    }();
+    static const auto factory =
+        image::expanderImageWithoutRecords(std::array{45, 12, 192, 194, 192, 195, 40, 193});
     return factory;
 }
 
 std::vector<std::string> fireSecureFactoryImageStrings() {
-    std::vector<std::string> strings;
-    strings.reserve(link::ExpanderImageSize);
-    for (int cell : fireSecureFactoryImage()) {
-        strings.push_back(std::to_string(cell));
-    }
-    return strings;
+    return image::decimalStrings(fireSecureFactoryImage());
 }
 
 } // namespace pemrix::firesecure

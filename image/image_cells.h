@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace pemrix::image {
@@ -33,6 +34,16 @@ constexpr bool bitAt(std::uint8_t mask, int index) {
 constexpr std::uint8_t withBit(std::uint8_t mask, int index, bool set) {
     const auto bit = static_cast<std::uint8_t>(1u << index);
     return set ? static_cast<std::uint8_t>(mask | bit) : static_cast<std::uint8_t>(mask & ~bit);
+}
+
+// The cells as decimal strings, the way a window keeps its factory image in a hidden list.
+inline std::vector<std::string> decimalStrings(std::span<const int> cells) {
+    std::vector<std::string> strings;
+    strings.reserve(cells.size());
+    for (int cell : cells) {
+        strings.push_back(std::to_string(cell));
+    }
+    return strings;
 }
 
 } // namespace pemrix::image

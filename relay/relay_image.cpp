@@ -103,12 +103,7 @@ const RelayImage& relayFactoryImage() {
 }
 
 std::vector<std::string> relayFactoryImageStrings() {
-    std::vector<std::string> strings;
-    strings.reserve(RelayImageSize);
-    for (int cell : relayFactoryImage()) {
-        strings.push_back(std::to_string(cell));
-    }
-    return strings;
+    return image::decimalStrings(relayFactoryImage());
 }
 
 } // namespace pemrix::relay

@@ -1,5 +1,6 @@
 #include "secure/secure_image.h"
 
+#include <array>
 #include <string>
 
 namespace pemrix::secure {
@@ -82,24 +83,13 @@ SecureConfig decodeSecureConfig(std::span<const int> cells) {
 }
 
 const SecureConfigImage& secureFactoryImage() {
-    static const SecureConfigImage factory = [] {
-        SecureConfigImage cells(link::ExpanderImageSize, image::EndOfRecords);
-        const int header[] = {45, 0, 192, 2, 0, 0, 135, 1};
-        for (std::size_t i = 0; i < std::size(header); ++i) {
-            cells[i] = header[i];
-        }
-        return cells;
-    }();
+    static const auto factory =
+        image::expanderImageWithoutRecords(std::array{45, 0, 192, 2, 0, 0, 135, 1});
     return factory;
 }
 
 std::vector<std::string> secureFactoryImageStrings() {
-    std::vector<std::string> strings;
-    strings.reserve(link::ExpanderImageSize);
-    for (int cell : secureFactoryImage()) {
-        strings.push_back(std::to_string(cell));
-    }
-    return strings;
+    return image::decimalStrings(secureFactoryImage());
 }
 
 } // namespace pemrix::secure
