@@ -5,7 +5,6 @@
 #include "firesecure/firesecure_form.h"
 #include "forms/dialogs.h"
 #include "tests/support/recording_host.h"
-#include "tests/support/scripted_dialogs.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -64,14 +63,3 @@ BENCHMARK(ApplyCascadingImage)
     ->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    pemrix::testing::ScriptedDialogs::installNew();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -7,7 +7,6 @@
 #include "forms/radio_group.h"
 #include "relay/relay_form.h"
 #include "tests/support/recording_host.h"
-#include "tests/support/scripted_dialogs.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -69,14 +68,3 @@ BENCHMARK(VedClickAllRelays)
     ->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    pemrix::testing::ScriptedDialogs::installNew();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
