@@ -5,20 +5,20 @@
 
 namespace pemrix::forms {
 
-ButtonPanel::ButtonPanel(std::span<const ButtonSpec> buttons, QWidget* parent)
+ButtonPanel::ButtonPanel(std::span<const ButtonEntry> buttons, QWidget* parent)
     : QWidget(parent), grid_(new QGridLayout(this)) {
     setObjectName(QStringLiteral("ButtonPanel"));
     grid_->setContentsMargins(0, 0, 0, 0);
     grid_->setHorizontalSpacing(6);
     grid_->setVerticalSpacing(4);
-    for (const ButtonSpec& spec : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setToolTip(QString::fromUtf8(spec.hint));
-        button->setEnabled(spec.enabled);
+    for (const ButtonEntry& entry : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setToolTip(QString::fromUtf8(entry.hint));
+        button->setEnabled(entry.enabled);
         // Enter in an edit must not press a button of the panel.
         button->setAutoDefault(false);
-        grid_->addWidget(button, spec.row, spec.column);
+        grid_->addWidget(button, entry.row, entry.column);
         buttons_.push_back(button);
     }
 }

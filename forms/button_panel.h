@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace pemrix::forms {
 
-struct ButtonSpec {
+struct ButtonEntry {
     const char* name;
     const char* caption; // UTF-8
     const char* hint;    // UTF-8
@@ -27,7 +27,7 @@ struct ButtonSpec {
 class ButtonPanel : public QWidget {
     Q_OBJECT
   public:
-    ButtonPanel(std::span<const ButtonSpec> buttons, QWidget* parent);
+    ButtonPanel(std::span<const ButtonEntry> buttons, QWidget* parent);
 
     // The button of that object name, or nullptr.
     QPushButton* button(const char* name) const;

@@ -25,7 +25,7 @@ namespace pemrix::forms {
 namespace {
 
 // In the order of creation, which is the order of the Tab key.
-constexpr ButtonSpec ExpanderButtons[] = {
+constexpr ButtonEntry ExpanderButtons[] = {
     {"WriteButton", "Записать конфигурацию в прибор", "Записать конфигурацию в прибор (F2)", false,
      0, 0},
     {"ReadButton", "Считать конфигурацию из прибора", "Считать конфигурацию из прибора (F3)", false,

@@ -143,7 +143,7 @@ void ModuleWindow::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-ButtonPanel* ModuleWindow::createButtonPanel(std::span<const ButtonSpec> buttons) {
+ButtonPanel* ModuleWindow::createButtonPanel(std::span<const ButtonEntry> buttons) {
     auto* panel = new ButtonPanel(buttons, this);
     for (const NamedAction& named : ButtonActions) {
         QPushButton* pushButton = panel->button(named.name);

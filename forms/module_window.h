@@ -26,7 +26,7 @@ class QVBoxLayout;
 namespace pemrix::forms {
 
 class ButtonPanel;
-struct ButtonSpec;
+struct ButtonEntry;
 class ModuleHost;
 class PageArea;
 
@@ -90,7 +90,7 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
     QWidget* page() const;
 
     // The panel of `buttons`; each button of a known name runs its action.
-    ButtonPanel* createButtonPanel(std::span<const ButtonSpec> buttons);
+    ButtonPanel* createButtonPanel(std::span<const ButtonEntry> buttons);
     // The button a report switches, or nullptr when the window has none.
     QPushButton* button(link::LinkButton which) const;
     void status(const QString& text);

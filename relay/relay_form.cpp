@@ -27,7 +27,7 @@ namespace {
 
 // In the order of creation, which is the order of the Tab key: the first row, then
 // the second.
-constexpr forms::ButtonSpec ReleButtons[] = {
+constexpr forms::ButtonEntry ReleButtons[] = {
     {"WriteButton", "Записать в прибор", "Записать конфигурацию в прибор (F2)", false, 0, 0},
     {"ConnectButton", "Установить связь", "Установить связь F4", false, 0, 1},
     {"LoadButton", "Считать файл", "Считать файл F10", true, 0, 2},

@@ -16,15 +16,15 @@ void KeyRecordingEdit::keyPressEvent(QKeyEvent* event) {
 
 namespace {
 
-using forms::ButtonSpec;
+using forms::ButtonEntry;
 
-constexpr ButtonSpec ExpanderButtons[] = {
+constexpr ButtonEntry ExpanderButtons[] = {
     {"WriteButton", "Write", "F2", true, 0, 0},     {"ReadButton", "Read", "F3", true, 1, 0},
     {"ConnectButton", "Connect", "F4", true, 0, 1}, {"CancelButton", "Cancel", "F5", true, 1, 1},
     {"LoadIdButton", "LoadId", "F6", true, 0, 2},   {"DefaultButton", "Default", "F7", true, 1, 2},
     {"SaveButton", "Save", "F9", true, 1, 3},       {"LoadButton", "Load", "F10", true, 0, 3},
 };
-constexpr ButtonSpec ReleButtons[] = {
+constexpr ButtonEntry ReleButtons[] = {
     {"WriteButton", "Write", "F2", true, 0, 0},     {"ReadButton", "Read", "F3", true, 1, 0},
     {"ConnectButton", "Connect", "F4", true, 0, 1}, {"CancelButton", "Cancel", "F5", true, 1, 1},
     {"DefaultButton", "Default", "F7", true, 1, 2}, {"LoadButton", "Load", "F10", true, 0, 2},
