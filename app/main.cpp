@@ -5,8 +5,14 @@
 #include "app/worker_shutdown.h"
 
 #include <chrono>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // --version and --help are answered before Qt starts, so they need no display.
+    if (const auto answer = pemrix::app::commandLineAnswer(argc, argv)) {
+        const bool written = std::fputs(answer->c_str(), stdout) >= 0;
+        return written && std::fflush(stdout) == 0 ? 0 : 1;
+    }
     pemrix::app::PemrixApplication app(argc, argv);
     // A failure while starting, or one that escapes the loop, is shown and ends the
     // program.

@@ -1,16 +1,56 @@
 #include "app/pemrix_application.h"
 
+#include "app/main_form_texts.h"
 #include "forms/dialogs.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <exception>
+#include <string_view>
 
 namespace pemrix::app {
+
+std::string versionLine() {
+    // "  Версия v3.4 от 14.03.2005": the number follows " v", the date is the last word.
+    const std::string_view text = texts::version;
+    const auto number = text.find(" v") + 2;
+    const auto numberEnd = text.find(' ', number);
+    const auto date = text.rfind(' ') + 1;
+    return "pemrix " + std::string(text.substr(number, numberEnd - number)) + " (" +
+           std::string(text.substr(date)) + ")\n";
+}
+
+std::optional<std::string> commandLineAnswer(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--version")
+            return versionLine();
+        if (arg == "--help")
+            return "Usage: pemrix [Qt options]\n"
+                   "       pemrix --version | --help\n"
+                   "\n"
+                   "Opens the Pemrix configurator's main window: one Orvel alarm module on a\n"
+                   "serial port (COM1..COM4), linked, read, edited and written in the window of\n"
+                   "its kind. Other arguments are Qt's (-platform NAME, ...).\n"
+                   "\n"
+                   "  --version   print the version and exit\n"
+                   "  --help      this text\n"
+                   "\n"
+                   "Without a window: pemrix-cli --help.\n";
+    }
+    return std::nullopt;
+}
 
 PemrixApplication::PemrixApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Pemrix"));
     setOrganizationName(QStringLiteral("Pemrix"));
+    // The desktop matches the windows to the menu entry and its icon by this name.
+    setDesktopFileName(QString::fromLatin1(desktopId));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/pemrix-%1.png").arg(size));
+    setWindowIcon(icon);
     // Qt's own buttons read "Да"/"Нет" like the rest of the program.
     auto* translator = new QTranslator(this);
     if (translator->load(QStringLiteral("qtbase_ru"),

@@ -6,11 +6,15 @@
 #include "tests/support/scripted_dialogs.h"
 
 #include <QDir>
+#include <QIcon>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <optional>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace pemrix::app {
 namespace {
@@ -49,6 +53,41 @@ TEST(PemrixApplicationTest, QtsOwnButtonsSpeakRussian) {
     };
     EXPECT_EQ(button("&Yes"), QString::fromUtf8("Да"));
     EXPECT_EQ(button("&No"), QString::fromUtf8("Нет"));
+}
+
+TEST(PemrixApplicationTest, OnlyVersionAndHelpAreAnsweredWithoutAWindow) {
+    const std::string version = "pemrix 3.4 (14.03.2005)\n";
+    const std::string help = "Usage: pemrix";
+    struct Row {
+        std::vector<const char*> args;
+        std::optional<std::string> answerStart; // nothing: the program starts
+    };
+    const Row rows[] = {
+        {{"pemrix"}, std::nullopt},
+        {{"pemrix", "-platform", "offscreen"}, std::nullopt},
+        {{"pemrix", "--versions"}, std::nullopt},
+        {{"pemrix", "-version"}, std::nullopt},
+        {{"pemrix", "--version"}, version},
+        {{"pemrix", "-platform", "offscreen", "--version"}, version},
+        {{"pemrix", "--help"}, help},
+        {{"pemrix", "--help", "--version"}, help},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::PrintToString(row.args));
+        const auto answer = commandLineAnswer(int(row.args.size()), row.args.data());
+        ASSERT_EQ(answer.has_value(), row.answerStart.has_value());
+        if (answer) {
+            EXPECT_EQ(answer->substr(0, row.answerStart->size()), *row.answerStart);
+        }
+    }
+}
+
+TEST(PemrixApplicationTest, TheDesktopKnowsTheProgramByItsIdAndIcon) {
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.pemrix.Configurator"));
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    EXPECT_EQ(sizes.size(), 7);
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(sizes.contains(QSize(256, 256)));
 }
 
 TEST(PemrixApplicationTest, TheProgramShowsItsWindowAndStoresThePortWhenItEnds) {
