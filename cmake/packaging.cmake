@@ -73,13 +73,15 @@ set(CPACK_PACKAGE_VENDOR "Pemrix")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_CONTACT "Pemrix developers <pemrix@pemrix.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configurator for Orvel alarm modules on a serial line")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A desktop tool for alarm-system installers: links to one Orvel module on a serial port\
- (security expander Orvel-416, fire-and-security expander Orvel-417, relay module\
- Orvel-426/427), reads its configuration, edits it under the module's rules and writes it\
- back; keeps configurations in files and reads touch-memory keys. The interface is in\
- Russian. pemrix-cli does the same exchanges from scripts; pemrix-emulator plays a module\
- on a pseudo-terminal.")
+# Lines as the package's description shows them.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "A desktop tool for alarm-system installers: links to one Orvel module on a"
+  "serial port (security expander Orvel-416, fire-and-security expander"
+  "Orvel-417, relay module Orvel-426/427), reads its configuration, edits it"
+  "under the module's rules and writes it back; keeps configurations in files"
+  "and reads touch-memory keys. The interface is in Russian."
+  "pemrix-cli does the same exchanges from scripts; pemrix-emulator plays a"
+  "module on a pseudo-terminal.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Pemrix")
 set(CPACK_PACKAGE_EXECUTABLES "pemrix;Pemrix")
 set(CPACK_STRIP_FILES ON)

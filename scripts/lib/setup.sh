@@ -1,4 +1,4 @@
-# Shared by scripts/run and scripts/test: installs the Debian packages the build
+# Shared by scripts/run, scripts/test and scripts/package: installs the Debian packages the build
 # needs when any is missing, and stays quiet when nothing is to be done.
 
 PEMRIX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -10,6 +10,7 @@ PEMRIX_PACKAGES=(
     xvfb xauth imagemagick xdotool
     clang-14 libclang-rt-14-dev
     g++-mingw-w64-x86-64 wine64
+    dpkg-dev file desktop-file-utils appstream
 )
 
 pemrix_install_missing() {
