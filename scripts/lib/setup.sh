@@ -1,5 +1,6 @@
-# Shared by scripts/run, scripts/test and scripts/package: installs the Debian packages the build
-# needs when any is missing, and stays quiet when nothing is to be done.
+# Shared by scripts/run, scripts/test and scripts/package: installs the Debian
+# packages the build needs when any is missing, and stays quiet when nothing is to
+# be done.
 
 PEMRIX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
