@@ -88,6 +88,10 @@ set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
   set(CPACK_GENERATOR NSIS)
+  # The installer's licence page; WiX takes only a .txt or .rtf file.
+  configure_file("${pemrix_packaging_dir}/copyright" "${pemrix_generated_dir}/copyright.txt"
+                 COPYONLY)
+  set(CPACK_RESOURCE_FILE_LICENSE "${pemrix_generated_dir}/copyright.txt")
   set(CPACK_NSIS_DISPLAY_NAME "Pemrix ${PROJECT_VERSION}")
   set(CPACK_NSIS_PACKAGE_NAME "Pemrix")
   set(CPACK_NSIS_INSTALLED_ICON_NAME "${CMAKE_INSTALL_BINDIR}\\\\pemrix.exe")
