@@ -52,9 +52,12 @@ PemrixApplication::PemrixApplication(int& argc, char** argv) : QApplication(argc
         icon.addFile(QStringLiteral(":/icon/pemrix-%1.png").arg(size));
     setWindowIcon(icon);
     // Qt's own buttons read "Да"/"Нет" like the rest of the program.
+    // Linux distributions ship Qt's catalogue as qtbase_ru; Qt's Windows deployment
+    // merges it into qt_ru.
     auto* translator = new QTranslator(this);
-    if (translator->load(QStringLiteral("qtbase_ru"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (translator->load(QStringLiteral("qtbase_ru"), folder) ||
+        translator->load(QStringLiteral("qt_ru"), folder))
         installTranslator(translator);
 }
 
