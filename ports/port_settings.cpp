@@ -9,6 +9,10 @@ namespace pemrix::ports {
 namespace {
 const QString portNumberKey = QStringLiteral("Port/PortNumber");
 constexpr int portCount = 4;
+
+QString deviceKey(int portNumber) {
+    return QStringLiteral("Devices/COM%1").arg(portNumber);
+}
 } // namespace
 
 std::optional<int> readPortIndex(QSettings& settings) {
@@ -29,12 +33,19 @@ void writePortIndex(QSettings& settings, int portIndex) {
 
 QString deviceForPort(const QSettings* settings, int portNumber) {
     if (settings != nullptr) {
-        const QString mapped =
-            settings->value(QStringLiteral("Devices/COM%1").arg(portNumber)).toString().trimmed();
+        const QString mapped = settings->value(deviceKey(portNumber)).toString().trimmed();
         if (!mapped.isEmpty())
             return mapped;
     }
     return QString::fromStdString(link::defaultDeviceForPort(portNumber));
+}
+
+void writeDeviceForPort(QSettings& settings, int portNumber, const QString& device) {
+    if (device.trimmed().isEmpty())
+        settings.remove(deviceKey(portNumber));
+    else
+        settings.setValue(deviceKey(portNumber), device.trimmed());
+    settings.sync();
 }
 
 } // namespace pemrix::ports
