@@ -32,12 +32,16 @@ void writePortIndex(QSettings& settings, int portIndex) {
 }
 
 QString deviceForPort(const QSettings* settings, int portNumber) {
-    if (settings != nullptr) {
-        const QString mapped = settings->value(deviceKey(portNumber)).toString().trimmed();
-        if (!mapped.isEmpty())
-            return mapped;
-    }
+    const QString mapped = mappedDeviceForPort(settings, portNumber);
+    if (!mapped.isEmpty())
+        return mapped;
     return QString::fromStdString(link::defaultDeviceForPort(portNumber));
+}
+
+QString mappedDeviceForPort(const QSettings* settings, int portNumber) {
+    if (settings == nullptr)
+        return {};
+    return settings->value(deviceKey(portNumber)).toString().trimmed();
 }
 
 void writeDeviceForPort(QSettings& settings, int portNumber, const QString& device) {
