@@ -36,7 +36,7 @@ PortProblem noPermission(const std::string& port, const std::string& name,
                          const link::PortError& error, const OpenFailureFacts& facts) {
     if (joiningHelps(facts)) {
         const std::string& group = facts.group->name;
-        return {name + ": нет доступа, нужна группа " + group,
+        return {name + ": нет доступа (группа " + group + ")",
                 "Нет доступа к порту " + port + ": устройство принадлежит группе " + group + ". " +
                     joinAdvice(group)};
     }
@@ -108,7 +108,7 @@ std::optional<std::string> serialGroupToJoin(const UserGroups& user,
 }
 
 PortProblem serialGroupNotice(const std::string& group) {
-    return {"Нет в группе " + group + ": порты могут быть недоступны",
+    return {"Пользователь не в группе " + group,
             "Пользователь не входит в группу " + group +
                 ": последовательные порты могут быть недоступны. " + joinAdvice(group)};
 }

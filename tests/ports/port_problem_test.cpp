@@ -66,7 +66,7 @@ TEST(PortProblem, EachCaseSaysWhatHappenedAndWhatToDo) {
          "COM1",
          {PortErrorKind::NoPermission, 13, "Permission denied"},
          {serialGroup, false, {}},
-         "COM1: нет доступа, нужна группа dialout",
+         "COM1: нет доступа (группа dialout)",
          "Нет доступа к порту COM1 (/dev/ttyUSB0): устройство принадлежит группе dialout. "
          "Добавьте пользователя в группу dialout (sudo usermod -aG dialout $USER) и войдите в "
          "систему заново."},
