@@ -177,9 +177,7 @@ TEST_F(PortChooserTest, APortThatDidNotOpenSaysWhyUntilThePortChanges) {
     const auto& entries = journal.entries;
     EXPECT_NE(std::find(entries.begin(), entries.end(), "open /dev/ttyS0"), entries.end());
     EXPECT_EQ(label()->text(), QString::fromUtf8("COM1: устройство не найдено"));
-    EXPECT_EQ(label()->toolTip(),
-              QString::fromUtf8("Порт COM1 (/dev/ttyS0): устройство не найдено. Проверьте, "
-                                "подключён ли адаптер, или выберите другое устройство порта."));
+    EXPECT_TRUE(label()->toolTip().startsWith("Порт COM1 (/dev/ttyS0): устройство не найдено."));
     openWindow()->close();
     deleteClosedWindows();
 

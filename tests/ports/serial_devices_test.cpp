@@ -2,15 +2,11 @@
 // temporary folder: a stable link to a real pseudo-terminal, adapters, built-in
 // ports with and without a UART.
 
+#include "emulator/pseudo_terminal.h"
 #include "ports/serial_devices.h"
 #include "tests/image/temp_folder.h"
 
 #include <gtest/gtest.h>
-
-#include <array>
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace pemrix::ports;
@@ -18,28 +14,6 @@ using pemrix::testing::TempFolder;
 using pemrix::testing::writeBytes;
 
 namespace {
-
-// A pseudo-terminal whose slave side stands in for a USB adapter's node.
-class Pty {
-  public:
-    Pty() : master_(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC)) {
-        std::array<char, 128> name{};
-        if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0 &&
-            ::ptsname_r(master_, name.data(), name.size()) == 0)
-            slave_ = name.data();
-    }
-    ~Pty() {
-        if (master_ >= 0)
-            ::close(master_);
-    }
-    Pty(const Pty&) = delete;
-    Pty& operator=(const Pty&) = delete;
-    const std::string& slave() const { return slave_; }
-
-  private:
-    int master_;
-    std::string slave_;
-};
 
 void makeNode(const fs::path& path) {
     fs::create_directories(path.parent_path());
@@ -54,8 +28,7 @@ void makeUart(const fs::path& root, const std::string& name, const char* type) {
 } // namespace
 
 TEST(SerialDevices, ListsStableLinksThenAdaptersThenPortsWithAUart) {
-    Pty pty;
-    ASSERT_FALSE(pty.slave().empty());
+    const pemrix::emulator::PseudoTerminal pty; // stands in for a USB adapter's node
     TempFolder root;
     const fs::path dev = root / "dev";
     const fs::path byId = dev / "serial/by-id";
@@ -67,7 +40,7 @@ TEST(SerialDevices, ListsStableLinksThenAdaptersThenPortsWithAUart) {
     makeUart(root.path(), "ttyS1", "0\n"); // the kernel found no UART there
     makeUart(root.path(), "ttyS10", "4\n");
     fs::create_directories(byId);
-    fs::create_symlink(pty.slave(), byId / "usb-FTDI_FT232R_A1-if00-port0");
+    fs::create_symlink(pty.slavePath(), byId / "usb-FTDI_FT232R_A1-if00-port0");
     fs::create_symlink("../../ttyUSB2", byId / "usb-Prolific_PL2303-if00-port0");
     fs::create_symlink("../../ttyUSB7", byId / "usb-Gone_Adapter-if00-port0");
 
@@ -75,7 +48,7 @@ TEST(SerialDevices, ListsStableLinksThenAdaptersThenPortsWithAUart) {
         fs::path path;
         fs::path target;
     } expected[] = {
-        {byId / "usb-FTDI_FT232R_A1-if00-port0", pty.slave()},
+        {byId / "usb-FTDI_FT232R_A1-if00-port0", pty.slavePath()},
         {byId / "usb-Prolific_PL2303-if00-port0", dev / "ttyUSB2"},
         {dev / "ttyUSB2", {}},
         {dev / "ttyUSB10", {}},
