@@ -49,6 +49,7 @@ void TMainForm::FormCreate() {
         QRadioButton* const ports[] = {com1, com2, com3, com4};
         ports[*index]->setChecked(true);
     }
+    noteSerialGroup(ports::currentUserGroups());
 
     MainStatusBar->showMessage(version->text());
 }
@@ -128,11 +129,6 @@ void TMainForm::openModuleWindow(ModuleWindow::Kind kind) {
     // reports and the function keys keep flowing through the one main loop.
     window->setWindowModality(Qt::ApplicationModal);
     window->show();
-}
-
-void TMainForm::OpenPort() {
-    const QString device = ports::deviceForPort(Settings.get(), portNumber());
-    PortHandle = portOpener_ ? portOpener_(device.toStdString()) : nullptr;
 }
 
 void TMainForm::closePort() {

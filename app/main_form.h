@@ -8,12 +8,15 @@
 #include "link/module_kind.h"
 #include "link/serial_port.h"
 #include "link/timing.h"
+#include "ports/port_problem.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QGroupBox;
@@ -22,6 +25,7 @@ class QPushButton;
 class QRadioButton;
 class QSettings;
 class QStatusBar;
+class QToolButton;
 
 namespace pemrix::link {
 class TComThread;
@@ -54,6 +58,8 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void Orvel417Click();
     void Orvel427Click();
     void MainHelpClick();
+    // Opens the chooser of the device behind the checked port.
+    void PortChooserButtonClick();
     // A key press that reached the window it acts on: the function keys of the
     // main window or of the open module window.
     void ApplicationEvents1ShortCut(int key);
@@ -64,6 +70,12 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void OpenPort();
     // The chosen port, 1..4.
     int portNumber() const;
+
+    // Where the serial devices and the process table are looked up ("/" and
+    // "/proc"); tests lay out trees of their own.
+    void setSystemRoots(std::filesystem::path devices, std::filesystem::path processes);
+    // Tells a user outside the group of the serial devices so, in the status bar.
+    void noteSerialGroup(const ports::UserGroups& user);
 
     // ModuleHost
     void closePort() override;
@@ -103,6 +115,12 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     bool functionKeysReachTheirWindow() const;
     void routeMainKey(int key);
     void routeModuleKey(forms::ModuleWindow& window, int key);
+    void buildPortDeviceControls();
+    void portChoiceChanged(bool checked);
+    void assignPortDevice(int port, const QString& device);
+    void notePortOpened(const QString& device);
+    // The device of the checked port, or the port's problem until it is solved.
+    void showPortDevice();
 
     // Controls.
     QLabel* Image1 = nullptr;
@@ -117,6 +135,8 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     QPushButton* Orvel427 = nullptr;
     QPushButton* MainHelp = nullptr;
     QStatusBar* MainStatusBar = nullptr;
+    QToolButton* PortChooserButton = nullptr;
+    QLabel* PortDeviceLabel = nullptr;
     ApplicationEvents* ApplicationEvents1 = nullptr;
 
     // Shared state.
@@ -137,6 +157,11 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     std::map<forms::ModuleWindow::Kind, ModuleWindowFactory> factories_;
     PortOpener portOpener_;
     link::Timing timing_;
+    // Why the port did not open, or that the user may not open any: shown until
+    // the next port choice or successful opening.
+    std::optional<ports::PortProblem> portProblem_;
+    std::filesystem::path deviceRoot_ = "/";
+    std::filesystem::path procRoot_ = "/proc";
 };
 
 } // namespace pemrix::app

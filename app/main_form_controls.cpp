@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace pemrix::app {
@@ -21,6 +22,8 @@ namespace {
 
 const QSize clientSize(499, 176);
 const QSize pictureSize(72, 118);
+// Leaves the version text its room in the status bar.
+constexpr int portDeviceLabelWidth = 270;
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -87,6 +90,7 @@ void TMainForm::buildControls() {
     MainStatusBar->setStyleSheet(
         QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); }"));
     setStatusBar(MainStatusBar);
+    buildPortDeviceControls();
 
     ApplicationEvents1 = new ApplicationEvents(this);
     ApplicationEvents1->setObjectName(QStringLiteral("ApplicationEvents1"));
@@ -98,6 +102,9 @@ void TMainForm::buildControls() {
     connect(Orvel427, &QPushButton::clicked, this, &TMainForm::Orvel427Click);
     connect(MainHelp, &QPushButton::clicked, this, &TMainForm::MainHelpClick);
     connect(ApplicationEvents1, &ApplicationEvents::ShortCut, this, &TMainForm::functionKeyPressed);
+    connect(PortChooserButton, &QToolButton::clicked, this, &TMainForm::PortChooserButtonClick);
+    for (QRadioButton* port : {com1, com2, com3, com4})
+        connect(port, &QRadioButton::toggled, this, &TMainForm::portChoiceChanged);
 
     setFixedSize(clientSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -112,10 +119,33 @@ void TMainForm::buildPortGroup(QWidget* client) {
     com3 = portButton("com3", GroupBox1);
     com4 = portButton("com4", GroupBox1);
     com1->setChecked(true);
+    // The chooser of the port's device sits at the group's top right, no taller
+    // than a port button, so the ports keep their places.
+    PortChooserButton = new QToolButton(GroupBox1);
+    PortChooserButton->setObjectName(QStringLiteral("PortChooserButton"));
+    PortChooserButton->setText(text(texts::portChooserButton));
+    PortChooserButton->setToolTip(text(texts::portChooserHint));
+    PortChooserButton->setFixedSize(22, com1->sizeHint().height());
+    PortChooserButton->setFocusPolicy(Qt::TabFocus);
+    auto* firstRow = new QHBoxLayout;
+    firstRow->addWidget(com1);
+    firstRow->addStretch();
+    firstRow->addWidget(PortChooserButton);
+
     auto* ports = new QVBoxLayout(GroupBox1);
     ports->setSpacing(2);
-    for (QRadioButton* port : {com1, com2, com3, com4})
+    ports->addLayout(firstRow);
+    for (QRadioButton* port : {com2, com3, com4})
         ports->addWidget(port);
+}
+
+// The device of the checked port, on the right of the status bar; the simple
+// panel keeps the version text.
+void TMainForm::buildPortDeviceControls() {
+    PortDeviceLabel = new QLabel(MainStatusBar);
+    PortDeviceLabel->setObjectName(QStringLiteral("PortDeviceLabel"));
+    PortDeviceLabel->setMaximumWidth(portDeviceLabelWidth);
+    MainStatusBar->addPermanentWidget(PortDeviceLabel);
 }
 
 // The picture, the port group and a column of the module buttons with help below.

@@ -16,6 +16,16 @@ inline constexpr const char helpButton[] = "Помощь - F1";
 inline constexpr const char secureHint[] = "Охранный модуль (F3)";
 inline constexpr const char fireSecureHint[] = "Охранно-пожарный модуль (F5)";
 inline constexpr const char settingsStoreError[] = "Error in Opening Created Key";
+// The port chooser and the device of the chosen port.
+inline constexpr const char portChooserButton[] = "…";
+inline constexpr const char portChooserHint[] = "Выбрать устройство порта";
+inline constexpr const char portChooserCaption[] = "Устройство порта COM%1";
+inline constexpr const char portChooserList[] = "Найденные последовательные устройства:";
+inline constexpr const char portChooserNone[] = "Последовательные устройства не найдены";
+inline constexpr const char portChooserPath[] = "&Устройство порта:";
+inline constexpr const char portChooserUsualDevice[] = "%1 - обычное устройство порта";
+inline constexpr const char portDevice[] = "COM%1: %2";
+inline constexpr const char portDeviceHint[] = "Устройство порта COM%1: %2";
 // The name of the help set.
 inline constexpr const char helpSet[] = "Help.hlp";
 

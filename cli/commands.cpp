@@ -78,7 +78,9 @@ class CommandRun {
         const auto port = context_.openPort(device_, link::OpenOptions{timing_.portSettle});
         if (const auto& error = port->openError()) {
             reporter_.report(link::ReportCode::LineFailed, 0);
-            context_.err << lineFailureText(device_, *error) << std::flush;
+            const std::string portName =
+                args_.device ? std::string() : "COM" + std::to_string(*args_.portNumber);
+            context_.err << lineFailureText(device_, *error, portName) << std::flush;
             return ExitCode::LineFault;
         }
         WatchedPort line(*port);

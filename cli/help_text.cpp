@@ -77,7 +77,8 @@ Exit codes (the last outcome decides):
   5   no key presented to the module
   6   the port cannot be opened, or it failed during the exchange (a write
       failed, or the device has gone: adapter unplugged); the system's reason is
-      shown (for a permission error: join the 'dialout' group)
+      shown with the case and what to do (for a permission error: join the
+      device's group, usually 'dialout')
   70  an internal error of the program
   74  the result could not be written to stdout; the system's reason is shown
   130 stopped by SIGINT or SIGTERM (the exchange ends at its next checkpoint)

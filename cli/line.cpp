@@ -1,5 +1,7 @@
 #include "cli/line.h"
 
+#include "ports/port_problem.h"
+
 namespace pemrix::cli {
 
 PortOpener systemPortOpener() {
@@ -22,7 +24,8 @@ link::IoResult WatchedPort::watch(link::IoResult result) {
     return result;
 }
 
-std::string lineFailureText(const std::string& device, const link::PortError& error) {
+std::string lineFailureText(const std::string& device, const link::PortError& error,
+                            const std::string& portName) {
     std::string text = device + ": ";
     text += error.message.empty()
                 ? "the port failed (system error " + std::to_string(error.osCode) + ")"
@@ -30,14 +33,9 @@ std::string lineFailureText(const std::string& device, const link::PortError& er
     text += '\n';
     switch (error.kind) {
     case link::PortErrorKind::NoPermission:
-        text += "hint: serial devices usually belong to the 'dialout' group; join it with\n"
-                "      sudo usermod -aG dialout $USER   and log in again\n";
-        break;
     case link::PortErrorKind::InUse:
-        text += "hint: another program holds the port; close it and try again\n";
-        break;
     case link::PortErrorKind::NoSuchPort:
-        text += "hint: check the device name, or the [Devices] COMn mapping for --port\n";
+        text += ports::diagnoseOpenFailure(portName, device, error).full + '\n';
         break;
     default:
         break;

@@ -39,8 +39,10 @@ class WatchedPort : public link::SerialPort {
     std::optional<link::PortError> lastFailure_;
 };
 
-// "<device>: <the system's reason>", and on the next line what to do about it when
-// there is an obvious remedy (joining the dialout group for a permission error).
-std::string lineFailureText(const std::string& device, const link::PortError& error);
+// "<device>: <the system's reason>", and below it, for a device that is missing,
+// held by another program or closed to the user, which case it is and what to do,
+// as the main window says it. `portName` is "COMn" when the port was named so.
+std::string lineFailureText(const std::string& device, const link::PortError& error,
+                            const std::string& portName = {});
 
 } // namespace pemrix::cli

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -59,6 +60,9 @@ class SerialPort {
     // read or write, which then fails; the port is never used again afterwards.
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
+    // Why the device could not be opened, if it could not; such a port fails every
+    // call. A port made open, like a scripted one, has nothing to say.
+    virtual std::optional<PortError> openError() const { return std::nullopt; }
 };
 
 } // namespace pemrix::link

@@ -28,7 +28,7 @@ class SystemSerialPort : public SerialPort {
                                                   const OpenOptions& options);
 
     // Why opening failed, if it did.
-    virtual std::optional<PortError> openError() const = 0;
+    std::optional<PortError> openError() const override = 0;
 };
 
 // The device of port COMn (n = 1..4) when the settings name none:

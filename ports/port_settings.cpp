@@ -9,6 +9,10 @@ namespace pemrix::ports {
 namespace {
 const QString portNumberKey = QStringLiteral("Port/PortNumber");
 constexpr int portCount = 4;
+
+QString deviceKey(int portNumber) {
+    return QStringLiteral("Devices/COM%1").arg(portNumber);
+}
 } // namespace
 
 std::optional<int> readPortIndex(QSettings& settings) {
@@ -28,13 +32,24 @@ void writePortIndex(QSettings& settings, int portIndex) {
 }
 
 QString deviceForPort(const QSettings* settings, int portNumber) {
-    if (settings != nullptr) {
-        const QString mapped =
-            settings->value(QStringLiteral("Devices/COM%1").arg(portNumber)).toString().trimmed();
-        if (!mapped.isEmpty())
-            return mapped;
-    }
+    const QString mapped = mappedDeviceForPort(settings, portNumber);
+    if (!mapped.isEmpty())
+        return mapped;
     return QString::fromStdString(link::defaultDeviceForPort(portNumber));
+}
+
+QString mappedDeviceForPort(const QSettings* settings, int portNumber) {
+    if (settings == nullptr)
+        return {};
+    return settings->value(deviceKey(portNumber)).toString().trimmed();
+}
+
+void writeDeviceForPort(QSettings& settings, int portNumber, const QString& device) {
+    if (device.trimmed().isEmpty())
+        settings.remove(deviceKey(portNumber));
+    else
+        settings.setValue(deviceKey(portNumber), device.trimmed());
+    settings.sync();
 }
 
 } // namespace pemrix::ports

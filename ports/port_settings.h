@@ -24,5 +24,10 @@ void writePortIndex(QSettings& settings, int portIndex);
 // The device of port COMn (n = 1..4): the one the settings name under [Devices],
 // or the platform's usual device.
 QString deviceForPort(const QSettings* settings, int portNumber);
+// Only the device the settings name for COMn; empty when they name none.
+QString mappedDeviceForPort(const QSettings* settings, int portNumber);
+// Names the device of port COMn under [Devices]; an empty name removes the entry,
+// so the port goes back to the platform's usual device.
+void writeDeviceForPort(QSettings& settings, int portNumber, const QString& device);
 
 } // namespace pemrix::ports

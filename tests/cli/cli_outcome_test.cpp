@@ -65,7 +65,9 @@ TEST(CliOutcome, LineFailuresCarryTheSystemsReasonAndAHint) {
         {{PortErrorKind::NoPermission, 13, "Permission denied"},
          {"/dev/ttyUSB0: Permission denied\n", "dialout"}},
         {{PortErrorKind::InUse, 11, "Resource temporarily unavailable"},
-         {"/dev/ttyUSB0: Resource temporarily unavailable\n", "another program"}},
+         {"/dev/ttyUSB0: Resource temporarily unavailable\n", "занят другой программой"}},
+        {{PortErrorKind::NoSuchPort, 2, "No such file or directory"},
+         {"/dev/ttyUSB0: No such file or directory\n", "устройство не найдено"}},
         {{PortErrorKind::Gone, 5, "Input/output error"}, {"/dev/ttyUSB0: Input/output error\n"}},
         {{PortErrorKind::Other, 42, ""}, {"system error 42"}},
     };
@@ -78,4 +80,9 @@ TEST(CliOutcome, LineFailuresCarryTheSystemsReasonAndAHint) {
             EXPECT_EQ(text.find("dialout"), std::string::npos);
         }
     }
+    // Named as COMn, the port is named so, with its device.
+    const std::string named =
+        lineFailureText("/dev/ttyUSB0", {PortErrorKind::NoSuchPort, 2, "No such file"}, "COM2");
+    EXPECT_NE(named.find("Порт COM2 (/dev/ttyUSB0): устройство не найдено."), std::string::npos)
+        << named;
 }

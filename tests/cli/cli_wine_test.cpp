@@ -260,8 +260,11 @@ TEST_F(WineCli, APortThatCannotBeOpenedEndsWithExitCodeSixAndAHint) {
         const char* device;
         const char* hint;
     } rows[] = {
-        {"held by another program", {"--port", "3"}, "//./COM3", "another program holds the port"},
-        {"no such port", {"--device", "\\\\.\\COM199"}, "\\\\.\\COM199", "check the device name"},
+        {"held by another program",
+         {"--port", "3"},
+         "//./COM3",
+         "Порт COM3 (//./COM3) занят другой программой."},
+        {"no such port", {"--device", "\\\\.\\COM199"}, "\\\\.\\COM199", "устройство не найдено"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

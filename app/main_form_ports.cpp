@@ -1,0 +1,90 @@
+// The device behind the chosen port: the chooser that assigns it, the status-bar
+// label that shows it, and what the label says when the port does not open or the
+// user may not open serial devices at all.
+
+#include "app/main_form.h"
+#include "app/main_form_texts.h"
+#include "app/port_chooser_dialog.h"
+#include "ports/port_settings.h"
+
+#include <QLabel>
+#include <QSettings>
+
+namespace pemrix::app {
+
+void TMainForm::setSystemRoots(std::filesystem::path devices, std::filesystem::path processes) {
+    deviceRoot_ = std::move(devices);
+    procRoot_ = std::move(processes);
+}
+
+void TMainForm::noteSerialGroup(const ports::UserGroups& user) {
+    if (const auto group = ports::serialGroupToJoin(user, ports::listSerialDevices(deviceRoot_)))
+        portProblem_ = ports::serialGroupNotice(*group);
+    showPortDevice();
+}
+
+// The list is read afresh each time: adapters come and go.
+void TMainForm::PortChooserButtonClick() {
+    const int port = portNumber();
+    auto* dialog = new PortChooserDialog(port, ports::mappedDeviceForPort(Settings.get(), port),
+                                         ports::deviceForPort(nullptr, port),
+                                         ports::listSerialDevices(deviceRoot_), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { assignPortDevice(dialog->portNumber(), dialog->chosenDevice()); });
+    dialog->open();
+}
+
+void TMainForm::assignPortDevice(int port, const QString& device) {
+    if (Settings)
+        ports::writeDeviceForPort(*Settings, port, device);
+    portProblem_.reset();
+    showPortDevice();
+}
+
+// A radio button's rule runs only when it becomes checked.
+void TMainForm::portChoiceChanged(bool checked) {
+    if (!checked)
+        return;
+    portProblem_.reset();
+    showPortDevice();
+}
+
+void TMainForm::OpenPort() {
+    const QString device = ports::deviceForPort(Settings.get(), portNumber());
+    PortHandle = portOpener_ ? portOpener_(device.toStdString()) : nullptr;
+    notePortOpened(device);
+}
+
+// The link goes on as it would (its attempts end in "no answer"); only the label
+// says why.
+void TMainForm::notePortOpened(const QString& device) {
+    if (!PortHandle)
+        return;
+    if (const auto error = PortHandle->openError())
+        portProblem_ =
+            ports::diagnoseOpenFailure(QStringLiteral("COM%1").arg(portNumber()).toStdString(),
+                                       device.toStdString(), *error, procRoot_);
+    else
+        portProblem_.reset();
+    showPortDevice();
+}
+
+void TMainForm::showPortDevice() {
+    QString shown;
+    QString hint;
+    if (portProblem_) {
+        shown = QString::fromStdString(portProblem_->brief);
+        hint = QString::fromStdString(portProblem_->full);
+    } else {
+        const int port = portNumber();
+        const QString device = ports::deviceForPort(Settings.get(), port);
+        shown = QString::fromUtf8(texts::portDevice).arg(port).arg(device);
+        hint = QString::fromUtf8(texts::portDeviceHint).arg(port).arg(device);
+    }
+    PortDeviceLabel->setText(PortDeviceLabel->fontMetrics().elidedText(
+        shown, Qt::ElideMiddle, PortDeviceLabel->maximumWidth()));
+    PortDeviceLabel->setToolTip(hint);
+}
+
+} // namespace pemrix::app

@@ -1,0 +1,116 @@
+#include "ports/port_problem.h"
+
+namespace pemrix::ports {
+
+namespace {
+
+// The group that serial devices belong to on the common distributions.
+const std::string usualSerialGroup = "dialout";
+
+// "COM1 (/dev/ttyUSB0)", or the device alone when it was named directly.
+std::string portAndDevice(const std::string& portName, const std::string& device) {
+    return portName.empty() ? device : portName + " (" + device + ")";
+}
+
+std::string shortName(const std::string& portName, const std::string& device) {
+    return portName.empty() ? device : portName;
+}
+
+std::string reasonOf(const link::PortError& error) {
+    return error.message.empty() ? "системная ошибка " + std::to_string(error.osCode)
+                                 : error.message;
+}
+
+std::string joinAdvice(const std::string& group) {
+    return "Добавьте пользователя в группу " + group + " (sudo usermod -aG " + group +
+           " $USER) и войдите в систему заново.";
+}
+
+// Joining the group is advice only when its members may use the device: a device
+// of root's group, or one closed to its group, needs another remedy.
+bool joiningHelps(const OpenFailureFacts& facts) {
+    return facts.group && facts.group->id != 0 && facts.group->mayReadWrite && !facts.userInGroup;
+}
+
+PortProblem noPermission(const std::string& port, const std::string& name,
+                         const link::PortError& error, const OpenFailureFacts& facts) {
+    if (joiningHelps(facts)) {
+        const std::string& group = facts.group->name;
+        return {name + ": нет доступа (группа " + group + ")",
+                "Нет доступа к порту " + port + ": устройство принадлежит группе " + group + ". " +
+                    joinAdvice(group)};
+    }
+    std::string full = "Нет доступа к порту " + port + ": " + reasonOf(error) + ".";
+    // Without the device's group at hand, the usual one is the likely remedy.
+    if (!facts.group)
+        full += " Последовательные порты обычно принадлежат группе " + usualSerialGroup + ". " +
+                joinAdvice(usualSerialGroup);
+    return {name + ": нет доступа", full};
+}
+
+} // namespace
+
+PortProblem describeOpenFailure(const std::string& portName, const std::string& device,
+                                const link::PortError& error, const OpenFailureFacts& facts) {
+    const std::string port = portAndDevice(portName, device);
+    const std::string name = shortName(portName, device);
+    switch (error.kind) {
+    case link::PortErrorKind::NoSuchPort:
+        return {name + ": устройство не найдено",
+                "Порт " + port +
+                    ": устройство не найдено. Проверьте, подключён ли адаптер, или выберите "
+                    "другое устройство порта."};
+    case link::PortErrorKind::InUse:
+        if (facts.holder) {
+            const std::string holder =
+                facts.holder->program + " (PID " + std::to_string(facts.holder->pid) + ")";
+            return {name + " занят: " + holder, "Порт " + port + " занят другой программой: " +
+                                                    holder + ". Закройте её и повторите попытку."};
+        }
+        return {name + " занят другой программой",
+                "Порт " + port + " занят другой программой. Закройте её и повторите попытку."};
+    case link::PortErrorKind::NoPermission:
+        return noPermission(port, name, error, facts);
+    default:
+        return {name + ": порт не открыт", "Порт " + port + " не открыт: " + reasonOf(error) + "."};
+    }
+}
+
+PortProblem diagnoseOpenFailure(const std::string& portName, const std::string& device,
+                                const link::PortError& error,
+                                const std::filesystem::path& procRoot) {
+    OpenFailureFacts facts;
+    if (error.kind == link::PortErrorKind::NoPermission) {
+        facts.group = groupOfFile(device);
+        facts.userInGroup = facts.group && currentUserGroups().isIn(facts.group->id);
+    }
+    if (error.kind == link::PortErrorKind::InUse)
+        facts.holder = findDeviceHolder(device, procRoot);
+    return describeOpenFailure(portName, device, error, facts);
+}
+
+std::optional<std::string> serialGroupToJoin(const UserGroups& user,
+                                             const std::vector<SerialDevice>& devices) {
+    if (user.root)
+        return std::nullopt;
+    std::optional<GroupInfo> group;
+    if (!devices.empty()) {
+        const SerialDevice& first = devices.front();
+        group = groupOfFile(first.target.empty() ? first.path : first.target);
+        if (group && (group->id == 0 || !group->mayReadWrite))
+            group.reset();
+    }
+    if (!group)
+        group = groupNamed(usualSerialGroup);
+    if (!group || user.isIn(group->id))
+        return std::nullopt;
+    return group->name;
+}
+
+PortProblem serialGroupNotice(const std::string& group) {
+    return {"Пользователь не в группе " + group,
+            "Пользователь не входит в группу " + group +
+                ": последовательные порты могут быть недоступны. " + joinAdvice(group)};
+}
+
+} // namespace pemrix::ports

@@ -1,0 +1,187 @@
+// What the user is told about a port that did not open, and the facts behind it:
+// the device's group, the process that holds it, the group the user must join.
+
+#include "ports/port_problem.h"
+#include "tests/image/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace pemrix::ports;
+using pemrix::link::PortError;
+using pemrix::link::PortErrorKind;
+using pemrix::testing::TempFolder;
+using pemrix::testing::writeBytes;
+
+namespace {
+
+GroupInfo serialGroup{"dialout", 20, true};
+
+// A device file owned by the named group with the given mode; the test runs as
+// root or owns the file, and root may give it any group.
+std::optional<GroupInfo> ownedBy(const fs::path& file, const char* groupName, mode_t mode) {
+    const auto group = groupNamed(groupName);
+    writeBytes(file, "");
+    if (!group || ::chown(file.c_str(), static_cast<uid_t>(-1), group->id) != 0 ||
+        ::chmod(file.c_str(), mode) != 0)
+        return std::nullopt;
+    return group;
+}
+
+} // namespace
+
+TEST(PortProblem, EachCaseSaysWhatHappenedAndWhatToDo) {
+    const struct {
+        const char* name;
+        std::string portName;
+        PortError error;
+        OpenFailureFacts facts;
+        std::string brief;
+        std::string full;
+    } rows[] = {
+        {"missing",
+         "COM1",
+         {PortErrorKind::NoSuchPort, 2, "No such file or directory"},
+         {},
+         "COM1: устройство не найдено",
+         "Порт COM1 (/dev/ttyUSB0): устройство не найдено. Проверьте, подключён ли адаптер, "
+         "или выберите другое устройство порта."},
+        {"held by a known program",
+         "COM2",
+         {PortErrorKind::InUse, 11, "busy"},
+         {{}, false, DeviceHolder{"minicom", 1234}},
+         "COM2 занят: minicom (PID 1234)",
+         "Порт COM2 (/dev/ttyUSB0) занят другой программой: minicom (PID 1234). Закройте её и "
+         "повторите попытку."},
+        {"held, holder unknown",
+         "",
+         {PortErrorKind::InUse, 11, "busy"},
+         {},
+         "/dev/ttyUSB0 занят другой программой",
+         "Порт /dev/ttyUSB0 занят другой программой. Закройте её и повторите попытку."},
+        {"not in the device's group",
+         "COM1",
+         {PortErrorKind::NoPermission, 13, "Permission denied"},
+         {serialGroup, false, {}},
+         "COM1: нет доступа (группа dialout)",
+         "Нет доступа к порту COM1 (/dev/ttyUSB0): устройство принадлежит группе dialout. "
+         "Добавьте пользователя в группу dialout (sudo usermod -aG dialout $USER) и войдите в "
+         "систему заново."},
+        {"already in the group",
+         "COM1",
+         {PortErrorKind::NoPermission, 13, "Permission denied"},
+         {serialGroup, true, {}},
+         "COM1: нет доступа",
+         "Нет доступа к порту COM1 (/dev/ttyUSB0): Permission denied."},
+        {"a device of root's group",
+         "COM1",
+         {PortErrorKind::NoPermission, 13, "Permission denied"},
+         {GroupInfo{"root", 0, true}, false, {}},
+         "COM1: нет доступа",
+         "Нет доступа к порту COM1 (/dev/ttyUSB0): Permission denied."},
+        {"a group that may not use it",
+         "COM1",
+         {PortErrorKind::NoPermission, 13, "Permission denied"},
+         {GroupInfo{"uucp", 10, false}, false, {}},
+         "COM1: нет доступа",
+         "Нет доступа к порту COM1 (/dev/ttyUSB0): Permission denied."},
+        {"group unknown",
+         "COM1",
+         {PortErrorKind::NoPermission, 13, "Permission denied"},
+         {},
+         "COM1: нет доступа",
+         "Нет доступа к порту COM1 (/dev/ttyUSB0): Permission denied. Последовательные порты "
+         "обычно принадлежат группе dialout. Добавьте пользователя в группу dialout (sudo "
+         "usermod -aG dialout $USER) и войдите в систему заново."},
+        {"anything else, no text",
+         "COM4",
+         {PortErrorKind::Other, 42, ""},
+         {},
+         "COM4: порт не открыт",
+         "Порт COM4 (/dev/ttyUSB0) не открыт: системная ошибка 42."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const PortProblem problem =
+            describeOpenFailure(row.portName, "/dev/ttyUSB0", row.error, row.facts);
+        EXPECT_EQ(problem.brief, row.brief);
+        EXPECT_EQ(problem.full, row.full);
+    }
+}
+
+TEST(PortProblem, TheHolderIsFoundInTheProcessTable) {
+    TempFolder folder;
+    const fs::path device = folder / "ttyUSB0";
+    const fs::path other = folder / "log.txt";
+    writeBytes(device, "");
+    writeBytes(other, "");
+    const fs::path proc = folder / "proc";
+    const struct {
+        const char* pid;
+        const char* comm;
+        std::vector<fs::path> open;
+    } processes[] = {
+        {"17", "bash\n", {other}},
+        {"4242", "minicom\n", {other, device}},
+        {"5000", "picocom\n", {device}}, // found later: the lowest number answers
+        {"self", "nobody\n", {device}},  // not a process number
+        {"31", nullptr, {}},             // its open files cannot be read
+    };
+    for (const auto& process : processes) {
+        const fs::path dir = proc / process.pid;
+        fs::create_directories(dir);
+        if (process.comm == nullptr)
+            continue;
+        writeBytes(dir / "comm", process.comm);
+        fs::create_directories(dir / "fd");
+        int fd = 3;
+        for (const fs::path& file : process.open)
+            fs::create_symlink(file, dir / "fd" / std::to_string(fd++));
+    }
+
+    const PortError busy{PortErrorKind::InUse, 11, "busy"};
+    EXPECT_EQ(diagnoseOpenFailure("COM1", device.string(), busy, proc).brief,
+              "COM1 занят: minicom (PID 4242)");
+    EXPECT_EQ(diagnoseOpenFailure("COM1", (folder / "ttyUSB1").string(), busy, proc).brief,
+              "COM1 занят другой программой");
+}
+
+TEST(PortProblem, TheDevicesGroupDecidesWhichGroupToJoin) {
+    TempFolder folder;
+    const auto uucp = ownedBy(folder / "ttyUSB0", "uucp", 0660);
+    const auto closed = ownedBy(folder / "ttyS0", "uucp", 0600);
+    const auto dialout = groupNamed("dialout");
+    if (!uucp || !closed || !dialout)
+        GTEST_SKIP() << "needs the groups uucp and dialout and the right to give them a file";
+    EXPECT_TRUE(groupOfFile((folder / "ttyUSB0").string())->mayReadWrite);
+    EXPECT_FALSE(groupOfFile((folder / "ttyS0").string())->mayReadWrite);
+
+    const SerialDevice usb{(folder / "ttyUSB0").string(), {}, {}};
+    const SerialDevice linkToUsb{"/dev/serial/by-id/x", usb.path, {}};
+    const SerialDevice builtIn{(folder / "ttyS0").string(), {}, {}};
+    const UserGroups outsider{false, {100}};
+    const struct {
+        const char* name;
+        UserGroups user;
+        std::vector<SerialDevice> devices;
+        std::optional<std::string> group;
+    } rows[] = {
+        {"the first device's group", outsider, {usb, builtIn}, "uucp"},
+        {"through a stable link", outsider, {linkToUsb}, "uucp"},
+        {"a device closed to its group", outsider, {builtIn, usb}, "dialout"},
+        {"no device", outsider, {}, "dialout"},
+        {"a member", UserGroups{false, {100, uucp->id}}, {usb}, std::nullopt},
+        {"root", UserGroups{true, {0}}, {usb}, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(serialGroupToJoin(row.user, row.devices), row.group);
+    }
+    EXPECT_EQ(serialGroupNotice("dialout").full,
+              "Пользователь не входит в группу dialout: последовательные порты могут быть "
+              "недоступны. Добавьте пользователя в группу dialout (sudo usermod -aG dialout "
+              "$USER) и войдите в систему заново.");
+}
