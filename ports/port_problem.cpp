@@ -93,18 +93,27 @@ std::optional<std::string> serialGroupToJoin(const UserGroups& user,
                                              const std::vector<SerialDevice>& devices) {
     if (user.root)
         return std::nullopt;
-    std::optional<GroupInfo> group;
+    // The group of the first device present, when joining it would help; else the
+    // group serial devices usually belong to.
+    std::string name = usualSerialGroup;
+    unsigned id = 0;
     if (!devices.empty()) {
         const SerialDevice& first = devices.front();
-        group = groupOfFile(first.target.empty() ? first.path : first.target);
-        if (group && (group->id == 0 || !group->mayReadWrite))
-            group.reset();
+        if (const auto owner = groupOfFile(first.target.empty() ? first.path : first.target);
+            owner && owner->id != 0 && owner->mayReadWrite) {
+            name = owner->name;
+            id = owner->id;
+        }
     }
-    if (!group)
-        group = groupNamed(usualSerialGroup);
-    if (!group || user.isIn(group->id))
+    if (id == 0) {
+        const auto usual = groupNamed(usualSerialGroup);
+        if (!usual)
+            return std::nullopt;
+        id = usual->id;
+    }
+    if (user.isIn(id))
         return std::nullopt;
-    return group->name;
+    return name;
 }
 
 PortProblem serialGroupNotice(const std::string& group) {
