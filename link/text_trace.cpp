@@ -9,7 +9,7 @@ namespace pemrix::link {
 TextTrace::TextTrace(LineSink sink, Clock clock)
     : sink_(std::move(sink)), clock_(std::move(clock)), began_(clock_()) {}
 
-template <class MakeLine> void TextTrace::emit(MakeLine makeLine) {
+template <class MakeLine> void TextTrace::addLine(MakeLine makeLine) {
     const std::lock_guard lock(mutex_);
     sink_(makeLine(clock_() - began_));
 }
@@ -21,15 +21,16 @@ void TextTrace::exchangeBegan(int moduleKind, int operation) {
 }
 
 void TextTrace::byte(Direction direction, std::uint8_t value, ByteRole role) {
-    emit([&](TraceElapsed elapsed) { return byteTraceLine(elapsed, direction, value, role); });
+    addLine([&](TraceElapsed elapsed) { return byteTraceLine(elapsed, direction, value, role); });
 }
 
 void TextTrace::missing(Direction direction, ByteRole role, std::size_t count) {
-    emit([&](TraceElapsed elapsed) { return missingTraceLine(elapsed, direction, role, count); });
+    addLine(
+        [&](TraceElapsed elapsed) { return missingTraceLine(elapsed, direction, role, count); });
 }
 
 void TextTrace::exchangeEnded(ExchangeEnd end) {
-    emit([&](TraceElapsed elapsed) { return exchangeEndLine(elapsed, end); });
+    addLine([&](TraceElapsed elapsed) { return exchangeEndLine(elapsed, end); });
 }
 
 } // namespace pemrix::link

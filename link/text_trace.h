@@ -28,7 +28,7 @@ class TextTrace : public ByteTrace {
     void exchangeEnded(ExchangeEnd end) override;
 
   private:
-    template <class MakeLine> void emit(MakeLine makeLine);
+    template <class MakeLine> void addLine(MakeLine makeLine);
 
     std::mutex mutex_;
     LineSink sink_;
