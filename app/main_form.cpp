@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/application_events.h"
+#include "app/exchange_journal_window.h"
 #include "app/help_window.h"
 #include "app/main_form_texts.h"
 #include "app/system_port.h"
@@ -129,6 +130,8 @@ void TMainForm::openModuleWindow(ModuleWindow::Kind kind) {
     // reports and the function keys keep flowing through the one main loop.
     window->setWindowModality(Qt::ApplicationModal);
     window->show();
+    if (journal_)
+        journal_->followModalWindow(window);
 }
 
 void TMainForm::closePort() {
@@ -189,6 +192,8 @@ bool TMainForm::startWorker(int moduleKind, int operation, std::vector<int> data
         return *wanted && window ? window.data() : nullptr;
     };
     auto* thread = new link::TComThread(PortHandle, std::move(request), lookup, timing_);
+    if (journal_)
+        thread->setTrace(journal_->recordingTrace());
     Worker = thread;
     currentReports_ = std::move(wanted);
     thread->startExchange();
@@ -210,6 +215,8 @@ void TMainForm::moduleWindowClosed(ModuleWindow* window) {
     FireSecureActive = false;
     ReleActive = false;
     MainKeysActive = true;
+    if (journal_)
+        journal_->followModalWindow(nullptr);
     // The keys act on this window again only while it is the active one; a module
     // window has no owner, so the system would not hand the focus back by itself.
     if (isVisible())

@@ -34,6 +34,7 @@ class TComThread;
 namespace pemrix::app {
 
 class ApplicationEvents;
+class ExchangeJournalWindow;
 class HelpWindow;
 
 using PortPtr = std::shared_ptr<link::SerialPort>;
@@ -60,6 +61,8 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void MainHelpClick();
     // Opens the chooser of the device behind the checked port.
     void PortChooserButtonClick();
+    // Opens the exchange journal (made on first use, kept for the run).
+    void TraceButtonClick();
     // A key press that reached the window it acts on: the function keys of the
     // main window or of the open module window.
     void ApplicationEvents1ShortCut(int key);
@@ -98,6 +101,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     bool releActive() const { return ReleActive; }
     forms::ModuleWindow* moduleWindow() const { return moduleWindow_; }
     HelpWindow* helpWindow() const;
+    ExchangeJournalWindow* journalWindow() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -134,6 +138,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     QPushButton* FireSecureButton = nullptr;
     QPushButton* Orvel427 = nullptr;
     QPushButton* MainHelp = nullptr;
+    QPushButton* TraceButton = nullptr;
     QStatusBar* MainStatusBar = nullptr;
     QToolButton* PortChooserButton = nullptr;
     QLabel* PortDeviceLabel = nullptr;
@@ -154,6 +159,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
 
     QPointer<forms::ModuleWindow> moduleWindow_;
     QPointer<HelpWindow> help_;
+    QPointer<ExchangeJournalWindow> journal_;
     std::map<forms::ModuleWindow::Kind, ModuleWindowFactory> factories_;
     PortOpener portOpener_;
     link::Timing timing_;

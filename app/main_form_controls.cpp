@@ -82,6 +82,9 @@ void TMainForm::buildControls() {
     MainHelp = new QPushButton(text(texts::helpButton), client);
     MainHelp->setObjectName(QStringLiteral("MainHelp"));
     MainHelp->setMinimumSize(110, 26);
+    TraceButton = new QPushButton(text(texts::traceButton), client);
+    TraceButton->setObjectName(QStringLiteral("TraceButton"));
+    TraceButton->setMinimumHeight(26);
 
     MainStatusBar = new QStatusBar(this);
     MainStatusBar->setObjectName(QStringLiteral("MainStatusBar"));
@@ -101,6 +104,7 @@ void TMainForm::buildControls() {
     connect(FireSecureButton, &QPushButton::clicked, this, &TMainForm::Orvel417Click);
     connect(Orvel427, &QPushButton::clicked, this, &TMainForm::Orvel427Click);
     connect(MainHelp, &QPushButton::clicked, this, &TMainForm::MainHelpClick);
+    connect(TraceButton, &QPushButton::clicked, this, &TMainForm::TraceButtonClick);
     connect(ApplicationEvents1, &ApplicationEvents::ShortCut, this, &TMainForm::functionKeyPressed);
     connect(PortChooserButton, &QToolButton::clicked, this, &TMainForm::PortChooserButtonClick);
     for (QRadioButton* port : {com1, com2, com3, com4})
@@ -152,6 +156,7 @@ void TMainForm::buildPortDeviceControls() {
 void TMainForm::layOutControls(QWidget* client) {
     auto* helpRow = new QHBoxLayout;
     helpRow->addStretch();
+    helpRow->addWidget(TraceButton);
     helpRow->addWidget(MainHelp);
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(5);

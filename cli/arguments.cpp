@@ -127,6 +127,15 @@ class Parser {
                 arguments_.outputFile = std::string(value);
                 return true;
             });
+        if (name == "--trace")
+            return takeValue(name, inlineValue, [this](std::string_view value) {
+                if (arguments_.traceFile)
+                    return fail("--trace is given twice");
+                if (value.empty())
+                    return fail("--trace needs a file name");
+                arguments_.traceFile = std::string(value);
+                return true;
+            });
         return fail("unknown option '" + std::string(arg) + "'");
     }
 

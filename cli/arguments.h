@@ -4,6 +4,7 @@
 //   pemrix-cli (--device PATH | --port N) read  --module 416|417|relay [-o FILE]
 //   pemrix-cli (--device PATH | --port N) write --module 416|417|relay FILE
 //   pemrix-cli (--device PATH | --port N) key   --module 416|417
+// Every command also takes --trace FILE: every byte of its exchanges, as they happen.
 // Options may stand before or after the command, as "--name value" or "--name=value".
 
 #include <optional>
@@ -30,6 +31,7 @@ struct Arguments {
     Module module = Module::Orvel416;
     std::string inputFile;                 // write
     std::optional<std::string> outputFile; // read -o
+    std::optional<std::string> traceFile;  // --trace
     bool fastTiming = false;               // testing only: no fixed waits
 };
 

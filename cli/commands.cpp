@@ -5,6 +5,7 @@
 #include "cli/console_target.h"
 #include "cli/exit_codes.h"
 #include "cli/port_device.h"
+#include "cli/trace_file.h"
 #include "image/file_access.h"
 #include "link/exchange.h"
 #include "link/key_code.h"
@@ -61,8 +62,8 @@ class CommandRun {
     }
 
     int run() {
-        // Whatever can be checked without the module is checked first: a bad file
-        // or output name sends nothing.
+        // Whatever can be checked without the module is checked first: a bad file,
+        // output name or trace file sends nothing.
         if (args_.command == Command::Write) {
             LoadedImage loaded =
                 loadImageToWrite(image::pathFromUtf8(args_.inputFile), args_.module);
@@ -73,7 +74,20 @@ class CommandRun {
         if (args_.outputFile)
             if (auto problem = outputPathProblem(image::pathFromUtf8(*args_.outputFile)))
                 return refuse(*problem);
+        if (args_.traceFile) {
+            auto opened = TraceFile::open(image::pathFromUtf8(*args_.traceFile));
+            if (!opened)
+                return refuse(opened.error().message);
+            traceFile_ = std::move(opened).value();
+        }
+        const int exitCode = runExchanges();
+        noteIncompleteTrace();
+        return exitCode;
+    }
 
+  private:
+    // Opens the line, establishes the link, then runs the command's own exchange.
+    int runExchanges() {
         device_ = args_.device ? *args_.device : deviceForPortNumber(*args_.portNumber);
         const auto port = context_.openPort(device_, link::OpenOptions{timing_.portSettle});
         if (const auto& error = port->openError()) {
@@ -98,7 +112,14 @@ class CommandRun {
         return delivered;
     }
 
-  private:
+    // The trace is a help to the user, not the result: a trace cut short changes no
+    // outcome, but the user learns of it.
+    void noteIncompleteTrace() const {
+        if (traceFile_ && traceFile_->failure())
+            context_.err << ProgramName << ": the trace is incomplete: " << *traceFile_->failure()
+                         << std::endl;
+    }
+
     int refuse(const std::string& why) {
         context_.err << why << std::endl;
         return ExitCode::Usage;
@@ -108,6 +129,8 @@ class CommandRun {
     link::ExchangeEnd exchange(link::SerialPort& line, link::ExchangeRequest request) {
         link::purgeOnWorkerStart(line);
         link::Exchange exchange(line, std::move(request), reporter_, context_.stop, timing_);
+        if (traceFile_)
+            exchange.setTrace(&traceFile_->trace());
         const link::ExchangeEnd end = exchange.run();
         link::purgeOnWorkerEnd(line);
         return end;
@@ -202,6 +225,7 @@ class CommandRun {
     const link::Timing timing_;
     ImageToWrite toWrite_;
     std::string device_;
+    std::unique_ptr<TraceFile> traceFile_;
 };
 
 } // namespace

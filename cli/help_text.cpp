@@ -34,6 +34,11 @@ Options:
   --module M      416 (Orvel-416), 417 (Orvel-417) or relay (Orvel-426/427)
   -o, --output FILE
                   read: write the configuration file to FILE instead of stdout
+  --trace FILE    write every byte of the exchanges to FILE as it happens: its
+                  direction, the time since the exchange began and what it is
+                  (link request, header, frame, checksum, echo, acknowledgement...),
+                  one line per byte, in the configurator's (Russian) texts. FILE is
+                  created or emptied before anything is sent
   --fast-timing   FOR TESTS AGAINST THE EMULATOR ONLY: drops the fixed waits (2000 ms
                   before a link answer, 1000 ms before an acknowledgement, 300 ms
                   after opening, 10 ms around relay bytes). A real module misses
@@ -71,7 +76,7 @@ Exit codes (the last outcome decides):
   0   success
   1   no answer to the link request
   2   usage error, or a bad or mismatched file (nothing sent); or the output file
-      of read cannot be written
+      of read or the trace file cannot be written
   3   a module of another kind answered
   4   a checksum error, or an exchange the module refused or did not acknowledge
   5   no key presented to the module

@@ -92,6 +92,7 @@ void TComThread::requestStop() {
 void TComThread::run() {
     UiThreadReporter reporter(*this, window_);
     Exchange exchange(*port_, request_, reporter, stop_, timing_);
+    exchange.setTrace(trace_.get());
     outcome_ = exchange.run();
     releasePort();
 }

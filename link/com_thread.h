@@ -12,6 +12,7 @@
 #include <QThread>
 #include <atomic>
 #include <memory>
+#include <utility>
 
 namespace pemrix::link {
 
@@ -28,6 +29,9 @@ class TComThread : public QThread {
                Timing timing = {});
     ~TComThread() override;
 
+    // Every byte of the exchange goes to `trace` as it moves, from the worker's thread
+    // (so the trace must be safe to call from there). Set it before startExchange.
+    void setTrace(std::shared_ptr<ByteTrace> trace) { trace_ = std::move(trace); }
     // Starts the worker at time-critical priority; it deletes itself when it ends.
     void startExchange();
     // Asks the exchange to end at its next checkpoint. Never waits.
@@ -59,6 +63,7 @@ class TComThread : public QThread {
     ExchangeRequest request_;
     WindowLookup window_;
     Timing timing_;
+    std::shared_ptr<ByteTrace> trace_;
     StopFlag stop_;
     ExchangeEnd outcome_ = ExchangeEnd::Failed;
     std::atomic<bool> portReleased_{false};

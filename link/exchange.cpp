@@ -64,6 +64,15 @@ ExchangeEnd Exchange::run() {
     if (ran_)
         throw std::logic_error("an exchange runs once");
     ran_ = true;
+    if (trace_)
+        trace_->exchangeBegan(request_.moduleKind, request_.operation);
+    const ExchangeEnd end = runOperation();
+    if (trace_)
+        trace_->exchangeEnded(end);
+    return end;
+}
+
+ExchangeEnd Exchange::runOperation() {
     switch (request_.operation) {
     case Operation::Link:
         return runLink();
@@ -117,9 +126,11 @@ bool Exchange::lineFailed() {
 
 // One byte of a header or frame: a byte the module does not get spoils the frame,
 // so a failed write ends the operation.
-bool Exchange::sendFrameByte(std::uint8_t byte, bool paced) {
+bool Exchange::sendFrameByte(std::uint8_t byte, ByteRole role, bool paced) {
     const IoResult written = port_.write(&byte, 1);
-    if (written.failed || written.transferred != 1) {
+    const bool sent = !written.failed && written.transferred == 1;
+    traceOne(Direction::ToModule, byte, sent, role);
+    if (!sent) {
         if (stopRequested())
             return endWith(ExchangeEnd::Stopped);
         return lineFailed();
@@ -127,7 +138,7 @@ bool Exchange::sendFrameByte(std::uint8_t byte, bool paced) {
     if (paced)
         wait(timing_.releBytePause);
     std::uint8_t echo = 0;
-    if (!readOneByte(echo))
+    if (!readOneByte(echo, ByteRole::Echo))
         return false;
     if (paced)
         wait(timing_.releBytePause);
@@ -137,14 +148,17 @@ bool Exchange::sendFrameByte(std::uint8_t byte, bool paced) {
 // A verdict is sent once and not repeated, so its write is not examined; its echo
 // is read like any other, and on a line that has gone that read fails in its turn.
 bool Exchange::sendVerdict(std::uint8_t verdict) {
-    (void)port_.write(&verdict, 1);
+    const IoResult written = port_.write(&verdict, 1);
+    traceOne(Direction::ToModule, verdict, !written.failed && written.transferred == 1,
+             ByteRole::Verdict);
     std::uint8_t echo = 0;
-    return readOneByte(echo);
+    return readOneByte(echo, ByteRole::Echo);
 }
 
-bool Exchange::readOneByte(std::uint8_t& value, bool& arrived) {
+bool Exchange::readOneByte(std::uint8_t& value, ByteRole role, bool& arrived) {
     std::uint8_t byte = 0;
     const IoResult result = port_.read(&byte, 1);
+    traceOne(Direction::FromModule, byte, result.transferred >= 1, role);
     if (!goOnAfter(result))
         return false;
     arrived = result.transferred >= 1;
@@ -157,9 +171,18 @@ bool Exchange::readOneByte(std::uint8_t& value, bool& arrived) {
     return true;
 }
 
-bool Exchange::readOneByte(std::uint8_t& value) {
+bool Exchange::readOneByte(std::uint8_t& value, ByteRole role) {
     bool arrived = false;
-    return readOneByte(value, arrived);
+    return readOneByte(value, role, arrived);
+}
+
+void Exchange::traceOne(Direction direction, std::uint8_t value, bool moved, ByteRole role) {
+    if (!trace_)
+        return;
+    if (moved)
+        trace_->byte(direction, value, role);
+    else
+        trace_->missing(direction, role, 1);
 }
 
 void purgeOnWorkerStart(SerialPort& port) {

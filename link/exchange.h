@@ -4,7 +4,9 @@
 // whoever runs it (the worker thread, the command-line tool, a test) hands it a
 // port, a Reporter for the outcomes, a stop flag and the waits.
 
+#include "link/byte_trace.h"
 #include "link/exchange_stop.h"
+#include "link/frames.h"
 #include "link/reporter.h"
 #include "link/serial_port.h"
 #include "link/timing.h"
@@ -47,19 +49,29 @@ class Exchange {
     // Runs the operation once, from its first byte to its end.
     ExchangeEnd run();
 
+    // Every byte of the run goes to `trace` as it moves (nullptr: no trace). The
+    // trace must outlive the run.
+    void setTrace(ByteTrace* trace) { trace_ = trace; }
+
   private:
     // Every helper that returns bool answers "go on"; false means the operation is
     // over and end_ tells how.
+    ExchangeEnd runOperation();
     ExchangeEnd runLink();
     bool sendHeader();
     ExchangeEnd runWrite();
     ExchangeEnd runRead();
     ExchangeEnd runKeyRead();
 
-    bool sendFrameByte(std::uint8_t byte, bool paced);
+    bool sendFrameByte(std::uint8_t byte, ByteRole role, bool paced);
     bool sendVerdict(std::uint8_t verdict);
-    bool readOneByte(std::uint8_t& value, bool& arrived);
-    bool readOneByte(std::uint8_t& value);
+    bool readOneByte(std::uint8_t& value, ByteRole role, bool& arrived);
+    bool readOneByte(std::uint8_t& value, ByteRole role);
+    // Tells the trace, if there is one, of one byte that moved or did not.
+    void traceOne(Direction direction, std::uint8_t value, bool moved, ByteRole role);
+    // ... and of a link request, its echo or the link answer, by position in the frame.
+    void traceShortFrame(Direction direction, const ShortFrame& frame, const IoResult& result,
+                         ByteRole (*roleAt)(std::size_t));
     // After a port call whose failure matters: a failure after a stop request ends
     // the exchange quietly (the window closed the port on purpose); a device that
     // has gone ends it with ReportCode::LineFailed.
@@ -77,6 +89,7 @@ class Exchange {
     const StopFlag& stop_;
     Timing timing_;
     Sleeper sleep_;
+    ByteTrace* trace_ = nullptr;
     int attemptNumber_ = 0;
     ExchangeEnd end_ = ExchangeEnd::Failed;
     bool ran_ = false;

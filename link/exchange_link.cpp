@@ -9,6 +9,33 @@
 #include <algorithm>
 
 namespace pemrix::link {
+namespace {
+
+ByteRole linkRequestRole(std::size_t) {
+    return ByteRole::LinkRequest;
+}
+ByteRole echoRole(std::size_t) {
+    return ByteRole::Echo;
+}
+// 55 55 K crc.
+ByteRole linkAnswerRole(std::size_t position) {
+    switch (position) {
+    case 2:
+        return ByteRole::ModuleKind;
+    case 3:
+        return ByteRole::Checksum;
+    default:
+        return ByteRole::LinkAnswer;
+    }
+}
+
+} // namespace
+
+void Exchange::traceShortFrame(Direction direction, const ShortFrame& frame, const IoResult& result,
+                               ByteRole (*roleAt)(std::size_t)) {
+    if (trace_)
+        traceMoved(*trace_, direction, frame.data(), frame.size(), result.transferred, roleAt);
+}
 
 ExchangeEnd Exchange::runLink() {
     if (stopRequested()) {
@@ -28,10 +55,14 @@ ExchangeEnd Exchange::runLink() {
         }
 
         // The request goes out in one write and its echo comes back in one read.
-        if (!goOnAfter(port_.write(frame.data(), frame.size())))
+        const IoResult sent = port_.write(frame.data(), frame.size());
+        traceShortFrame(Direction::ToModule, frame, sent, linkRequestRole);
+        if (!goOnAfter(sent))
             return end_;
         ShortFrame received{};
-        if (!goOnAfter(port_.read(received.data(), received.size())))
+        const IoResult echoed = port_.read(received.data(), received.size());
+        traceShortFrame(Direction::FromModule, received, echoed, echoRole);
+        if (!goOnAfter(echoed))
             return end_;
         if (stopRequested())
             return ExchangeEnd::Stopped;
@@ -42,6 +73,7 @@ ExchangeEnd Exchange::runLink() {
         frame.fill(0);
         received.fill(0);
         const IoResult answer = port_.read(received.data(), received.size());
+        traceShortFrame(Direction::FromModule, received, answer, linkAnswerRole);
         if (!goOnAfter(answer))
             return end_;
         const std::size_t count = std::min(answer.transferred, received.size());
@@ -52,7 +84,9 @@ ExchangeEnd Exchange::runLink() {
     if (!answered) {
         report(ReportCode::NoAnswer);
         const std::uint8_t reject = Frame::Reject;
-        (void)port_.write(&reject, 1);
+        const IoResult written = port_.write(&reject, 1);
+        traceOne(Direction::ToModule, reject, !written.failed && written.transferred == 1,
+                 ByteRole::Verdict);
         return ExchangeEnd::Failed;
     }
 

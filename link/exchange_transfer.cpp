@@ -15,20 +15,36 @@ std::size_t imageSizeOf(int operation) {
                : static_cast<std::size_t>(ExpanderImageSize);
 }
 
+// Header and configuration frames end in their CRC; a frame leads with AA AA.
+ByteRole headerRole(std::size_t index) {
+    return index + 1 == Frame::ShortSize ? ByteRole::Checksum : ByteRole::Header;
+}
+ByteRole frameRole(std::size_t index, std::size_t size) {
+    if (index + 1 == size)
+        return ByteRole::Checksum;
+    return index < 2 ? ByteRole::FrameLead : ByteRole::FrameData;
+}
+ByteRole keyAnswerRole(std::size_t index) {
+    if (index + 1 == Frame::KeyAnswerSize)
+        return ByteRole::Checksum;
+    return index < 2 ? ByteRole::KeyAnswer : ByteRole::KeyCode;
+}
+
 } // namespace
 
 bool Exchange::sendHeader() {
     if (stopRequested())
         return endWith(ExchangeEnd::Stopped);
-    for (std::uint8_t byte : commandHeader(request_.operation))
-        if (!sendFrameByte(byte, false))
+    const ShortFrame header = commandHeader(request_.operation);
+    for (std::size_t i = 0; i < header.size(); ++i)
+        if (!sendFrameByte(header[i], headerRole(i), false))
             return false;
     if (stopRequested())
         return endWith(ExchangeEnd::Stopped);
 
     wait(timing_.headerAckWait);
     std::uint8_t acknowledgement = 0;
-    if (!readOneByte(acknowledgement))
+    if (!readOneByte(acknowledgement, ByteRole::Acknowledgement))
         return false;
     if (acknowledgement != Frame::Accept) {
         report(ReportCode::CrcError);
@@ -41,8 +57,9 @@ bool Exchange::sendHeader() {
 
 ExchangeEnd Exchange::runWrite() {
     const bool rele = request_.operation == Operation::ReleWrite;
-    for (std::uint8_t byte : configurationFrame(request_.data))
-        if (!sendFrameByte(byte, rele))
+    const std::vector<std::uint8_t> frame = configurationFrame(request_.data);
+    for (std::size_t i = 0; i < frame.size(); ++i)
+        if (!sendFrameByte(frame[i], frameRole(i, frame.size()), rele))
             return end_;
 
     // The acknowledgement is polled directly: a missing byte here is the module's
@@ -52,6 +69,8 @@ ExchangeEnd Exchange::runWrite() {
     for (int poll = 0; poll < polls && !stored; ++poll) {
         std::uint8_t acknowledgement = 0xFF;
         const IoResult result = port_.read(&acknowledgement, 1);
+        traceOne(Direction::FromModule, acknowledgement, result.transferred == 1,
+                 ByteRole::Acknowledgement);
         if (!goOnAfter(result))
             return end_;
         stored = result.transferred == 1 && acknowledgement == Frame::Accept;
@@ -72,9 +91,9 @@ ExchangeEnd Exchange::runWrite() {
 ExchangeEnd Exchange::runRead() {
     std::vector<std::uint8_t> frame(configurationFrameSize(imageSizeOf(request_.operation)));
     bool complete = true;
-    for (auto& byte : frame) {
+    for (std::size_t i = 0; i < frame.size(); ++i) {
         bool arrived = false;
-        if (!readOneByte(byte, arrived))
+        if (!readOneByte(frame[i], frameRole(i, frame.size()), arrived))
             return end_;
         complete = complete && arrived;
     }
@@ -98,7 +117,7 @@ ExchangeEnd Exchange::runRead() {
 
 ExchangeEnd Exchange::runKeyRead() {
     KeyAnswer answer{};
-    if (!readOneByte(answer[0]))
+    if (!readOneByte(answer[0], keyAnswerRole(0)))
         return end_;
     if (answer[0] == Frame::NoKeyLead) {
         report(ReportCode::NoKey);
@@ -108,7 +127,7 @@ ExchangeEnd Exchange::runKeyRead() {
     bool complete = true;
     for (std::size_t i = 1; i < answer.size(); ++i) {
         bool arrived = false;
-        if (!readOneByte(answer[i], arrived))
+        if (!readOneByte(answer[i], keyAnswerRole(i), arrived))
             return end_;
         complete = complete && arrived;
     }

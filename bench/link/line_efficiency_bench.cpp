@@ -37,6 +37,7 @@
 #include "link/exchange.h"
 #include "link/module_kind.h"
 #include "link/system_serial_port.h"
+#include "link/text_trace.h"
 
 #include <benchmark/benchmark.h>
 
@@ -115,7 +116,9 @@ Case caseOf(int index) {
     }
 }
 
-void LineEfficiency(benchmark::State& state) {
+// With `traced`, every byte also goes to a text trace kept in memory, as the journal
+// window keeps it: the trace must cost the exchange nothing it can measure.
+void measureLineEfficiency(benchmark::State& state, bool traced) {
     const Case run = caseOf(static_cast<int>(state.range(0)));
     state.SetLabel(run.name);
     EmulatorConfig config;
@@ -138,6 +141,10 @@ void LineEfficiency(benchmark::State& state) {
         LastReport reporter;
         StopFlag stop;
         Exchange exchange(*port, run.request, reporter, stop, Timing{});
+        std::vector<std::string> lines;
+        TextTrace trace([&lines](const std::string& line) { lines.push_back(line); });
+        if (traced)
+            exchange.setTrace(&trace);
         const auto start = Clock::now();
         const ExchangeEnd end = exchange.run();
         const double took = Ms(Clock::now() - start).count();
@@ -159,6 +166,14 @@ void LineEfficiency(benchmark::State& state) {
     state.counters["max_ratio"] = worst / run.leastMs;
     state.counters["min_ratio"] = best / run.leastMs;
     port->close();
+}
+
+void LineEfficiency(benchmark::State& state) {
+    measureLineEfficiency(state, false);
+}
+
+void TracedLineEfficiency(benchmark::State& state) {
+    measureLineEfficiency(state, true);
 }
 
 // The floor under the exchanges: one byte written and its echo read, 67 times over,
@@ -243,6 +258,11 @@ BENCHMARK(EchoThroughPort)->Iterations(5)->UseManualTime()->Unit(benchmark::kMil
 BENCHMARK(EchoThroughDescriptor)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 BENCHMARK(LineEfficiency)
+    ->DenseRange(0, 4)
+    ->Iterations(5)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(TracedLineEfficiency)
     ->DenseRange(0, 4)
     ->Iterations(5)
     ->UseManualTime()

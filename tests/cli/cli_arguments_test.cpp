@@ -100,12 +100,36 @@ TEST(CliArguments, RefusesBadLinesWithAReason) {
         {{"read", "-o", "", "--device", "d", "--module", "416"}, "file name"},
         {{"link", "--device", "d", "--module", "416", "--verbose"}, "'--verbose'"},
         {{"link", "--device", "d", "--module", "416", "--fast-timing", "--fast-timing"}, "twice"},
+        {{"link", "--device", "d", "--module", "416", "--trace", "a", "--trace=b"}, "twice"},
+        {{"link", "--device", "d", "--module", "416", "--trace="}, "--trace needs a file"},
+        {{"link", "--device", "d", "--module", "416", "--trace"}, "--trace needs a value"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.reason);
         const ParsedArguments parsed = parse(row.args);
         EXPECT_FALSE(parsed.arguments);
         EXPECT_NE(parsed.error.find(row.reason), std::string::npos) << parsed.error;
+    }
+}
+
+TEST(CliArguments, TraceTakesAFileWithEveryCommand) {
+    const struct {
+        std::vector<std::string_view> args;
+        const char* trace; // nullptr: none
+    } rows[] = {
+        {{"link", "--device", "d", "--module", "416"}, nullptr},
+        {{"--trace", "t.txt", "link", "--device", "d", "--module", "416"}, "t.txt"},
+        {{"read", "--device", "d", "--module", "417", "--trace=t.txt", "-o", "x.cfg"}, "t.txt"},
+        {{"write", "a.cfg", "--device", "d", "--module", "relay", "--trace", "-t"}, "-t"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.trace ? row.trace : "none");
+        const ParsedArguments parsed = parse(row.args);
+        ASSERT_TRUE(parsed.arguments) << parsed.error;
+        if (row.trace)
+            EXPECT_EQ(parsed.arguments->traceFile, std::string(row.trace));
+        else
+            EXPECT_FALSE(parsed.arguments->traceFile);
     }
 }
 
@@ -120,9 +144,9 @@ TEST(CliArguments, HelpWinsOverEverythingElse) {
 
 TEST(CliArguments, HelpDocumentsCommandsOptionsAndEveryExitCode) {
     const std::string help = helpText();
-    for (const char* word :
-         {"link", "read", "write", "key", "--device", "--port", "--module", "-o", "--fast-timing",
-          "[Devices]", "dialout", "variant", pemrix::image::WrongModuleKindMessage})
+    for (const char* word : {"link", "read", "write", "key", "--device", "--port", "--module", "-o",
+                             "--trace", "--fast-timing", "[Devices]", "dialout", "variant",
+                             pemrix::image::WrongModuleKindMessage})
         EXPECT_NE(help.find(word), std::string::npos) << word;
     for (int code :
          {ExitCode::Success, ExitCode::NoAnswer, ExitCode::Usage, ExitCode::OtherKind,

@@ -47,12 +47,14 @@ struct ExchangeRig {
     ScriptedPort port;
     RecordingReporter reporter;
     StopFlag stop;
+    ByteTrace* trace = nullptr; // every byte of the run, when set
 
     // Runs with the production waits, which the scripted port records instead of
     // sleeping.
     ExchangeEnd run(int moduleKind, int operation, std::vector<int> data = {}) {
         Exchange exchange(port, {moduleKind, operation, std::move(data)}, reporter, stop, Timing{},
                           port.sleeper());
+        exchange.setTrace(trace);
         return exchange.run();
     }
     ScriptedPort::Action stopAction() {

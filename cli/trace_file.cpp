@@ -1,0 +1,47 @@
+#include "cli/trace_file.h"
+
+#include "image/error_texts.h"
+#include "image/file_access.h"
+
+#include <cerrno>
+#include <system_error>
+
+namespace pemrix::cli {
+namespace {
+
+image::FileFailure lastFailure(image::FileFailure otherwise) {
+    const std::error_code error(errno, std::generic_category());
+    const image::FileFailure why = image::fileFailureOf(error, otherwise);
+    // A file that is being created can only be missing its folder.
+    return why == image::FileFailure::NotFound ? image::FileFailure::NoFolder : why;
+}
+
+} // namespace
+
+TraceFile::TraceFile(const std::filesystem::path& path)
+    : path_(path), trace_([this](const std::string& line) { writeLine(line); }) {}
+
+image::Result<std::unique_ptr<TraceFile>> TraceFile::open(const std::filesystem::path& path) {
+    std::unique_ptr<TraceFile> traceFile(new TraceFile(path));
+    errno = 0;
+    // Binary: the same line ends on every system.
+    traceFile->file_.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!traceFile->file_.is_open())
+        return image::Error{
+            image::ErrorKind::CannotCreateFile,
+            image::cannotWriteFileText(image::pathToUtf8(path),
+                                       lastFailure(image::FileFailure::WriteFailed))};
+    return traceFile;
+}
+
+void TraceFile::writeLine(const std::string& line) {
+    if (failure_)
+        return;
+    errno = 0;
+    file_ << line << '\n' << std::flush;
+    if (!file_)
+        failure_ = image::cannotWriteFileText(image::pathToUtf8(path_),
+                                              lastFailure(image::FileFailure::WriteFailed));
+}
+
+} // namespace pemrix::cli
