@@ -130,6 +130,7 @@ void TMainForm::openModuleWindow(ModuleWindow::Kind kind) {
     // reports and the function keys keep flowing through the one main loop.
     window->setWindowModality(Qt::ApplicationModal);
     window->show();
+    addJournalShortcut(*window);
     if (journal_)
         journal_->followModalWindow(window);
 }

@@ -63,6 +63,8 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void PortChooserButtonClick();
     // Opens the exchange journal (made on first use, kept for the run).
     void TraceButtonClick();
+    // Ctrl+J opens the journal from the main window and from a module window.
+    static constexpr auto journalShortcut = Qt::CTRL | Qt::Key_J;
     // A key press that reached the window it acts on: the function keys of the
     // main window or of the open module window.
     void ApplicationEvents1ShortCut(int key);
@@ -108,6 +110,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
 
   private:
     void buildControls();
+    void addJournalShortcut(QWidget& window);
     void buildPortGroup(QWidget* client);
     void layOutControls(QWidget* client);
     void FormCreate();

@@ -85,6 +85,7 @@ void TMainForm::buildControls() {
     TraceButton = new QPushButton(text(texts::traceButton), client);
     TraceButton->setObjectName(QStringLiteral("TraceButton"));
     TraceButton->setMinimumHeight(26);
+    TraceButton->setToolTip(text(texts::traceHint));
 
     MainStatusBar = new QStatusBar(this);
     MainStatusBar->setObjectName(QStringLiteral("MainStatusBar"));
@@ -105,6 +106,7 @@ void TMainForm::buildControls() {
     connect(Orvel427, &QPushButton::clicked, this, &TMainForm::Orvel427Click);
     connect(MainHelp, &QPushButton::clicked, this, &TMainForm::MainHelpClick);
     connect(TraceButton, &QPushButton::clicked, this, &TMainForm::TraceButtonClick);
+    addJournalShortcut(*this);
     connect(ApplicationEvents1, &ApplicationEvents::ShortCut, this, &TMainForm::functionKeyPressed);
     connect(PortChooserButton, &QToolButton::clicked, this, &TMainForm::PortChooserButtonClick);
     for (QRadioButton* port : {com1, com2, com3, com4})

@@ -3,6 +3,9 @@
 #include "app/exchange_journal_window.h"
 #include "app/main_form.h"
 
+#include <QKeySequence>
+#include <QShortcut>
+
 namespace pemrix::app {
 
 ExchangeJournalWindow* TMainForm::journalWindow() const {
@@ -16,6 +19,13 @@ void TMainForm::TraceButtonClick() {
     journal_->followModalWindow(moduleWindow_.data());
     journal_->raise();
     journal_->activateWindow();
+}
+
+// The journal button is out of reach while a module window holds the program modal;
+// the key opens the journal from there as well.
+void TMainForm::addJournalShortcut(QWidget& window) {
+    auto* shortcut = new QShortcut(QKeySequence(journalShortcut), &window);
+    connect(shortcut, &QShortcut::activated, this, &TMainForm::TraceButtonClick);
 }
 
 } // namespace pemrix::app

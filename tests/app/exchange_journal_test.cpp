@@ -166,5 +166,24 @@ TEST_F(ExchangeJournalTest, AModuleWindowDoesNotBlockItNorDoesItTakeTheKeys) {
     EXPECT_EQ(journalWindow.windowHandle()->transientParent(), form->windowHandle());
 }
 
+// The journal button is out of reach behind a module window; its key is not.
+TEST_F(ExchangeJournalTest, CtrlJOpensItFromAModuleWindow) {
+    form->Orvel416Click();
+    TestModuleWindow* moduleWindow = openWindow();
+    ASSERT_NE(moduleWindow, nullptr);
+    QApplication::setActiveWindow(moduleWindow);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(moduleWindow));
+
+    QTest::keyClick(moduleWindow, Qt::Key_J, Qt::ControlModifier);
+    ExchangeJournalWindow* journalWindow = form->journalWindow();
+    ASSERT_NE(journalWindow, nullptr);
+    EXPECT_TRUE(journalWindow->isVisible());
+    EXPECT_EQ(journalWindow->windowHandle()->transientParent(), moduleWindow->windowHandle());
+    // A click reaches it: the toolkit drops input to a window the modal one blocks.
+    auto* record = part<QCheckBox>(*journalWindow, "RecordBox");
+    QTest::mouseClick(record, Qt::LeftButton);
+    EXPECT_TRUE(record->isChecked());
+}
+
 } // namespace
 } // namespace pemrix::app::testing
