@@ -38,7 +38,10 @@ Options:
                   direction, the time since the exchange began and what it is
                   (link request, header, frame, checksum, echo, acknowledgement...),
                   one line per byte, in the configurator's (Russian) texts. FILE is
-                  created or emptied before anything is sent
+                  created or emptied before anything is sent; it may not be the
+                  configuration file of write nor the -o file. If a line cannot be
+                  written (a full disk), the trace stops there and the program says
+                  why; a run that otherwise succeeded then ends with 74
   --fast-timing   FOR TESTS AGAINST THE EMULATOR ONLY: drops the fixed waits (2000 ms
                   before a link answer, 1000 ms before an acknowledgement, 300 ms
                   after opening, 10 ms around relay bytes). A real module misses
@@ -76,7 +79,8 @@ Exit codes (the last outcome decides):
   0   success
   1   no answer to the link request
   2   usage error, or a bad or mismatched file (nothing sent); or the output file
-      of read or the trace file cannot be written
+      of read cannot be written; or the trace file cannot be created, or is the
+      configuration file or the -o file (nothing sent)
   3   a module of another kind answered
   4   a checksum error, or an exchange the module refused or did not acknowledge
   5   no key presented to the module
@@ -85,7 +89,8 @@ Exit codes (the last outcome decides):
       shown with the case and what to do (for a permission error: join the
       device's group, usually 'dialout')
   70  an internal error of the program
-  74  the result could not be written to stdout; the system's reason is shown
+  74  the result could not be written to stdout, or the exchange succeeded but
+      its trace could not be written in full; the system's reason is shown
   130 stopped by SIGINT or SIGTERM (the exchange ends at its next checkpoint)
 )");
 }
