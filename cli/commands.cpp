@@ -81,8 +81,9 @@ class CommandRun {
             traceFile_ = std::move(opened).value();
         }
         const int exitCode = runExchanges();
-        noteIncompleteTrace();
-        return exitCode;
+        if (!noteIncompleteTrace() || exitCode != ExitCode::Success)
+            return exitCode;
+        return ExitCode::OutputFailed;
     }
 
   private:
@@ -112,12 +113,15 @@ class CommandRun {
         return delivered;
     }
 
-    // The trace is a help to the user, not the result: a trace cut short changes no
-    // outcome, but the user learns of it.
-    void noteIncompleteTrace() const {
-        if (traceFile_ && traceFile_->failure())
-            context_.err << ProgramName << ": the trace is incomplete: " << *traceFile_->failure()
-                         << std::endl;
+    // The trace is a help to the user, not the result: a trace cut short leaves a
+    // failed exchange's outcome as it is, but a script must not take a good run for
+    // one whose trace it can rely on. Tells whether the trace is incomplete.
+    bool noteIncompleteTrace() const {
+        if (!traceFile_ || !traceFile_->failure())
+            return false;
+        context_.err << ProgramName << ": the trace is incomplete: " << *traceFile_->failure()
+                     << std::endl;
+        return true;
     }
 
     int refuse(const std::string& why) {

@@ -110,3 +110,24 @@ TEST(CliTrace, ATraceFileThatCannotBeWrittenIsRefusedBeforeAnythingIsSent) {
         EXPECT_EQ(module->stats().bytesReceived, 0U);
     }
 }
+
+// A trace cut short (a full disk) fails a good run with 74, after its result; a run
+// that failed keeps its own exit code.
+TEST(CliTrace, ATraceThatCannotBeWrittenInFullFailsOnlyAGoodRun) {
+    const struct {
+        ModuleModel model;
+        int exitCode;
+        std::string out;
+    } rows[] = {
+        {ModuleModel::Orvel416, 74, "2\n"},
+        {ModuleModel::Orvel417, 3, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.exitCode);
+        auto module = startModule({row.model});
+        const ProgramRun run = runAgainst(*module, "link", {"--trace", "/dev/full"});
+        EXPECT_EQ(run.exitCode, row.exitCode) << run.err;
+        EXPECT_EQ(run.out, row.out);
+        EXPECT_THAT(run.err, ::testing::HasSubstr("pemrix-cli: the trace is incomplete: "));
+    }
+}
