@@ -5,6 +5,7 @@
 #include "cli/console_target.h"
 #include "cli/exit_codes.h"
 #include "cli/port_device.h"
+#include "cli/same_file.h"
 #include "cli/trace_file.h"
 #include "image/file_access.h"
 #include "link/exchange.h"
@@ -64,6 +65,8 @@ class CommandRun {
     int run() {
         // Whatever can be checked without the module is checked first: a bad file,
         // output name or trace file sends nothing.
+        if (const auto clash = traceFileClash())
+            return refuse(*clash);
         if (args_.command == Command::Write) {
             LoadedImage loaded =
                 loadImageToWrite(image::pathFromUtf8(args_.inputFile), args_.module);
@@ -122,6 +125,24 @@ class CommandRun {
         context_.err << ProgramName << ": the trace is incomplete: " << *traceFile_->failure()
                      << std::endl;
         return true;
+    }
+
+    // A trace over the file to write would wipe the user's configuration; a trace over
+    // the output file would be replaced by it. Checked before anything is opened.
+    std::optional<std::string> traceFileClash() const {
+        if (!args_.traceFile)
+            return std::nullopt;
+        const auto trace = image::pathFromUtf8(*args_.traceFile);
+        const auto clashWith = [&](const std::string& name, const char* what) {
+            return std::string(ProgramName) + ": the trace file '" + *args_.traceFile + "' is " +
+                   what + " '" + name + "'; give --trace another file";
+        };
+        if (args_.command == Command::Write &&
+            namesSameFile(trace, image::pathFromUtf8(args_.inputFile)))
+            return clashWith(args_.inputFile, "the configuration file");
+        if (args_.outputFile && namesSameFile(trace, image::pathFromUtf8(*args_.outputFile)))
+            return clashWith(*args_.outputFile, "the output file");
+        return std::nullopt;
     }
 
     int refuse(const std::string& why) {

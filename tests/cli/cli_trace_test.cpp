@@ -131,3 +131,31 @@ TEST(CliTrace, ATraceThatCannotBeWrittenInFullFailsOnlyAGoodRun) {
         EXPECT_THAT(run.err, ::testing::HasSubstr("pemrix-cli: the trace is incomplete: "));
     }
 }
+
+TEST(CliTrace, ATraceOverTheFileToWriteOrTheOutputIsRefusedAndTheFileKept) {
+    TempFolder folder;
+    const std::string site = (folder / "site.cfg").string();
+    const std::string sameSite = (folder / "." / "site.cfg").string();
+    pemrix::testing::writeBytes(site, "the user's configuration");
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } rows[] = {
+        {{"write", site, "--trace", sameSite},
+         "pemrix-cli: the trace file '" + sameSite + "' is the configuration file '" + site +
+             "'; give --trace another file\n"},
+        {{"read", "-o", sameSite, "--trace", site},
+         "pemrix-cli: the trace file '" + site + "' is the output file '" + sameSite +
+             "'; give --trace another file\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.front());
+        auto module = startModule({ModuleModel::Orvel416});
+        std::vector<std::string> args{row.args.begin() + 1, row.args.end()};
+        const ProgramRun run = runAgainst(*module, row.args.front(), args);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err, row.err);
+        EXPECT_EQ(readBytes(site), "the user's configuration");
+        EXPECT_EQ(module->stats().bytesReceived, 0U);
+    }
+}
