@@ -124,13 +124,17 @@ bool Exchange::lineFailed() {
     return endWith(ExchangeEnd::LineFailed);
 }
 
-// One byte of a header or frame: a byte the module does not get spoils the frame,
-// so a failed write ends the operation.
-bool Exchange::sendFrameByte(std::uint8_t byte, ByteRole role, bool paced) {
+bool Exchange::writeOneByte(std::uint8_t byte, ByteRole role) {
     const IoResult written = port_.write(&byte, 1);
     const bool sent = !written.failed && written.transferred == 1;
     traceOne(Direction::ToModule, byte, sent, role);
-    if (!sent) {
+    return sent;
+}
+
+// One byte of a header or frame: a byte the module does not get spoils the frame,
+// so a failed write ends the operation.
+bool Exchange::sendFrameByte(std::uint8_t byte, ByteRole role, bool paced) {
+    if (!writeOneByte(byte, role)) {
         if (stopRequested())
             return endWith(ExchangeEnd::Stopped);
         return lineFailed();
@@ -148,9 +152,7 @@ bool Exchange::sendFrameByte(std::uint8_t byte, ByteRole role, bool paced) {
 // A verdict is sent once and not repeated, so its write is not examined; its echo
 // is read like any other, and on a line that has gone that read fails in its turn.
 bool Exchange::sendVerdict(std::uint8_t verdict) {
-    const IoResult written = port_.write(&verdict, 1);
-    traceOne(Direction::ToModule, verdict, !written.failed && written.transferred == 1,
-             ByteRole::Verdict);
+    writeOneByte(verdict, ByteRole::Verdict);
     std::uint8_t echo = 0;
     return readOneByte(echo, ByteRole::Echo);
 }

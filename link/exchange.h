@@ -63,6 +63,8 @@ class Exchange {
     ExchangeEnd runRead();
     ExchangeEnd runKeyRead();
 
+    // Writes one byte to the module and tells the trace of it; whether the line took it.
+    bool writeOneByte(std::uint8_t byte, ByteRole role);
     bool sendFrameByte(std::uint8_t byte, ByteRole role, bool paced);
     bool sendVerdict(std::uint8_t verdict);
     bool readOneByte(std::uint8_t& value, ByteRole role, bool& arrived);

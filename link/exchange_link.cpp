@@ -83,10 +83,7 @@ ExchangeEnd Exchange::runLink() {
 
     if (!answered) {
         report(ReportCode::NoAnswer);
-        const std::uint8_t reject = Frame::Reject;
-        const IoResult written = port_.write(&reject, 1);
-        traceOne(Direction::ToModule, reject, !written.failed && written.transferred == 1,
-                 ByteRole::Verdict);
+        writeOneByte(Frame::Reject, ByteRole::Verdict);
         return ExchangeEnd::Failed;
     }
 
