@@ -3,7 +3,6 @@
 
 #include "emulator/emulator.h"
 #include "image/error_texts.h"
-#include "link/frames.h"
 #include "tests/cli/cli_program.h"
 #include "tests/cli/emulated_module.h"
 #include "tests/image/temp_folder.h"
@@ -17,7 +16,8 @@ using namespace pemrix::emulator;
 using namespace pemrix::cli::testing;
 using pemrix::testing::readBytes;
 using pemrix::testing::TempFolder;
-using ::testing::ElementsAreArray;
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -29,67 +29,28 @@ ProgramRun runAgainst(const Emulator& module, const std::string& command,
     return runCliProgram(args);
 }
 
-std::string hex(std::uint8_t value) {
-    static const char digits[] = "0123456789ABCDEF";
-    return {digits[value >> 4], digits[value & 0x0F]};
-}
-
-// "> 55" for a byte to the module, "< 55" for one from it; headings and end lines
-// as they stand, the time left off.
-std::vector<std::string> bytesOfTrace(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        const auto dash = line.find("—");
-        if (const auto to = line.find("ПК → модуль  "); to != line.npos)
-            lines.push_back("> " + line.substr(to + std::string("ПК → модуль  ").size(), 2));
-        else if (const auto from = line.find("модуль → ПК  "); from != line.npos)
-            lines.push_back("< " + line.substr(from + std::string("модуль → ПК  ").size(), 2));
-        else
-            lines.push_back(dash == line.npos ? line : line.substr(dash));
-    }
-    return lines;
-}
-
-struct Expected {
-    std::vector<std::string> lines;
-    void to(std::uint8_t value) { lines.push_back("> " + hex(value)); }
-    void from(std::uint8_t value) { lines.push_back("< " + hex(value)); }
-    void echoed(std::uint8_t value) { to(value), from(value); }
-};
-
 } // namespace
 
-TEST(CliTrace, ATracedReadShowsEveryByteOfTheLinkAndTheReadInOrder) {
-    const auto image = countingBytes(64, 7);
-    auto module = startModule({ModuleModel::Orvel416, {}, image});
+// The order of the bytes is the engine's; here only that both exchanges reach the file.
+TEST(CliTrace, ATracedReadWritesTheLinkAndTheReadToTheFile) {
+    auto module = startModule({ModuleModel::Orvel416});
     TempFolder folder;
     const auto path = folder / "trace.txt";
     const ProgramRun run = runAgainst(*module, "read", {"--trace", path.string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
 
-    Expected expected;
-    expected.lines.push_back("— Установка связи, Orvel-416 —");
-    for (std::uint8_t byte : pemrix::link::linkRequest())
-        expected.to(byte);
-    for (std::uint8_t byte : pemrix::link::linkRequest())
-        expected.from(byte);
-    for (std::uint8_t byte : pemrix::link::linkAnswer(2))
-        expected.from(byte);
-    expected.echoed(0x00);
-    expected.lines.push_back("— конец: выполнено —");
-    expected.lines.push_back("— Чтение конфигурации, Orvel-416 —");
-    for (std::uint8_t byte : {0x55, 0x55, 0x02, 0x7A})
-        expected.echoed(byte);
-    expected.from(0x00);
-    const auto frame = pemrix::link::configurationFrame(cellsOf(image));
-    ASSERT_EQ(frame.size(), 67u);
-    for (std::uint8_t byte : frame)
-        expected.from(byte);
-    expected.echoed(0x00);
-    expected.lines.push_back("— конец: выполнено —");
-
-    EXPECT_THAT(bytesOfTrace(readBytes(path)), ElementsAreArray(expected.lines));
+    std::vector<std::string> lines;
+    std::istringstream in(readBytes(path));
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    // The link: heading, request, echo, answer, verdict and its echo, end line; the
+    // read: heading, header and echo, acknowledgement, frame, verdict and echo, end.
+    const std::size_t linkLines = 1 + 4 + 4 + 4 + 2 + 1;
+    ASSERT_EQ(lines.size(), linkLines + 1 + 8 + 1 + 67 + 2 + 1);
+    EXPECT_EQ(lines.front(), "— Установка связи, Orvel-416 —");
+    EXPECT_THAT(lines[linkLines - 1], EndsWith("— конец: выполнено —"));
+    EXPECT_EQ(lines[linkLines], "— Чтение конфигурации, Orvel-416 —");
+    EXPECT_THAT(lines.back(), EndsWith("— конец: выполнено —"));
 }
 
 TEST(CliTrace, ATraceFileThatCannotBeWrittenIsRefusedBeforeAnythingIsSent) {
@@ -128,7 +89,7 @@ TEST(CliTrace, ATraceThatCannotBeWrittenInFullFailsOnlyAGoodRun) {
         const ProgramRun run = runAgainst(*module, "link", {"--trace", "/dev/full"});
         EXPECT_EQ(run.exitCode, row.exitCode) << run.err;
         EXPECT_EQ(run.out, row.out);
-        EXPECT_THAT(run.err, ::testing::HasSubstr("pemrix-cli: the trace is incomplete: "));
+        EXPECT_THAT(run.err, HasSubstr("pemrix-cli: the trace is incomplete: "));
     }
 }
 
