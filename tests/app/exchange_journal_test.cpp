@@ -86,21 +86,11 @@ TEST_F(ExchangeJournalTest, SwitchedOnItShowsEveryByteOfTheLink) {
     linkWithoutAnswer();
 
     // Ten attempts: the request, its echo and the answer missing, then the refusal.
+    // What each line says is the engine's and the text trace's; here only the wiring.
     const QStringList lines = linesOf(journalWindow);
     ASSERT_EQ(lines.size(), 1 + 10 * (4 + 1 + 1) + 1 + 1);
     EXPECT_EQ(lines.first(), "— Установка связи, Orvel-416 —");
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        SCOPED_TRACE(attempt);
-        const int first = 1 + attempt * 6;
-        for (int i = 0; i < 4; ++i)
-            EXPECT_TRUE(lines[first + i].endsWith(i < 2 ? "ПК → модуль  55  запрос связи"
-                                                        : "ПК → модуль  AA  запрос связи"))
-                << lines[first + i].toStdString();
-        EXPECT_TRUE(lines[first + 4].endsWith("модуль → ПК  --  нет 4 байт: эхо"));
-        EXPECT_TRUE(lines[first + 5].endsWith("нет 4 байт: ответ на запрос связи"));
-    }
-    EXPECT_TRUE(lines[61].endsWith("ПК → модуль  FF  ответ модулю: отказ"));
-    EXPECT_TRUE(lines[62].endsWith("— конец: не выполнено —"));
+    EXPECT_TRUE(lines.last().endsWith("— конец: не выполнено —")) << lines.last().toStdString();
 }
 
 TEST_F(ExchangeJournalTest, OffItShowsNothingAndClearEmptiesIt) {

@@ -118,7 +118,7 @@ TEST(ExchangeTrace, ReadShowsHeaderAcknowledgementFrameAndVerdictInOrder) {
     EXPECT_EQ(trace.lines.size(), 1 + 8 + 1 + 67 + 2 + 1u);
 }
 
-TEST(ExchangeTrace, BytesThatDidNotMoveAreTraced) {
+TEST(ExchangeTrace, AFailedExchangeTracesItsLastBytes) {
     const struct {
         const char* name;
         std::function<void(ScriptedPort&)> script;
@@ -126,6 +126,14 @@ TEST(ExchangeTrace, BytesThatDidNotMoveAreTraced) {
         std::vector<int> data;
         std::vector<std::string> tail; // the last lines before the end
     } rows[] = {
+        {"the refusal after ten unanswered link requests",
+         [](ScriptedPort& port) {
+             for (int attempt = 0; attempt < 10; ++attempt)
+                 attemptWithoutAnswer(port);
+         },
+         Operation::Link,
+         {},
+         {"<- missing 4 LinkAnswer", "-> FF Verdict"}},
         {"a header byte the line refuses",
          [](ScriptedPort& port) { port.failWrite(0); },
          Operation::Read,

@@ -32,6 +32,7 @@ TEST(TraceText, EveryEventIsOneLineTimedFromTheStartOfItsExchange) {
     rig.trace.byte(Direction::FromModule, 0x55, ByteRole::Echo);
     rig.now += 1001ms;
     rig.trace.missing(Direction::FromModule, ByteRole::Acknowledgement, 1);
+    rig.trace.missing(Direction::FromModule, ByteRole::Echo, 4);
     rig.trace.missing(Direction::ToModule, ByteRole::LinkRequest, 4);
     rig.now += 62'499'999us;
     rig.trace.exchangeEnded(ExchangeEnd::Failed);
@@ -41,6 +42,7 @@ TEST(TraceText, EveryEventIsOneLineTimedFromTheStartOfItsExchange) {
                                        "+0.012 с  ПК → модуль  55  заголовок запроса",
                                        "+0.020 с  модуль → ПК  55  эхо",
                                        "+1.021 с  модуль → ПК  --  нет байта: подтверждение",
+                                       "+1.021 с  модуль → ПК  --  нет 4 байт: эхо",
                                        "+1.021 с  ПК → модуль  --  не отправлены 4: запрос связи",
                                        "+63.520 с  — конец: не выполнено —",
                                        "— Установка связи, Orvel-426/427 —",
