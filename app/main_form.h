@@ -128,6 +128,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void notePortOpened(const QString& device);
     // The device of the checked port, or the port's problem until it is solved.
     void showPortDevice();
+    int portDeviceRoom() const;
 
     // Controls.
     QLabel* Image1 = nullptr;

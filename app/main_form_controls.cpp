@@ -22,8 +22,6 @@ namespace {
 
 const QSize clientSize(499, 176);
 const QSize pictureSize(72, 118);
-// Leaves the version text its room in the status bar.
-constexpr int portDeviceLabelWidth = 270;
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -150,7 +148,6 @@ void TMainForm::buildPortGroup(QWidget* client) {
 void TMainForm::buildPortDeviceControls() {
     PortDeviceLabel = new QLabel(MainStatusBar);
     PortDeviceLabel->setObjectName(QStringLiteral("PortDeviceLabel"));
-    PortDeviceLabel->setMaximumWidth(portDeviceLabelWidth);
     MainStatusBar->addPermanentWidget(PortDeviceLabel);
 }
 
