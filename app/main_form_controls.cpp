@@ -84,6 +84,8 @@ void TMainForm::buildControls() {
     JournalButton->setObjectName(QStringLiteral("JournalButton"));
     JournalButton->setMinimumHeight(26);
     JournalButton->setToolTip(text(texts::journalHint));
+    // Tab follows the buttons' row from left to right.
+    setTabOrder(JournalButton, MainHelp);
 
     MainStatusBar = new QStatusBar(this);
     MainStatusBar->setObjectName(QStringLiteral("MainStatusBar"));

@@ -204,6 +204,21 @@ TEST_F(PortChooserTest, AUserOutsideTheSerialGroupIsToldOnStartUp) {
     EXPECT_EQ(label()->text(), "COM2: /dev/ttyS1");
 }
 
+// The chooser follows the ports it serves; the bottom row goes from left to right.
+TEST_F(PortChooserTest, TabVisitsTheControlsInTheOrderTheyStand) {
+    makeFormOverTree();
+    std::string visited;
+    QWidget* const first = control<QRadioButton>("com1");
+    QWidget* widget = first;
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            visited += widget->objectName().toStdString() + ' ';
+        widget = widget->nextInFocusChain();
+    } while (widget != first);
+    EXPECT_EQ(visited, "com1 com2 com3 com4 PortChooserButton Orvel416 FireSecureButton Orvel427 "
+                       "JournalButton MainHelp ");
+}
+
 // A bigger desktop font widens the version text; the device label gives way.
 TEST_F(PortChooserTest, TheVersionKeepsItsRoomBesideALongDevice) {
     const QString device = QStringLiteral("/dev/serial/by-id/"
