@@ -70,7 +70,7 @@ ExchangeJournalWindow::~ExchangeJournalWindow() {
     buffer_->setRecording(false);
 }
 
-std::shared_ptr<link::ByteTrace> ExchangeJournalWindow::recordingTrace() const {
+std::shared_ptr<link::ByteTrace> ExchangeJournalWindow::journalTrace() const {
     return buffer_->recording() ? trace_ : nullptr;
 }
 

@@ -30,7 +30,7 @@ class ExchangeJournalWindow : public QWidget {
 
     // The trace to give a new exchange: every byte goes to this window. Nothing
     // while the journal is off.
-    std::shared_ptr<link::ByteTrace> recordingTrace() const;
+    std::shared_ptr<link::ByteTrace> journalTrace() const;
     // Makes the window belong to `modal`, the module window that blocks every other
     // window while it is open; nullptr gives it back to its owner.
     void followModalWindow(QWidget* modal);

@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 #include "app/module_windows.h"
+#include "app/parent_console.h"
 #include "app/pemrix_application.h"
 #include "app/startup_probe.h"
 #include "app/worker_shutdown.h"
@@ -10,6 +11,7 @@
 int main(int argc, char* argv[]) {
     // --version and --help are answered before Qt starts, so they need no display.
     if (const auto answer = pemrix::app::commandLineAnswer(argc, argv)) {
+        pemrix::app::reachParentConsole();
         const bool written = std::fputs(answer->c_str(), stdout) >= 0;
         return written && std::fflush(stdout) == 0 ? 0 : 1;
     }

@@ -194,7 +194,7 @@ bool TMainForm::startWorker(int moduleKind, int operation, std::vector<int> data
     };
     auto* thread = new link::TComThread(PortHandle, std::move(request), lookup, timing_);
     if (journal_)
-        thread->setTrace(journal_->recordingTrace());
+        thread->setTrace(journal_->journalTrace());
     Worker = thread;
     currentReports_ = std::move(wanted);
     thread->startExchange();

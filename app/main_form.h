@@ -62,7 +62,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     // Opens the chooser of the device behind the checked port.
     void PortChooserButtonClick();
     // Opens the exchange journal (made on first use, kept for the run).
-    void TraceButtonClick();
+    void JournalButtonClick();
     // Ctrl+J opens the journal from the main window and from a module window.
     static constexpr auto journalShortcut = Qt::CTRL | Qt::Key_J;
     // A key press that reached the window it acts on: the function keys of the
@@ -128,6 +128,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void notePortOpened(const QString& device);
     // The device of the checked port, or the port's problem until it is solved.
     void showPortDevice();
+    int portDeviceRoom() const;
 
     // Controls.
     QLabel* Image1 = nullptr;
@@ -141,7 +142,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     QPushButton* FireSecureButton = nullptr;
     QPushButton* Orvel427 = nullptr;
     QPushButton* MainHelp = nullptr;
-    QPushButton* TraceButton = nullptr;
+    QPushButton* JournalButton = nullptr;
     QStatusBar* MainStatusBar = nullptr;
     QToolButton* PortChooserButton = nullptr;
     QLabel* PortDeviceLabel = nullptr;

@@ -22,8 +22,6 @@ namespace {
 
 const QSize clientSize(499, 176);
 const QSize pictureSize(72, 118);
-// Leaves the version text its room in the status bar.
-constexpr int portDeviceLabelWidth = 270;
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -82,10 +80,12 @@ void TMainForm::buildControls() {
     MainHelp = new QPushButton(text(texts::helpButton), client);
     MainHelp->setObjectName(QStringLiteral("MainHelp"));
     MainHelp->setMinimumSize(110, 26);
-    TraceButton = new QPushButton(text(texts::traceButton), client);
-    TraceButton->setObjectName(QStringLiteral("TraceButton"));
-    TraceButton->setMinimumHeight(26);
-    TraceButton->setToolTip(text(texts::traceHint));
+    JournalButton = new QPushButton(text(texts::journalButton), client);
+    JournalButton->setObjectName(QStringLiteral("JournalButton"));
+    JournalButton->setMinimumHeight(26);
+    JournalButton->setToolTip(text(texts::journalHint));
+    // Tab follows the buttons' row from left to right.
+    setTabOrder(JournalButton, MainHelp);
 
     MainStatusBar = new QStatusBar(this);
     MainStatusBar->setObjectName(QStringLiteral("MainStatusBar"));
@@ -105,7 +105,7 @@ void TMainForm::buildControls() {
     connect(FireSecureButton, &QPushButton::clicked, this, &TMainForm::Orvel417Click);
     connect(Orvel427, &QPushButton::clicked, this, &TMainForm::Orvel427Click);
     connect(MainHelp, &QPushButton::clicked, this, &TMainForm::MainHelpClick);
-    connect(TraceButton, &QPushButton::clicked, this, &TMainForm::TraceButtonClick);
+    connect(JournalButton, &QPushButton::clicked, this, &TMainForm::JournalButtonClick);
     addJournalShortcut(*this);
     connect(ApplicationEvents1, &ApplicationEvents::ShortCut, this, &TMainForm::functionKeyPressed);
     connect(PortChooserButton, &QToolButton::clicked, this, &TMainForm::PortChooserButtonClick);
@@ -150,7 +150,6 @@ void TMainForm::buildPortGroup(QWidget* client) {
 void TMainForm::buildPortDeviceControls() {
     PortDeviceLabel = new QLabel(MainStatusBar);
     PortDeviceLabel->setObjectName(QStringLiteral("PortDeviceLabel"));
-    PortDeviceLabel->setMaximumWidth(portDeviceLabelWidth);
     MainStatusBar->addPermanentWidget(PortDeviceLabel);
 }
 
@@ -158,7 +157,7 @@ void TMainForm::buildPortDeviceControls() {
 void TMainForm::layOutControls(QWidget* client) {
     auto* helpRow = new QHBoxLayout;
     helpRow->addStretch();
-    helpRow->addWidget(TraceButton);
+    helpRow->addWidget(JournalButton);
     helpRow->addWidget(MainHelp);
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(5);

@@ -12,7 +12,7 @@ ExchangeJournalWindow* TMainForm::journalWindow() const {
     return journal_.data();
 }
 
-void TMainForm::TraceButtonClick() {
+void TMainForm::JournalButtonClick() {
     if (!journal_)
         journal_ = new ExchangeJournalWindow(this);
     journal_->show();
@@ -25,7 +25,7 @@ void TMainForm::TraceButtonClick() {
 // the key opens the journal from there as well.
 void TMainForm::addJournalShortcut(QWidget& window) {
     auto* shortcut = new QShortcut(QKeySequence(journalShortcut), &window);
-    connect(shortcut, &QShortcut::activated, this, &TMainForm::TraceButtonClick);
+    connect(shortcut, &QShortcut::activated, this, &TMainForm::JournalButtonClick);
 }
 
 } // namespace pemrix::app

@@ -9,6 +9,8 @@
 
 #include <QLabel>
 #include <QSettings>
+#include <QStatusBar>
+#include <algorithm>
 
 namespace pemrix::app {
 
@@ -82,9 +84,20 @@ void TMainForm::showPortDevice() {
         shown = QString::fromUtf8(texts::portDevice).arg(port).arg(device);
         hint = QString::fromUtf8(texts::portDeviceHint).arg(port).arg(device);
     }
-    PortDeviceLabel->setText(PortDeviceLabel->fontMetrics().elidedText(
-        shown, Qt::ElideMiddle, PortDeviceLabel->maximumWidth()));
+    const int room = portDeviceRoom();
+    PortDeviceLabel->setMaximumWidth(room);
+    PortDeviceLabel->setText(
+        PortDeviceLabel->fontMetrics().elidedText(shown, Qt::ElideMiddle, room));
     PortDeviceLabel->setToolTip(hint);
+}
+
+// The version text keeps its whole width, whatever the font; the device label has
+// what is left of the status bar.
+int TMainForm::portDeviceRoom() const {
+    // The status bar's own margins around its message and its permanent widgets.
+    constexpr int margins = 20;
+    const int versionWidth = MainStatusBar->fontMetrics().horizontalAdvance(version->text());
+    return std::max(0, width() - versionWidth - margins);
 }
 
 } // namespace pemrix::app

@@ -12,8 +12,8 @@ inline constexpr const char secureButton[] = "Охранный модуль \"Or
 inline constexpr const char fireSecureButton[] = "Охранно-пожарный модуль\"Orvel-417\"";
 inline constexpr const char releButton[] = "Модуль релейный \"Orvel-426/427\"";
 inline constexpr const char helpButton[] = "Помощь - F1";
-inline constexpr const char traceButton[] = "Журнал обмена";
-inline constexpr const char traceHint[] = "Журнал обмена с модулем (Ctrl+J)";
+inline constexpr const char journalButton[] = "Журнал обмена";
+inline constexpr const char journalHint[] = "Журнал обмена с модулем (Ctrl+J)";
 // The hints name the keys that really open the two expander windows (F3 and F5).
 inline constexpr const char secureHint[] = "Охранный модуль (F3)";
 inline constexpr const char fireSecureHint[] = "Охранно-пожарный модуль (F5)";

@@ -43,12 +43,30 @@ bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-bool holds(const fs::path& process, const struct stat& device) {
+// The device as looked for: the names it goes by and what it is.
+struct WantedDevice {
+    std::vector<std::string> names; // as given and with links resolved
+    struct stat file {};
+};
+
+bool underDev(const std::string& path) {
+    return path.compare(0, 5, "/dev/") == 0;
+}
+
+// Each open file is read by its link's text alone; only a file under /dev is
+// looked at, since a file on a network or user-space mount can stall the caller.
+bool holds(const fs::path& process, const WantedDevice& device) {
     std::error_code error;
     for (fs::directory_iterator fd(process / "fd", error), end; !error && fd != end;
          fd.increment(error)) {
+        std::error_code readError;
+        const std::string target = fs::read_symlink(fd->path(), readError).string();
+        if (readError)
+            continue;
+        if (std::find(device.names.begin(), device.names.end(), target) != device.names.end())
+            return true;
         struct stat open {};
-        if (::stat(fd->path().c_str(), &open) == 0 && sameFile(device, open))
+        if (underDev(target) && ::stat(target.c_str(), &open) == 0 && sameFile(device.file, open))
             return true;
     }
     return false;
@@ -110,9 +128,13 @@ UserGroups currentUserGroups() {
 }
 
 std::optional<DeviceHolder> findDeviceHolder(const std::string& device, const fs::path& procRoot) {
-    struct stat wanted {};
-    if (::stat(device.c_str(), &wanted) != 0)
+    WantedDevice wanted;
+    if (::stat(device.c_str(), &wanted.file) != 0)
         return std::nullopt;
+    wanted.names.push_back(device);
+    std::error_code resolveError;
+    if (const fs::path resolved = fs::canonical(device, resolveError); !resolveError)
+        wanted.names.push_back(resolved.string());
     std::vector<int> pids;
     std::error_code error;
     for (fs::directory_iterator entry(procRoot, error), end; !error && entry != end;

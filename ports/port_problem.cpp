@@ -62,8 +62,10 @@ PortProblem describeOpenFailure(const std::string& portName, const std::string& 
                     "другое устройство порта."};
     case link::PortErrorKind::InUse:
         if (facts.holder) {
+            const std::string pid = "PID " + std::to_string(facts.holder->pid);
+            // A process whose name cannot be read is known by its number alone.
             const std::string holder =
-                facts.holder->program + " (PID " + std::to_string(facts.holder->pid) + ")";
+                facts.holder->program.empty() ? pid : facts.holder->program + " (" + pid + ")";
             return {name + " занят: " + holder, "Порт " + port + " занят другой программой: " +
                                                     holder + ". Закройте её и повторите попытку."};
         }

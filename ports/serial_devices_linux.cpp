@@ -16,6 +16,15 @@ namespace pemrix::ports {
 
 namespace {
 
+// What a serial device may be once links are followed: anything present but a
+// folder (a node, or a plain file in a test's tree). A link left behind by an
+// adapter that is gone points nowhere.
+bool isDeviceLike(const fs::path& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    return !error && fs::exists(status) && !fs::is_directory(status);
+}
+
 // Names in `folder` that are `prefix` followed by a number, in natural order.
 std::vector<std::string> numberedNames(const fs::path& folder, std::string_view prefix) {
     std::vector<std::string> names;
@@ -28,7 +37,7 @@ std::vector<std::string> numberedNames(const fs::path& folder, std::string_view 
         if (!std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
                          [](char c) { return c >= '0' && c <= '9'; }))
             continue;
-        if (entry->is_directory(error))
+        if (!isDeviceLike(entry->path()))
             continue;
         names.push_back(name);
     }
@@ -49,10 +58,13 @@ void addStableLinks(const fs::path& root, std::vector<SerialDevice>& devices) {
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
+        // udev puts only links here; whatever else is there is no adapter.
         std::error_code resolveError;
+        if (!entry->is_symlink(resolveError) || !isDeviceLike(entry->path()))
+            continue;
         const fs::path target = fs::canonical(entry->path(), resolveError);
         if (resolveError)
-            continue; // a link left behind by an adapter that is gone
+            continue;
         links.push_back({entry->path().string(), target.string(), {}});
     }
     std::sort(links.begin(), links.end(), [](const SerialDevice& a, const SerialDevice& b) {

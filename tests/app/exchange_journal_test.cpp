@@ -51,7 +51,7 @@ class ExchangeJournalTest : public MainFormTest {
     }
 
     ExchangeJournalWindow& openJournal() {
-        control<QPushButton>("TraceButton")->click();
+        control<QPushButton>("JournalButton")->click();
         ExchangeJournalWindow* journalWindow = form->journalWindow();
         EXPECT_NE(journalWindow, nullptr);
         return *journalWindow;

@@ -5,16 +5,19 @@
 #include "app/port_chooser_dialog.h"
 #include "emulator/pseudo_terminal.h"
 #include "ports/port_settings.h"
+#include "tests/app/expected_texts.h"
 #include "tests/app/main_form_rig.h"
 #include "tests/image/temp_folder.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
@@ -199,6 +202,50 @@ TEST_F(PortChooserTest, AUserOutsideTheSerialGroupIsToldOnStartUp) {
     EXPECT_TRUE(label()->toolTip().contains("usermod -aG dialout"));
     control<QRadioButton>("com2")->setChecked(true);
     EXPECT_EQ(label()->text(), "COM2: /dev/ttyS1");
+}
+
+// The chooser follows the ports it serves; the bottom row goes from left to right.
+TEST_F(PortChooserTest, TabVisitsTheControlsInTheOrderTheyStand) {
+    makeFormOverTree();
+    std::string visited;
+    QWidget* const first = control<QRadioButton>("com1");
+    QWidget* widget = first;
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            visited += widget->objectName().toStdString() + ' ';
+        widget = widget->nextInFocusChain();
+    } while (widget != first);
+    EXPECT_EQ(visited, "com1 com2 com3 com4 PortChooserButton Orvel416 FireSecureButton Orvel427 "
+                       "JournalButton MainHelp ");
+}
+
+// A bigger desktop font widens the version text; the device label gives way.
+TEST_F(PortChooserTest, TheVersionKeepsItsRoomBesideALongDevice) {
+    const QString device = QStringLiteral("/dev/serial/by-id/"
+                                          "usb-Silicon_Labs_CP2102_USB_to_UART_Bridge_Controller_"
+                                          "0001-if00-port0");
+    const QFont usual = QApplication::font();
+    for (const int pointSize : {0, 12, 16}) {
+        SCOPED_TRACE(pointSize);
+        clearConfig();
+        writeConfig("Pemrix/Pemrix.conf", "[Devices]\nCOM1=" + device.toUtf8() + "\n");
+        if (pointSize > 0) {
+            QFont font = usual;
+            font.setPointSize(pointSize);
+            QApplication::setFont(font);
+        }
+        makeFormOverTree();
+        auto* bar = control<QStatusBar>("MainStatusBar");
+        bar->layout()->activate();
+
+        // The status bar draws its message 6 px in and stops 2 px short of the
+        // first permanent widget.
+        const int messageWidth = label()->x() - 8;
+        EXPECT_GE(messageWidth, bar->fontMetrics().horizontalAdvance(expected::version));
+        EXPECT_LE(label()->geometry().right(), bar->width());
+        EXPECT_EQ(label()->toolTip(), QString::fromUtf8("Устройство порта COM1: ") + device);
+        QApplication::setFont(usual);
+    }
 }
 
 } // namespace

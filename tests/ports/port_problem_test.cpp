@@ -56,6 +56,13 @@ TEST(PortProblem, EachCaseSaysWhatHappenedAndWhatToDo) {
          "COM2 занят: minicom (PID 1234)",
          "Порт COM2 (/dev/ttyUSB0) занят другой программой: minicom (PID 1234). Закройте её и "
          "повторите попытку."},
+        {"held by a process whose name cannot be read",
+         "COM2",
+         {PortErrorKind::InUse, 11, "busy"},
+         {{}, false, DeviceHolder{"", 77}},
+         "COM2 занят: PID 77",
+         "Порт COM2 (/dev/ttyUSB0) занят другой программой: PID 77. Закройте её и повторите "
+         "попытку."},
         {"held, holder unknown",
          "",
          {PortErrorKind::InUse, 11, "busy"},
@@ -115,9 +122,13 @@ TEST(PortProblem, EachCaseSaysWhatHappenedAndWhatToDo) {
 TEST(PortProblem, TheHolderIsFoundInTheProcessTable) {
     TempFolder folder;
     const fs::path device = folder / "ttyUSB0";
+    const fs::path unnamed = folder / "ttyUSB2";
+    const fs::path linked = folder / "ttyUSB3";
+    const fs::path otherName = folder / "second-name-of-ttyUSB3";
     const fs::path other = folder / "log.txt";
-    writeBytes(device, "");
-    writeBytes(other, "");
+    for (const fs::path& file : {device, unnamed, linked, other})
+        writeBytes(file, "");
+    fs::create_hard_link(linked, otherName);
     const fs::path proc = folder / "proc";
     const struct {
         const char* pid;
@@ -129,13 +140,18 @@ TEST(PortProblem, TheHolderIsFoundInTheProcessTable) {
         {"5000", "picocom\n", {device}}, // found later: the lowest number answers
         {"self", "nobody\n", {device}},  // not a process number
         {"31", nullptr, {}},             // its open files cannot be read
+        {"60", nullptr, {unnamed}},      // its name cannot be read
+        // The same file under a name outside /dev is not looked at: such a file
+        // may sit on a mount that stalls.
+        {"70", "cat\n", {otherName}},
     };
     for (const auto& process : processes) {
         const fs::path dir = proc / process.pid;
         fs::create_directories(dir);
-        if (process.comm == nullptr)
+        if (process.comm != nullptr)
+            writeBytes(dir / "comm", process.comm);
+        if (process.open.empty())
             continue;
-        writeBytes(dir / "comm", process.comm);
         fs::create_directories(dir / "fd");
         int fd = 3;
         for (const fs::path& file : process.open)
@@ -143,10 +159,19 @@ TEST(PortProblem, TheHolderIsFoundInTheProcessTable) {
     }
 
     const PortError busy{PortErrorKind::InUse, 11, "busy"};
-    EXPECT_EQ(diagnoseOpenFailure("COM1", device.string(), busy, proc).brief,
-              "COM1 занят: minicom (PID 4242)");
-    EXPECT_EQ(diagnoseOpenFailure("COM1", (folder / "ttyUSB1").string(), busy, proc).brief,
-              "COM1 занят другой программой");
+    const struct {
+        fs::path device;
+        const char* brief;
+    } rows[] = {
+        {device, "COM1 занят: minicom (PID 4242)"},
+        {unnamed, "COM1 занят: PID 60"},
+        {linked, "COM1 занят другой программой"},
+        {folder / "ttyUSB1", "COM1 занят другой программой"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.device);
+        EXPECT_EQ(diagnoseOpenFailure("COM1", row.device.string(), busy, proc).brief, row.brief);
+    }
 }
 
 TEST(PortProblem, TheDevicesGroupDecidesWhichGroupToJoin) {

@@ -35,7 +35,9 @@ TEST(SerialDevices, ListsStableLinksThenAdaptersThenPortsWithAUart) {
     for (const char* node : {"ttyUSB10", "ttyUSB2", "ttyACM0", "ttyS0", "ttyS1", "ttyS2", "ttyS10",
                              "ttyUSB", "ttyUSBx", "tty0"})
         makeNode(dev / node);
-    fs::create_directories(dev / "ttyACM1"); // not a device
+    fs::create_directories(dev / "ttyACM1");         // not a device
+    fs::create_symlink("ttyUSB99", dev / "ttyUSB5"); // the adapter is gone
+    fs::create_symlink("ttyACM1", dev / "ttyACM2");  // a link to a folder
     makeUart(root.path(), "ttyS0", "4\n");
     makeUart(root.path(), "ttyS1", "0\n"); // the kernel found no UART there
     makeUart(root.path(), "ttyS10", "4\n");
@@ -43,6 +45,9 @@ TEST(SerialDevices, ListsStableLinksThenAdaptersThenPortsWithAUart) {
     fs::create_symlink(pty.slavePath(), byId / "usb-FTDI_FT232R_A1-if00-port0");
     fs::create_symlink("../../ttyUSB2", byId / "usb-Prolific_PL2303-if00-port0");
     fs::create_symlink("../../ttyUSB7", byId / "usb-Gone_Adapter-if00-port0");
+    fs::create_symlink("../../ttyACM1", byId / "usb-Folder-if00-port0");
+    fs::create_directories(byId / "usb-Subfolder-if00-port0");
+    writeBytes(byId / "usb-Plain_File-if00-port0", "");
 
     const struct {
         fs::path path;
