@@ -1,6 +1,5 @@
 #include "app/pemrix_application.h"
 
-#include "app/main_form_texts.h"
 #include "forms/dialogs.h"
 
 #include <QIcon>
@@ -12,13 +11,8 @@
 namespace pemrix::app {
 
 std::string versionLine() {
-    // "  Версия v3.4 от 14.03.2005": the number follows " v", the date is the last word.
-    const std::string_view text = texts::version;
-    const auto number = text.find(" v") + 2;
-    const auto numberEnd = text.find(' ', number);
-    const auto date = text.rfind(' ') + 1;
-    return "pemrix " + std::string(text.substr(number, numberEnd - number)) + " (" +
-           std::string(text.substr(date)) + ")\n";
+    // The build reads both from the window's version text.
+    return "pemrix " PEMRIX_VERSION " (" PEMRIX_RELEASE_DATE ")\n";
 }
 
 std::optional<std::string> commandLineAnswer(int argc, const char* const* argv) {

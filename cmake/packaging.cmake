@@ -22,14 +22,17 @@ install(TARGETS ${pemrix_installed_programs} RUNTIME DESTINATION ${CMAKE_INSTALL
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 if(UNIX AND NOT APPLE)
-  # Manual pages, compressed as Debian keeps them (-n: no name or time stamp, so the
-  # same page gives the same file).
+  # Manual pages, with the program's version and release date filled in, compressed
+  # as Debian keeps them (-n: no name or time stamp, so the same page gives the same
+  # file).
   set(pemrix_man_pages "")
   foreach(program ${pemrix_installed_programs})
-    set(page "${pemrix_generated_dir}/${program}.1.gz")
+    set(man_source "${pemrix_generated_dir}/${program}.1")
+    configure_file("${pemrix_packaging_dir}/man/${program}.1.in" "${man_source}" @ONLY)
+    set(page "${man_source}.gz")
     add_custom_command(OUTPUT "${page}"
-      COMMAND gzip -9n -c "${pemrix_packaging_dir}/man/${program}.1" > "${page}"
-      DEPENDS "${pemrix_packaging_dir}/man/${program}.1"
+      COMMAND gzip -9n -c "${man_source}" > "${page}"
+      DEPENDS "${man_source}"
       COMMENT "Compressing the manual page of ${program}"
       VERBATIM)
     list(APPEND pemrix_man_pages "${page}")
