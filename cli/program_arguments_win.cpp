@@ -1,8 +1,5 @@
 #include "cli/program_arguments.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 // After windows.h, whose declarations it needs.
 #include <shellapi.h>

@@ -7,9 +7,6 @@
 #include <io.h>
 #include <stdio.h>
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 namespace pemrix::cli {

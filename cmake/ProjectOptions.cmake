@@ -8,6 +8,12 @@ else()
   target_compile_options(pemrix_options INTERFACE -Wall -Wextra -Wpedantic)
 endif()
 
+# <windows.h> without its min and max macros (they break std::max) and without the
+# rarely used parts, the same in every file that includes it.
+if(WIN32)
+  target_compile_definitions(pemrix_options INTERFACE NOMINMAX WIN32_LEAN_AND_MEAN)
+endif()
+
 option(PEMRIX_WARNINGS_AS_ERRORS "Treat warnings as errors" OFF)
 if(PEMRIX_WARNINGS_AS_ERRORS)
   target_compile_options(pemrix_options INTERFACE $<IF:$<CXX_COMPILER_ID:MSVC>,/WX,-Werror>)

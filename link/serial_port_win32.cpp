@@ -7,9 +7,6 @@
 #include <algorithm>
 #include <chrono>
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 namespace pemrix::link {

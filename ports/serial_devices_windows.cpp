@@ -6,13 +6,6 @@
 
 #include <algorithm>
 
-// Without NOMINMAX the header's min and max macros break std::max.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 namespace pemrix::ports {
