@@ -150,6 +150,8 @@ void TMainForm::buildPortGroup(QWidget* client) {
 void TMainForm::buildPortDeviceControls() {
     PortDeviceLabel = new QLabel(MainStatusBar);
     PortDeviceLabel->setObjectName(QStringLiteral("PortDeviceLabel"));
+    // Clear of the window's right edge, as the version text is of its left.
+    PortDeviceLabel->setContentsMargins(0, 0, 6, 0);
     MainStatusBar->addPermanentWidget(PortDeviceLabel);
 }
 

@@ -86,8 +86,9 @@ void TMainForm::showPortDevice() {
     }
     const int room = portDeviceRoom();
     PortDeviceLabel->setMaximumWidth(room);
-    PortDeviceLabel->setText(
-        PortDeviceLabel->fontMetrics().elidedText(shown, Qt::ElideMiddle, room));
+    const QMargins inside = PortDeviceLabel->contentsMargins();
+    PortDeviceLabel->setText(PortDeviceLabel->fontMetrics().elidedText(
+        shown, Qt::ElideMiddle, std::max(0, room - inside.left() - inside.right())));
     PortDeviceLabel->setToolTip(hint);
 }
 
