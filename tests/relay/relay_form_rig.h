@@ -1,40 +1,27 @@
 #pragma once
-// A relay window over a host that records what the window asks of it, with the
-// message boxes and file dialogs answered from a script. Controls are driven by
-// their object names, as a user would (tests/support/window_rig.h).
+// A relay window on the shared module-window rig, opened as the main window opens
+// it, with its relay boxes, mode lists and tabs.
 
-#include "forms/dialogs.h"
 #include "relay/relay_form.h"
-#include "tests/support/recording_host.h"
-#include "tests/support/scripted_dialogs.h"
-#include "tests/support/window_rig.h"
+#include "tests/support/module_window_rig.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QPointer>
 #include <QTabWidget>
 
 namespace pemrix::relay::testing {
 
 using pemrix::testing::RecordingHost;
 
-class RelayFormTest : public ::testing::Test, public pemrix::testing::WindowControls {
+class RelayFormTest : public pemrix::testing::ModuleWindowTest<TReleForm> {
   protected:
+    // As the main window opens it: variant 6, no link, the factory image shown.
     void SetUp() override {
-        dialogs = &pemrix::testing::ScriptedDialogs::installNew();
-        // As the main window opens it: variant 6, no link, the factory image shown.
         host.variant = 6;
         host.linked = false;
-        form = new TReleForm(host);
+        ModuleWindowTest::SetUp();
         form->applyImage(form->factoryImage());
         host.calls.clear();
     }
-    void TearDown() override {
-        delete form.data();
-        forms::Dialogs::install(nullptr);
-    }
-
-    QWidget* controlsWindow() const override { return form.data(); }
 
     QCheckBox* iz(int relay, int source) const {
         return box(QStringLiteral("iz%1%2").arg(relay).arg(source));
@@ -75,10 +62,6 @@ class RelayFormTest : public ::testing::Test, public pemrix::testing::WindowCont
     }
     static bool checked(const QCheckBox* box) { return box->isChecked(); }
     static bool enabled(const QCheckBox* box) { return box->isEnabled(); }
-
-    RecordingHost host;
-    pemrix::testing::ScriptedDialogs* dialogs = nullptr;
-    QPointer<TReleForm> form;
 };
 
 } // namespace pemrix::relay::testing
