@@ -2,27 +2,19 @@
 // showing images whose loop types, bindings and keys make the rules cascade deepest.
 // Run with QT_QPA_PLATFORM=offscreen where there is no display (set by default).
 
+#include "bench/support/window_bench.h"
 #include "firesecure/firesecure_form.h"
 #include "forms/dialogs.h"
-#include "tests/support/recording_host.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
 
 using pemrix::firesecure::TFireSecureForm;
 
-// The windows here have no main window: a stand-in takes their requests.
-pemrix::testing::RecordingHost host;
-
 void OpenWindow(benchmark::State& state) {
-    for (auto _ : state) {
-        auto form = std::make_unique<TFireSecureForm>(host);
-        form->applyImage(form->factoryImage());
-        benchmark::DoNotOptimize(form.get());
-    }
+    pemrix::bench::openWindow<TFireSecureForm>(state);
 }
 BENCHMARK(OpenWindow)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
@@ -32,30 +24,20 @@ BENCHMARK(OpenWindow)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggr
 // eight keys arm all four loops of mixed 24-hour classes. Two such images with the
 // loop types reversed alternate so that every control really changes.
 std::vector<int> cascadingImage(int fireLoops) {
-    std::vector<int> image = TFireSecureForm(host).factoryImage();
+    std::vector<int> image = TFireSecureForm(pemrix::bench::standInHost()).factoryImage();
     image[2] = fireLoops << 4;  // fire loops are 24-hour loops
     image[3] = 0x02 | (4 << 5); // keys in use, relay 3 "ПЦН внимание"
     image[4] = fireLoops << 4;
     image[5] = 0xFF; // relays 1 and 2 on every loop
     image[6] = 0x03 | (5 << 3);
     image[7] = 0xF1; // relay 3 on every loop
-    for (int slot = 0; slot < 8; ++slot) {
-        const int record = 8 + slot * 7;
-        for (int i = 0; i < 6; ++i)
-            image[static_cast<std::size_t>(record + i)] = slot * 16 + i;
-        image[static_cast<std::size_t>(record + 6)] = 0xFF;
-    }
+    pemrix::bench::giveEveryKeyFullAuthority(image);
     return image;
 }
 
 void ApplyCascadingImage(benchmark::State& state) {
-    TFireSecureForm form(host);
     const std::vector<int> images[] = {cascadingImage(0x5), cascadingImage(0xA)};
-    int next = 0;
-    for (auto _ : state) {
-        form.ApplyConfigImage(images[next]);
-        next ^= 1;
-    }
+    pemrix::bench::showInTurn(state, images, &TFireSecureForm::ApplyConfigImage);
 }
 BENCHMARK(ApplyCascadingImage)
     ->Unit(benchmark::kMicrosecond)

@@ -3,28 +3,20 @@
 // run across all eight relays. Run with QT_QPA_PLATFORM=offscreen where there is no
 // display (set by default).
 
+#include "bench/support/window_bench.h"
 #include "forms/dialogs.h"
 #include "forms/radio_group.h"
 #include "relay/relay_form.h"
-#include "tests/support/recording_host.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
 
 using pemrix::relay::TReleForm;
 
-// The window has no main window here: a stand-in takes its requests.
-pemrix::testing::RecordingHost host;
-
 void OpenWindow(benchmark::State& state) {
-    for (auto _ : state) {
-        auto form = std::make_unique<TReleForm>(host);
-        form->applyImage(form->factoryImage());
-        benchmark::DoNotOptimize(form.get());
-    }
+    pemrix::bench::openWindow<TReleForm>(state);
 }
 BENCHMARK(OpenWindow)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
@@ -39,13 +31,8 @@ std::vector<int> fullImage(int pattern, int device) {
 }
 
 void ApplyFullImage(benchmark::State& state) {
-    TReleForm form(host);
     const std::vector<int> images[] = {fullImage(0xFF, 1), fullImage(0x00, 2)};
-    int next = 0;
-    for (auto _ : state) {
-        form.ApplyImage(images[next]);
-        next ^= 1;
-    }
+    pemrix::bench::showInTurn(state, images, &TReleForm::ApplyImage);
 }
 BENCHMARK(ApplyFullImage)
     ->Unit(benchmark::kMicrosecond)
@@ -54,7 +41,7 @@ BENCHMARK(ApplyFullImage)
 
 // The user switches between a device that clears most boxes and one that clears none.
 void VedClickAllRelays(benchmark::State& state) {
-    TReleForm form(host);
+    TReleForm form(pemrix::bench::standInHost());
     auto* ved = form.findChild<pemrix::forms::RadioGroup*>("Ved");
     int next = 1;
     for (auto _ : state) {
