@@ -1,35 +1,8 @@
-// Shows the Orvel-416 window with the factory image and saves a picture of it:
-//   secure_form_shot <output.png>
-// Run under a virtual X server (scripts/tools/screenshot-secure); QT_SCALE_FACTOR
-// gives the scaling.
+// A picture of the Orvel-416 window with the factory image (scripts/tools/screenshot-secure).
 
 #include "secure/secure_form.h"
-#include "tests/support/recording_host.h"
-
-#include <QApplication>
-#include <QPixmap>
-#include <QTimer>
-#include <cstdio>
+#include "tests/support/window_shot.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <output.png>\n", argv[0]);
-        return 2;
-    }
-    const QString output = QString::fromLocal8Bit(argv[1]);
-    pemrix::testing::RecordingHost host;
-    auto* window = new pemrix::secure::TSecureForm(host);
-    window->applyImage(window->factoryImage());
-    window->show();
-    int status = 0;
-    QTimer::singleShot(500, &app, [&] {
-        if (!window->grab().save(output))
-            status = 1;
-        std::printf("%s %dx%d\n", qPrintable(output), window->width(), window->height());
-        window->close();
-        app.quit();
-    });
-    app.exec();
-    return status;
+    return pemrix::testing::shootModuleWindow<pemrix::secure::TSecureForm>(argc, argv);
 }
