@@ -26,10 +26,14 @@ std::string joinAdvice(const std::string& group) {
            " $USER) и войдите в систему заново.";
 }
 
-// Joining the group is advice only when its members may use the device: a device
-// of root's group, or one closed to its group, needs another remedy.
+// Joining a device's group is a remedy only when its members may use the device: a
+// device of root's group, or one closed to its group, needs another.
+bool joiningGrantsAccess(const GroupInfo& group) {
+    return group.id != 0 && group.mayReadWrite;
+}
+
 bool joiningHelps(const OpenFailureFacts& facts) {
-    return facts.group && facts.group->id != 0 && facts.group->mayReadWrite && !facts.userInGroup;
+    return facts.group && joiningGrantsAccess(*facts.group) && !facts.userInGroup;
 }
 
 PortProblem noPermission(const std::string& port, const std::string& name,
@@ -102,7 +106,7 @@ std::optional<std::string> serialGroupToJoin(const UserGroups& user,
     if (!devices.empty()) {
         const SerialDevice& first = devices.front();
         if (const auto owner = groupOfFile(first.target.empty() ? first.path : first.target);
-            owner && owner->id != 0 && owner->mayReadWrite) {
+            owner && joiningGrantsAccess(*owner)) {
             name = owner->name;
             id = owner->id;
         }
