@@ -19,9 +19,12 @@ void TMainForm::setSystemRoots(std::filesystem::path devices, std::filesystem::p
     procRoot_ = std::move(processes);
 }
 
+// Root opens every device: start-up need not read the device folders for it.
 void TMainForm::noteSerialGroup(const ports::UserGroups& user) {
-    if (const auto group = ports::serialGroupToJoin(user, ports::listSerialDevices(deviceRoot_)))
-        portProblem_ = ports::serialGroupNotice(*group);
+    if (!user.root)
+        if (const auto group =
+                ports::serialGroupToJoin(user, ports::listSerialDevices(deviceRoot_)))
+            portProblem_ = ports::serialGroupNotice(*group);
     showPortDevice();
 }
 
