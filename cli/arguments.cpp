@@ -1,7 +1,5 @@
 #include "cli/arguments.h"
 
-#include "link/module_kind.h"
-
 #include <charconv>
 #include <vector>
 
@@ -21,13 +19,10 @@ std::optional<Command> commandNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<Module> moduleNamed(std::string_view name) {
-    if (name == "416")
-        return Module::Orvel416;
-    if (name == "417")
-        return Module::Orvel417;
-    if (name == "relay")
-        return Module::Relay;
+std::optional<link::ModuleKind> moduleNamed(std::string_view name) {
+    for (const link::ModuleProfile& profile : link::ModuleProfiles)
+        if (profile.optionName == name)
+            return profile.kind;
     return std::nullopt;
 }
 
@@ -177,7 +172,7 @@ class Parser {
             return fail("no line: give --device PATH or --port N");
         if (!moduleGiven_)
             return fail("no module: give --module 416, 417 or relay");
-        if (arguments_.command == Command::Key && arguments_.module == Module::Relay)
+        if (arguments_.command == Command::Key && !link::profileOf(arguments_.module)->readsKeys)
             return fail("the relay module has no key reader: key takes --module 416 or 417");
         if (arguments_.command == Command::Write && !inputGiven_)
             return fail("write needs the configuration file to send");
@@ -197,18 +192,6 @@ class Parser {
 };
 
 } // namespace
-
-int moduleKindOf(Module module) {
-    switch (module) {
-    case Module::Orvel416:
-        return link::ModuleKind::Secure;
-    case Module::Orvel417:
-        return link::ModuleKind::FireSecure;
-    case Module::Relay:
-        return link::ModuleKind::Rele8;
-    }
-    return 0;
-}
 
 ParsedArguments parseArguments(std::span<const std::string_view> args) {
     return Parser(args).parse();

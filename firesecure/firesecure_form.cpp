@@ -84,8 +84,6 @@ bool TFireSecureForm::eventFilter(QObject* watched, QEvent* event) {
 void TFireSecureForm::createControls() {
     setObjectName(QStringLiteral("FireSecureForm"));
     setWindowTitle(QStringLiteral("Охранно-пожарный модуль \"Orvel - 417\""));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     auto* main = new QVBoxLayout(page());
     main->setContentsMargins(2, 4, 2, 4);

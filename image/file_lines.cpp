@@ -66,15 +66,4 @@ Result<int> integerLineAt(const std::vector<std::string>& lines, std::size_t ind
     return value;
 }
 
-std::string fillText(std::string_view format, std::string_view text) {
-    const std::size_t at = format.find("%s");
-    if (at == std::string_view::npos) {
-        return std::string(format);
-    }
-    std::string filled(format.substr(0, at));
-    filled += text;
-    filled += format.substr(at + 2);
-    return filled;
-}
-
 } // namespace pemrix::image

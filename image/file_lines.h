@@ -29,7 +29,4 @@ Result<std::string> lineAt(const std::vector<std::string>& lines, std::size_t in
 Result<int> integerLineAt(const std::vector<std::string>& lines, std::size_t index,
                           std::string_view fileName = {});
 
-// `format` with its first "%s" replaced by `text`.
-std::string fillText(std::string_view format, std::string_view text);
-
 } // namespace pemrix::image

@@ -58,8 +58,6 @@ void TSecureForm::ChangeKS() {
 void TSecureForm::createControls() {
     setObjectName(QStringLiteral("SecureForm"));
     setWindowTitle(QStringLiteral("Охранный модуль \"Orvel - 416\""));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     auto* main = new QVBoxLayout(page());
     main->setContentsMargins(4, 4, 4, 4);

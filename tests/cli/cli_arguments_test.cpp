@@ -24,7 +24,7 @@ TEST(CliArguments, AcceptsEachCommandWithOptionsInAnyOrder) {
     const struct {
         std::vector<std::string_view> args;
         Command command;
-        Module module;
+        pemrix::link::ModuleKind module;
         const char* device; // nullptr: --port
         int port;
         const char* input;
@@ -33,19 +33,19 @@ TEST(CliArguments, AcceptsEachCommandWithOptionsInAnyOrder) {
     } rows[] = {
         // clang-format off
         {{"--device", "/dev/ttyUSB0", "link", "--module", "416"},
-         Command::Link, Module::Orvel416, "/dev/ttyUSB0", 0, "", nullptr, false},
+         Command::Link, pemrix::link::ModuleKind::Secure, "/dev/ttyUSB0", 0, "", nullptr, false},
         {{"--port", "3", "read", "--module", "417"},
-         Command::Read, Module::Orvel417, nullptr, 3, "", nullptr, false},
+         Command::Read, pemrix::link::ModuleKind::FireSecure, nullptr, 3, "", nullptr, false},
         {{"read", "--module=relay", "-o", "out.cfg", "--device=/dev/pts/7"},
-         Command::Read, Module::Relay, "/dev/pts/7", 0, "", "out.cfg", false},
+         Command::Read, pemrix::link::ModuleKind::Rele8, "/dev/pts/7", 0, "", "out.cfg", false},
         {{"--port=1", "write", "a.cfg", "--module", "relay", "--fast-timing"},
-         Command::Write, Module::Relay, nullptr, 1, "a.cfg", nullptr, true},
+         Command::Write, pemrix::link::ModuleKind::Rele8, nullptr, 1, "a.cfg", nullptr, true},
         {{"--module", "416", "write", "--device", "d", "--", "-odd.cfg"},
-         Command::Write, Module::Orvel416, "d", 0, "-odd.cfg", nullptr, false},
+         Command::Write, pemrix::link::ModuleKind::Secure, "d", 0, "-odd.cfg", nullptr, false},
         {{"--port", "4", "key", "--module", "417"},
-         Command::Key, Module::Orvel417, nullptr, 4, "", nullptr, false},
+         Command::Key, pemrix::link::ModuleKind::FireSecure, nullptr, 4, "", nullptr, false},
         {{"--device", "d", "read", "--module", "416", "--output", "x.cfg"},
-         Command::Read, Module::Orvel416, "d", 0, "", "x.cfg", false},
+         Command::Read, pemrix::link::ModuleKind::Secure, "d", 0, "", "x.cfg", false},
         // clang-format on
     };
     for (const auto& row : rows) {

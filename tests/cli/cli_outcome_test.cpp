@@ -3,7 +3,7 @@
 #include "cli/command_reporter.h"
 #include "cli/exit_codes.h"
 #include "cli/line.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/reporter.h"
 #include "tests/cli/report_texts.h"
 
@@ -26,7 +26,7 @@ TEST(CliOutcome, TheLastDecidingReportWinsAndEveryTextIsShown) {
         {{R::LinkAttempt, R::TimeOut}, std::nullopt},
         {{R::LinkEstablished, R::LineFailed}, 6},
     };
-    const int kind = pemrix::link::ModuleKind::Secure;
+    const auto kind = pemrix::link::ModuleKind::Secure;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.reports.size());
         std::ostringstream err;
@@ -49,10 +49,10 @@ TEST(CliOutcome, TheRelayModuleSpeaksOfTheModuleNotTheExpander) {
     ConsoleTarget target(pemrix::link::ModuleKind::Rele8, err);
     CommandReporter reporter(target);
     reporter.report(R::LineFailed, 0);
-    reporter.releVariantFromLink(6);
+    reporter.linkAnswered(pemrix::link::ModuleKind::Rele4);
     EXPECT_EQ(err.str(), reportText(pemrix::link::ModuleKind::Rele8, R::LineFailed));
     EXPECT_NE(err.str(), reportText(pemrix::link::ModuleKind::Secure, R::LineFailed));
-    EXPECT_EQ(reporter.releVariant(), 6);
+    EXPECT_EQ(reporter.answeredKind(), pemrix::link::ModuleKind::Rele4);
 }
 
 TEST(CliOutcome, LineFailuresCarryTheSystemsReasonAndAHint) {

@@ -33,7 +33,7 @@ ProgramRun runAgainst(const Emulator& module, const std::string& command,
 
 // The order of the bytes is the engine's; here only that both exchanges reach the file.
 TEST(CliTrace, ATracedReadWritesTheLinkAndTheReadToTheFile) {
-    auto module = startModule({ModuleModel::Orvel416});
+    auto module = startModule({pemrix::link::ModuleKind::Secure});
     TempFolder folder;
     const auto path = folder / "trace.txt";
     const ProgramRun run = runAgainst(*module, "read", {"--trace", path.string()});
@@ -64,7 +64,7 @@ TEST(CliTrace, ATraceFileThatCannotBeWrittenIsRefusedBeforeAnythingIsSent) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.path.string());
-        auto module = startModule({ModuleModel::Orvel416});
+        auto module = startModule({pemrix::link::ModuleKind::Secure});
         const ProgramRun run = runAgainst(*module, "link", {"--trace=" + row.path.string()});
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.err, pemrix::image::cannotWriteFileText(row.path.string(), row.why) + "\n");
@@ -76,12 +76,12 @@ TEST(CliTrace, ATraceFileThatCannotBeWrittenIsRefusedBeforeAnythingIsSent) {
 // that failed keeps its own exit code.
 TEST(CliTrace, ATraceThatCannotBeWrittenInFullFailsOnlyAGoodRun) {
     const struct {
-        ModuleModel model;
+        pemrix::link::ModuleKind model;
         int exitCode;
         std::string out;
     } rows[] = {
-        {ModuleModel::Orvel416, 74, "2\n"},
-        {ModuleModel::Orvel417, 3, ""},
+        {pemrix::link::ModuleKind::Secure, 74, "2\n"},
+        {pemrix::link::ModuleKind::FireSecure, 3, ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.exitCode);
@@ -111,7 +111,7 @@ TEST(CliTrace, ATraceOverTheFileToWriteOrTheOutputIsRefusedAndTheFileKept) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args.front());
-        auto module = startModule({ModuleModel::Orvel416});
+        auto module = startModule({pemrix::link::ModuleKind::Secure});
         std::vector<std::string> args{row.args.begin() + 1, row.args.end()};
         const ProgramRun run = runAgainst(*module, row.args.front(), args);
         EXPECT_EQ(run.exitCode, 2);

@@ -6,8 +6,8 @@
 
 #include "tests/firesecure/firesecure_form_rig.h"
 
-#include "firesecure/firesecure_file.h"
 #include "forms/accessible_names.h"
+#include "image/expander_file.h"
 #include "tests/image/temp_folder.h"
 
 #include <QListWidget>
@@ -22,7 +22,7 @@ using WindowTest = FireSecureFormTest;
 TEST_F(WindowTest, CreationStatesBeforeAnyImage) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Охранно-пожарный модуль \"Orvel - 417\""));
     EXPECT_EQ(form->helpTopic(), 29);
-    EXPECT_EQ(form->moduleKind(), 1);
+    EXPECT_EQ(pemrix::link::kindValue(form->moduleKind()), 1);
     EXPECT_EQ(form->minDelay(), 0);
     EXPECT_EQ(edit("DelayEdit")->text(), "1");
     EXPECT_EQ(edit("NumberEdit")->text(), "0");
@@ -154,7 +154,8 @@ TEST_F(WindowTest, FilesCarryKind1AndRefuseAnOrvel416File) {
     click(button("SaveButton"));
     EXPECT_EQ(statusText(), QStringLiteral("Запись конфигурации в файл завершена"));
     std::string text = pemrix::testing::readBytes(file);
-    EXPECT_EQ(text, fireSecureFileText(fireSecureFactoryImage()));
+    EXPECT_EQ(text, pemrix::image::expanderFileText(fireSecureFactoryImage(),
+                                                    pemrix::link::ModuleKind::FireSecure));
     EXPECT_TRUE(text.ends_with("\r\n255\r\n1\r\n"));
 
     text.replace(text.size() - 3, 1, "2");

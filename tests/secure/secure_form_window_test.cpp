@@ -205,8 +205,8 @@ TEST_F(WindowTest, WriteSendsTheImageAndReadAsksForOne) {
     link();
     click(button("WriteButton"));
     ASSERT_EQ(host.workers.size(), 1u);
-    EXPECT_EQ(host.workers[0].kind, 2);
-    EXPECT_EQ(host.workers[0].operation, 1);
+    EXPECT_EQ(pemrix::link::kindValue(host.workers[0].kind), 2);
+    EXPECT_EQ(pemrix::link::operationValue(host.workers[0].operation), 1);
     EXPECT_EQ(host.workers[0].data, form->factoryImage());
     EXPECT_FALSE(button("WriteButton")->isEnabled());
     EXPECT_FALSE(button("ReadButton")->isEnabled());
@@ -214,7 +214,7 @@ TEST_F(WindowTest, WriteSendsTheImageAndReadAsksForOne) {
     link::LinkUp(*form); // the write finished (WriteDone)
     click(button("ReadButton"));
     ASSERT_EQ(host.workers.size(), 2u);
-    EXPECT_EQ(host.workers[1].operation, 2);
+    EXPECT_EQ(pemrix::link::operationValue(host.workers[1].operation), 2);
     EXPECT_TRUE(host.workers[1].data.empty());
     EXPECT_FALSE(button("WriteButton")->isEnabled());
 }
