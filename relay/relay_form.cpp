@@ -93,6 +93,8 @@ void TReleForm::createControls() {
     forms::ButtonPanel* panel = createButtonPanel(ReleButtons);
     panel->setColumnStretches({1, 1, 1, 1});
     panel->addTrailing(createVariantFrame());
+    // The panel's height the window was drawn with; the tab area is below it.
+    panel->setMinimumHeight(73);
     main->addWidget(panel);
 
     Rele = new QTabWidget(page());

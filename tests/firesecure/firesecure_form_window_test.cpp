@@ -169,5 +169,17 @@ TEST_F(WindowTest, FilesCarryKind1AndRefuseAnOrvel416File) {
     EXPECT_EQ(edit("DelayEdit")->text(), "45");
 }
 
+// As drawn, where the screen has room: 758 x 522, wider only where the columns'
+// captions need it; the mode boxes under the middle column's groups.
+TEST_F(WindowTest, TheWindowIsAsDrawnWhereTheScreenHasRoom) {
+    open();
+    form->fitInto(QRect(0, 0, 2000, 2000));
+    EXPECT_NEAR(form->height(), 522, 522 * 0.02);
+    EXPECT_GE(form->width(), 758 * 0.98);
+    EXPECT_TRUE(find<QWidget>("MiddleColumn")->isAncestorOf(box("KeyBox")));
+    EXPECT_GT(box("KeyBox")->mapTo(form, QPoint(0, 0)).y(),
+              group("TM")->mapTo(form, QPoint(0, group("TM")->height())).y());
+}
+
 } // namespace
 } // namespace pemrix::firesecure::testing

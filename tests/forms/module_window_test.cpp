@@ -2,6 +2,7 @@
 // the button panel and its actions, the link layouts, the factory list and the steps
 // the operations are made of.
 
+#include "forms/accessible_names.h"
 #include "forms/module_window.h"
 #include "link/module_profile.h"
 #include "link/reports.h"
@@ -255,6 +256,9 @@ TEST(ModuleWindowTest, TheWindowFitsTheScreenAndEveryControlStaysReachable) {
         EXPECT_EQ(window.bar->geometry().bottom(), window.height() - 1) << "the bar stays below";
         EXPECT_EQ(testing::unreachableControls(&window), QStringList());
     }
+    auto* area = window.findChild<PageArea*>();
+    for (QScrollBar* scroll : {area->horizontalScrollBar(), area->verticalScrollBar()})
+        EXPECT_FALSE(spokenName(scroll).isEmpty()) << "a scroll bar is spoken by its name";
 }
 
 } // namespace

@@ -174,5 +174,13 @@ TEST_F(RelayFormTest, EveryControlHasANameOfItsOwnOnEveryTab) {
     EXPECT_EQ(owners.value(QStringLiteral("Реле 8, Режим работы реле")), "Rele8Combo");
 }
 
+// As drawn, where the screen has room: a client area of 671 x 504.
+TEST_F(RelayFormTest, TheWindowIsAsDrawnWhereTheScreenHasRoom) {
+    open();
+    form->fitInto(QRect(0, 0, 2000, 2000));
+    EXPECT_NEAR(form->width(), 671, 671 * 0.02);
+    EXPECT_NEAR(form->height(), 504, 504 * 0.02);
+}
+
 } // namespace
 } // namespace pemrix::relay::testing
