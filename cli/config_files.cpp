@@ -39,6 +39,17 @@ LoadedImage parseExpander(std::string_view text, int moduleKind, std::string_vie
     return {ImageToWrite{std::move(file).value(), moduleKind}, {}};
 }
 
+// The module takes one byte per value; a value that is no byte would arrive as some
+// other value, so the file is refused instead (an expander file's values are checked
+// as it is read).
+std::optional<std::string> valueOutOfRange(const std::vector<int>& cells,
+                                           std::string_view fileName) {
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        if (cells[i] < 0 || cells[i] > 255)
+            return image::notAByteInLineText(fileName, i + 1, cells[i]);
+    return std::nullopt;
+}
+
 LoadedImage parseRelay(std::string_view text, std::string_view fileName) {
     auto file = relay::parseRelayFile(text, fileName);
     if (!namesRelayVariant(file)) {
@@ -50,30 +61,17 @@ LoadedImage parseRelay(std::string_view text, std::string_view fileName) {
             return refused(file.value().variantLine.error().message);
         return refused(image::WrongModuleKindMessage);
     }
+    if (auto problem = valueOutOfRange(file.value().cells, fileName))
+        return refused(*problem);
     const int variant = file.value().variantLine.value();
     return {ImageToWrite{std::move(file.value().cells), variant}, {}};
-}
-
-// The module takes one byte per value; a value that is no byte would arrive as some
-// other value, so the file is refused instead.
-std::optional<std::string> valueOutOfRange(const std::vector<int>& cells,
-                                           std::string_view fileName) {
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        if (cells[i] < 0 || cells[i] > 255)
-            return image::notAByteInLineText(fileName, i + 1, cells[i]);
-    return std::nullopt;
 }
 
 } // namespace
 
 LoadedImage parseImageToWrite(std::string_view text, Module module, std::string_view fileName) {
-    LoadedImage loaded = module == Module::Relay
-                             ? parseRelay(text, fileName)
-                             : parseExpander(text, moduleKindOf(module), fileName);
-    if (loaded.image)
-        if (auto problem = valueOutOfRange(loaded.image->cells, fileName))
-            return refused(*problem);
-    return loaded;
+    return module == Module::Relay ? parseRelay(text, fileName)
+                                   : parseExpander(text, moduleKindOf(module), fileName);
 }
 
 LoadedImage loadImageToWrite(const std::filesystem::path& path, Module module) {

@@ -22,7 +22,7 @@ std::string fireSecureFileText(std::span<const int> image);
 
 // The image of a file's text. Reported in this order: fewer than 65 lines, line 65 not
 // an integer, line 65 not 1 (an Orvel-416 file, for one), the first of lines 1..64
-// that is not an integer. Lines after 65 are ignored; values are not range-checked.
+// that is not an integer or not a byte value. Lines after 65 are ignored.
 image::Result<FireSecureConfigImage> parseFireSecureFile(std::string_view text);
 
 } // namespace pemrix::firesecure

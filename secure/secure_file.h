@@ -13,7 +13,7 @@ namespace pemrix::secure {
 // The file's 65 CR LF lines for an image.
 std::string secureFileText(std::span<const int> image);
 
-// The image of a file's text (kind line 2, lines after 65 ignored, no range check).
+// The image of a file's text (kind line 2, values 0..255, lines after 65 ignored).
 // Errors name `fileName` when one is given.
 image::Result<SecureConfigImage> parseSecureFile(std::string_view text,
                                                  std::string_view fileName = {});
