@@ -260,6 +260,11 @@ void ModuleWindow::setLinkDown() {
     setButtonEnabled(link::LinkButton::Read, false);
     setButtonEnabled(link::LinkButton::Write, false);
     setButtonEnabled(link::LinkButton::Connect, true);
+    // Disabled under the focus, "Разорвать связь" would pass it down the Tab chain to
+    // "Заводские установки", where the next Space wipes the user's edits.
+    if (QPushButton* cancel = button(link::LinkButton::Cancel);
+        cancel != nullptr && focusWidget() == cancel && button(link::LinkButton::Connect))
+        button(link::LinkButton::Connect)->setFocus();
     setButtonEnabled(link::LinkButton::Cancel, false);
 }
 

@@ -42,7 +42,8 @@ Result<ImageCells> parseExpanderFile(std::string_view text, link::ModuleKind mod
     ImageCells cells;
     cells.reserve(link::ExpanderImageSize);
     for (std::size_t i = 0; i < link::ExpanderImageSize; ++i) {
-        const Result<int> value = integerLineAt(lines, i, fileName);
+        // A value no byte holds would be shown as some other value.
+        const Result<int> value = byteLineAt(lines, i, fileName);
         if (!value) {
             return value.error();
         }

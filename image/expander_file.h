@@ -23,7 +23,7 @@ std::string expanderFileText(std::span<const int> cells, link::ModuleKind module
 
 // The image held by a file's text. In this order, as a load reports them: fewer than
 // 65 lines, line 65 not an integer, line 65 not `moduleKind`, the first of lines 1..64
-// that is not an integer. Lines after 65 are ignored; values are not range-checked.
+// that is not an integer or not a byte value (0..255). Lines after 65 are ignored.
 // Errors name `fileName` when one is given.
 Result<ImageCells> parseExpanderFile(std::string_view text, link::ModuleKind moduleKind,
                                      std::string_view fileName = {});

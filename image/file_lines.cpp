@@ -66,4 +66,13 @@ Result<int> integerLineAt(const std::vector<std::string>& lines, std::size_t ind
     return value;
 }
 
+Result<int> byteLineAt(const std::vector<std::string>& lines, std::size_t index,
+                       std::string_view fileName) {
+    Result<int> value = integerLineAt(lines, index, fileName);
+    if (value && (value.value() < 0 || value.value() > 255)) {
+        return Error{ErrorKind::NotAByte, notAByteInLineText(fileName, index + 1, value.value())};
+    }
+    return value;
+}
+
 } // namespace pemrix::image

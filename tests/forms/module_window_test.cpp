@@ -127,6 +127,25 @@ TEST(ModuleWindowTest, TheLinkLayoutsSwitchTheButtonsAWindowHas) {
     }
 }
 
+// Disabled under the focus, "Разорвать связь" would pass it down the Tab chain to
+// "Заводские установки", where the next Space wipes the user's edits; the focus goes
+// to "Установить связь" instead. Focus elsewhere stays where it is.
+TEST(ModuleWindowTest, TheLinkDownLayoutGivesTheCancelButtonsFocusToConnect) {
+    for (Kind kind : {Kind::Secure, Kind::Rele}) {
+        SCOPED_TRACE(kind == Kind::Rele ? "relay" : "expander");
+        Opened opened(kind);
+        TestModuleWindow& window = *opened.window;
+        for (QWidget* focused : {static_cast<QWidget*>(window.button("CancelButton")),
+                                 static_cast<QWidget*>(window.edit)}) {
+            link::SetLinkPending(window);
+            focused->setFocus();
+            link::SetLinkDown(window);
+            EXPECT_EQ(window.focusWidget(),
+                      focused == window.edit ? focused : window.button("ConnectButton"));
+        }
+    }
+}
+
 TEST(ModuleWindowTest, TheStepsOfTheOperationsAskTheHostInOrder) {
     Opened opened(Kind::Rele8);
     opened.window->startTransfer(link::Operation::ReleRead, {});

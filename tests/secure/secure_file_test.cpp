@@ -119,14 +119,6 @@ TEST(SecureFile, AcceptedVariants) {
     }
 }
 
-TEST(SecureFile, ValuesAreTakenWithoutARangeCheck) {
-    const auto parsed = pemrix::image::parseExpanderFile(factoryFileWith({{1, "300"}, {2, "-1"}}),
-                                                         pemrix::link::ModuleKind::Secure);
-    ASSERT_TRUE(parsed.ok()) << parsed.error().message;
-    EXPECT_EQ(parsed.value()[0], 300);
-    EXPECT_EQ(parsed.value()[1], -1);
-}
-
 TEST(SecureFile, RefusedTexts) {
     const std::string kindMismatch = img::WrongModuleKindMessage;
     std::string sixtyFour = FactoryFile.substr(0, FactoryFile.size() - 3);
@@ -154,6 +146,13 @@ TEST(SecureFile, RefusedTexts) {
          img::ErrorKind::NotAnInteger, img::notAnIntegerInLineText("", 3, "y")},
         {"the kind is checked before the values", factoryFileWith({{1, "y"}, {65, "1"}}),
          img::ErrorKind::WrongModuleKind, kindMismatch},
+        // A value no byte holds would be shown as its low eight bits.
+        {"a value above a byte", factoryFileWithLine(7, "300"), img::ErrorKind::NotAByte,
+         img::notAByteInLineText("", 7, 300)},
+        {"256", factoryFileWithLine(1, "256"), img::ErrorKind::NotAByte,
+         img::notAByteInLineText("", 1, 256)},
+        {"a negative value", factoryFileWith({{2, "-1"}, {3, "x"}}), img::ErrorKind::NotAByte,
+         img::notAByteInLineText("", 2, -1)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
