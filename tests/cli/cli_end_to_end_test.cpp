@@ -15,9 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
-
 using namespace pemrix::emulator;
 using namespace pemrix::cli::testing;
 using pemrix::testing::readBytes;
@@ -157,12 +154,12 @@ TEST(CliEndToEnd, AResultThatCannotBeWrittenEndsWithExitCode74AndNoSuccess) {
         int successReport;
         const char* reason;
     } rows[] = {
-        {"read", StandardOutput::DevFull, R::ReadDone, "No space left on device"},
-        {"key", StandardOutput::DevFull, R::KeyReadDone, "No space left on device"},
-        {"link", StandardOutput::DevFull, R::LinkEstablished, "No space left on device"},
-        {"read", StandardOutput::Closed, R::ReadDone, "Bad file descriptor"},
-        {"key", StandardOutput::Closed, R::KeyReadDone, "Bad file descriptor"},
-        {"link", StandardOutput::Closed, R::LinkEstablished, "Bad file descriptor"},
+        {"read", StandardOutput::DevFull, R::ReadDone, "на диске нет места"},
+        {"key", StandardOutput::DevFull, R::KeyReadDone, "на диске нет места"},
+        {"link", StandardOutput::DevFull, R::LinkEstablished, "на диске нет места"},
+        {"read", StandardOutput::Closed, R::ReadDone, "поток закрыт"},
+        {"key", StandardOutput::Closed, R::KeyReadDone, "поток закрыт"},
+        {"link", StandardOutput::Closed, R::LinkEstablished, "поток закрыт"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.command) +
@@ -245,8 +242,7 @@ TEST(CliEndToEnd, AMissingDeviceEndsWithTheSystemsReason) {
     EXPECT_EQ(run.exitCode, 6);
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(contains(run.err, reportText(Kind::Rele8, R::LineFailed))) << run.err;
-    EXPECT_TRUE(
-        contains(run.err, "/dev/pemrix-no-such-port: " + std::string(std::strerror(ENOENT))))
+    EXPECT_TRUE(contains(run.err, "/dev/pemrix-no-such-port: нет такого файла или устройства\n"))
         << run.err;
 }
 
@@ -261,7 +257,7 @@ TEST(CliEndToEnd, AnAdapterPulledDuringAReadEndsWithTheSystemsReason) {
     EXPECT_EQ(run.exitCode, 6);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, linkedText(Kind::Secure) + reportText(Kind::Secure, R::LineFailed) +
-                           module.devicePath() + ": " + std::strerror(EIO) + "\n");
+                           module.devicePath() + ": устройство отключено\n");
 }
 
 TEST(CliEndToEnd, UsageErrorsAndHelp) {
