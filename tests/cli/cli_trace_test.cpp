@@ -61,6 +61,7 @@ TEST(CliTrace, ATraceFileThatCannotBeWrittenIsRefusedBeforeAnythingIsSent) {
     } rows[] = {
         {folder / "no" / "trace.txt", pemrix::image::FileFailure::NoFolder},
         {folder.path(), pemrix::image::FileFailure::IsFolder},
+        {"/proc/trace.txt", pemrix::image::FileFailure::FolderTakesNoFiles},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.path.string());
