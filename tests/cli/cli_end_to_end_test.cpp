@@ -134,7 +134,8 @@ TEST(CliEndToEnd, ARelayFileOfTheOtherVariantIsWrittenWithANote) {
 
     const ProgramRun run = runAgainst(*module, "write", "relay", {(folder / "427.cfg").string()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_TRUE(contains(run.err, "note: the file is for variant 5")) << run.err;
+    EXPECT_TRUE(contains(run.err, "pemrix-cli: замечание: файл для варианта 5 (Orvel-427)"))
+        << run.err;
     EXPECT_EQ(cellsOf(module->image()), cells);
 }
 
@@ -169,7 +170,10 @@ TEST(CliEndToEnd, AResultThatCannotBeWrittenEndsWithExitCode74AndNoSuccess) {
             {"--device", module->devicePath(), row.command, "--module", "416", "--fast-timing"}, {},
             row.output);
         EXPECT_EQ(run.exitCode, 74) << run.err;
-        EXPECT_TRUE(contains(run.err, std::string("standard output: ") + row.reason)) << run.err;
+        EXPECT_TRUE(
+            contains(run.err, std::string("pemrix-cli: не удалось записать в стандартный вывод: ") +
+                                  row.reason))
+            << run.err;
         EXPECT_FALSE(contains(run.err, reportText(Kind::Secure, row.successReport))) << run.err;
     }
 
@@ -263,12 +267,12 @@ TEST(CliEndToEnd, AnAdapterPulledDuringAReadEndsWithTheSystemsReason) {
 TEST(CliEndToEnd, UsageErrorsAndHelp) {
     const ProgramRun bad = runCliProgram({"--device", "/dev/null", "link"});
     EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_TRUE(contains(bad.err, "--module")) << bad.err;
-    EXPECT_TRUE(contains(bad.err, "--help")) << bad.err;
+    EXPECT_EQ(bad.err, "pemrix-cli: не задан модуль: укажите --module 416, 417 или relay\n"
+                       "Справка: pemrix-cli --help\n");
 
     const ProgramRun help = runCliProgram({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(contains(help.out, "pemrix-cli (--device PATH | --port N) link")) << help.out;
+    EXPECT_TRUE(contains(help.out, "pemrix-cli (--device ПУТЬ | --port N) link")) << help.out;
     EXPECT_EQ(help.err, "");
 }
 
