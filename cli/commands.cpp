@@ -42,7 +42,8 @@ std::optional<int> finalReportOf(Command command) {
 // Writes a result to standard output; on failure says why on the error stream.
 int deliver(const CommandContext& context, std::string_view text) {
     if (const auto reason = context.out.write(text)) {
-        context.err << ProgramName << ": cannot write to standard output: " << *reason << std::endl;
+        context.err << ProgramName << ": не удалось записать в стандартный вывод: " << *reason
+                    << std::endl;
         return ExitCode::OutputFailed;
     }
     return ExitCode::Success;
@@ -124,7 +125,8 @@ class CommandRun {
     bool noteIncompleteTrace() const {
         if (!traceFile_ || !traceFile_->failure())
             return false;
-        context_.err << ProgramName << ": the trace is incomplete: " << *traceFile_->failure()
+        context_.err << ProgramName
+                     << ": журнал обмена записан не полностью: " << *traceFile_->failure()
                      << std::endl;
         return true;
     }
@@ -136,14 +138,14 @@ class CommandRun {
             return std::nullopt;
         const auto trace = image::pathFromUtf8(*args_.traceFile);
         const auto clashWith = [&](const std::string& name, const char* what) {
-            return std::string(ProgramName) + ": the trace file '" + *args_.traceFile + "' is " +
-                   what + " '" + name + "'; give --trace another file";
+            return std::string(ProgramName) + ": файл журнала «" + *args_.traceFile + "» — это " +
+                   what + " «" + name + "»; укажите в --trace другой файл";
         };
         if (args_.command == Command::Write &&
             namesSameFile(trace, image::pathFromUtf8(args_.inputFile)))
-            return clashWith(args_.inputFile, "the configuration file");
+            return clashWith(args_.inputFile, "файл конфигурации");
         if (args_.outputFile && namesSameFile(trace, image::pathFromUtf8(*args_.outputFile)))
-            return clashWith(*args_.outputFile, "the output file");
+            return clashWith(*args_.outputFile, "выходной файл");
         return std::nullopt;
     }
 
@@ -186,11 +188,10 @@ class CommandRun {
     void noteVariantMismatch() const {
         if (args_.command != Command::Write || toWrite_.fileKind == linkedKind())
             return;
-        context_.err << ProgramName << ": note: the file is for variant "
+        context_.err << ProgramName << ": замечание: файл для варианта "
                      << link::kindValue(toWrite_.fileKind) << " (" << variantName(toWrite_.fileKind)
-                     << "), the module answered variant " << link::kindValue(linkedKind()) << " ("
-                     << variantName(linkedKind()) << "); the image is written as it stands"
-                     << std::endl;
+                     << "), модуль ответил вариантом " << link::kindValue(linkedKind()) << " ("
+                     << variantName(linkedKind()) << "); образ записывается как есть" << std::endl;
     }
 
     int failure(link::ExchangeEnd end, const WatchedPort& line) const {
@@ -258,8 +259,8 @@ int runCommand(const Arguments& arguments, const CommandContext& context) {
 int runProgram(std::span<const std::string_view> args, const CommandContext& context) {
     const ParsedArguments parsed = parseArguments(args);
     if (!parsed.arguments) {
-        context.err << ProgramName << ": " << parsed.error << "\nTry '" << ProgramName
-                    << " --help'." << std::endl;
+        context.err << ProgramName << ": " << parsed.error << "\nСправка: " << ProgramName
+                    << " --help" << std::endl;
         return ExitCode::Usage;
     }
     if (parsed.arguments->help)
@@ -267,7 +268,7 @@ int runProgram(std::span<const std::string_view> args, const CommandContext& con
     try {
         return runCommand(*parsed.arguments, context);
     } catch (const std::exception& error) {
-        context.err << ProgramName << ": internal error: " << error.what() << std::endl;
+        context.err << ProgramName << ": внутренняя ошибка: " << error.what() << std::endl;
         return ExitCode::InternalError;
     }
 }

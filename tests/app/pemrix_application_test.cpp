@@ -57,7 +57,7 @@ TEST(PemrixApplicationTest, QtsOwnButtonsSpeakRussian) {
 
 TEST(PemrixApplicationTest, OnlyVersionAndHelpAreAnsweredWithoutAWindow) {
     const std::string version = "pemrix 3.4 (14.03.2005)\n";
-    const std::string help = "Usage: pemrix";
+    const std::string help = "Использование: pemrix";
     struct Row {
         std::vector<const char*> args;
         std::optional<std::string> answerStart; // nothing: the program starts

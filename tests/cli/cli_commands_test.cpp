@@ -32,7 +32,7 @@ class PortFailingAfter : public plink::SystemSerialPort {
     plink::IoResult write(const std::uint8_t* data, std::size_t count) override {
         if (goodWrites_-- > 0)
             return port_->write(data, count);
-        return plink::IoResult::failure({plink::PortErrorKind::Gone, EIO, "Input/output error"});
+        return plink::IoResult::failure({plink::PortErrorKind::Gone, EIO, "устройство отключено"});
     }
     void purge(plink::Purge what) override { port_->purge(what); }
     void close() override { port_->close(); }
@@ -98,7 +98,7 @@ TEST(CliCommands, AWriteToTheLineThatFailsEndsWithExitCodeSixAndTheReason) {
     const auto kind = plink::ModuleKind::Secure;
     EXPECT_EQ(run.err, reportText(kind, R::LinkAttempt, 1) + reportText(kind, R::LinkEstablished) +
                            reportText(kind, R::LineFailed) + module.devicePath() +
-                           ": Input/output error\n");
+                           ": устройство отключено\n");
 }
 
 TEST(CliCommands, AStopBeforeTheLinkSendsNothing) {

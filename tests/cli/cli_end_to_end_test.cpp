@@ -15,9 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
-
 using namespace pemrix::emulator;
 using namespace pemrix::cli::testing;
 using pemrix::testing::readBytes;
@@ -141,7 +138,8 @@ TEST(CliEndToEnd, ARelayFileOfTheOtherVariantIsWrittenWithANote) {
 
     const ProgramRun run = runAgainst(*module, "write", "relay", {(folder / "427.cfg").string()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_TRUE(contains(run.err, "note: the file is for variant 5")) << run.err;
+    EXPECT_TRUE(contains(run.err, "pemrix-cli: замечание: файл для варианта 5 (Orvel-427)"))
+        << run.err;
     EXPECT_EQ(cellsOf(module->image()), cells);
 }
 
@@ -161,12 +159,12 @@ TEST(CliEndToEnd, AResultThatCannotBeWrittenEndsWithExitCode74AndNoSuccess) {
         int successReport;
         const char* reason;
     } rows[] = {
-        {"read", StandardOutput::DevFull, R::ReadDone, "No space left on device"},
-        {"key", StandardOutput::DevFull, R::KeyReadDone, "No space left on device"},
-        {"link", StandardOutput::DevFull, R::LinkEstablished, "No space left on device"},
-        {"read", StandardOutput::Closed, R::ReadDone, "Bad file descriptor"},
-        {"key", StandardOutput::Closed, R::KeyReadDone, "Bad file descriptor"},
-        {"link", StandardOutput::Closed, R::LinkEstablished, "Bad file descriptor"},
+        {"read", StandardOutput::DevFull, R::ReadDone, "на диске нет места"},
+        {"key", StandardOutput::DevFull, R::KeyReadDone, "на диске нет места"},
+        {"link", StandardOutput::DevFull, R::LinkEstablished, "на диске нет места"},
+        {"read", StandardOutput::Closed, R::ReadDone, "поток закрыт"},
+        {"key", StandardOutput::Closed, R::KeyReadDone, "поток закрыт"},
+        {"link", StandardOutput::Closed, R::LinkEstablished, "поток закрыт"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.command) +
@@ -176,7 +174,10 @@ TEST(CliEndToEnd, AResultThatCannotBeWrittenEndsWithExitCode74AndNoSuccess) {
             {"--device", module->devicePath(), row.command, "--module", "416", "--fast-timing"}, {},
             row.output);
         EXPECT_EQ(run.exitCode, 74) << run.err;
-        EXPECT_TRUE(contains(run.err, std::string("standard output: ") + row.reason)) << run.err;
+        EXPECT_TRUE(
+            contains(run.err, std::string("pemrix-cli: не удалось записать в стандартный вывод: ") +
+                                  row.reason))
+            << run.err;
         EXPECT_FALSE(contains(run.err, reportText(Kind::Secure, row.successReport))) << run.err;
     }
 
@@ -253,8 +254,7 @@ TEST(CliEndToEnd, AMissingDeviceEndsWithTheSystemsReason) {
     EXPECT_EQ(run.exitCode, 6);
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(contains(run.err, reportText(Kind::Rele8, R::LineFailed))) << run.err;
-    EXPECT_TRUE(
-        contains(run.err, "/dev/pemrix-no-such-port: " + std::string(std::strerror(ENOENT))))
+    EXPECT_TRUE(contains(run.err, "/dev/pemrix-no-such-port: нет такого файла или устройства\n"))
         << run.err;
 }
 
@@ -269,18 +269,18 @@ TEST(CliEndToEnd, AnAdapterPulledDuringAReadEndsWithTheSystemsReason) {
     EXPECT_EQ(run.exitCode, 6);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, linkedText(Kind::Secure) + reportText(Kind::Secure, R::LineFailed) +
-                           module.devicePath() + ": " + std::strerror(EIO) + "\n");
+                           module.devicePath() + ": устройство отключено\n");
 }
 
 TEST(CliEndToEnd, UsageErrorsAndHelp) {
     const ProgramRun bad = runCliProgram({"--device", "/dev/null", "link"});
     EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_TRUE(contains(bad.err, "--module")) << bad.err;
-    EXPECT_TRUE(contains(bad.err, "--help")) << bad.err;
+    EXPECT_EQ(bad.err, "pemrix-cli: не задан модуль: укажите --module 416, 417 или relay\n"
+                       "Справка: pemrix-cli --help\n");
 
     const ProgramRun help = runCliProgram({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(contains(help.out, "pemrix-cli (--device PATH | --port N) link")) << help.out;
+    EXPECT_TRUE(contains(help.out, "pemrix-cli (--device ПУТЬ | --port N) link")) << help.out;
     EXPECT_EQ(help.err, "");
 }
 

@@ -61,6 +61,7 @@ TEST(CliTrace, ATraceFileThatCannotBeWrittenIsRefusedBeforeAnythingIsSent) {
     } rows[] = {
         {folder / "no" / "trace.txt", pemrix::image::FileFailure::NoFolder},
         {folder.path(), pemrix::image::FileFailure::IsFolder},
+        {"/proc/trace.txt", pemrix::image::FileFailure::FolderTakesNoFiles},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.path.string());
@@ -89,7 +90,7 @@ TEST(CliTrace, ATraceThatCannotBeWrittenInFullFailsOnlyAGoodRun) {
         const ProgramRun run = runAgainst(*module, "link", {"--trace", "/dev/full"});
         EXPECT_EQ(run.exitCode, row.exitCode) << run.err;
         EXPECT_EQ(run.out, row.out);
-        EXPECT_THAT(run.err, HasSubstr("pemrix-cli: the trace is incomplete: "));
+        EXPECT_THAT(run.err, HasSubstr("pemrix-cli: журнал обмена записан не полностью: "));
     }
 }
 
@@ -103,11 +104,11 @@ TEST(CliTrace, ATraceOverTheFileToWriteOrTheOutputIsRefusedAndTheFileKept) {
         std::string err;
     } rows[] = {
         {{"write", site, "--trace", sameSite},
-         "pemrix-cli: the trace file '" + sameSite + "' is the configuration file '" + site +
-             "'; give --trace another file\n"},
+         "pemrix-cli: файл журнала «" + sameSite + "» — это файл конфигурации «" + site +
+             "»; укажите в --trace другой файл\n"},
         {{"read", "-o", sameSite, "--trace", site},
-         "pemrix-cli: the trace file '" + site + "' is the output file '" + sameSite +
-             "'; give --trace another file\n"},
+         "pemrix-cli: файл журнала «" + site + "» — это выходной файл «" + sameSite +
+             "»; укажите в --trace другой файл\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args.front());

@@ -131,8 +131,8 @@ TEST(ModuleWindowTest, TheLinkLayoutsSwitchTheButtonsAWindowHas) {
 // "Заводские установки", where the next Space wipes the user's edits; the focus goes
 // to "Установить связь" instead. Focus elsewhere stays where it is.
 TEST(ModuleWindowTest, TheLinkDownLayoutGivesTheCancelButtonsFocusToConnect) {
-    for (Kind kind : {Kind::Secure, Kind::Rele}) {
-        SCOPED_TRACE(kind == Kind::Rele ? "relay" : "expander");
+    for (Kind kind : {Kind::Secure, Kind::Rele8}) {
+        SCOPED_TRACE(kind == Kind::Rele8 ? "relay" : "expander");
         Opened opened(kind);
         TestModuleWindow& window = *opened.window;
         for (QWidget* focused : {static_cast<QWidget*>(window.button("CancelButton")),
