@@ -325,9 +325,11 @@ TEST_F(WindowTest, TheWindowFitsTheScreenAsDrawn) {
         EXPECT_EQ(row[i]->y(), row[0]->y()) << i;
         EXPECT_GT(row[i]->x(), row[i - 1]->geometry().right()) << i;
     }
-    for (QPushButton* other : form->findChildren<QPushButton*>())
-        if (other != button("WriteButton") && other != button("ReadButton"))
+    for (QPushButton* other : form->findChildren<QPushButton*>()) {
+        if (other != button("WriteButton") && other != button("ReadButton")) {
             EXPECT_LT(other->width(), button("WriteButton")->width());
+        }
+    }
 
     form->fitInto(QRect(0, 0, 480, 360));
     QApplication::processEvents();
