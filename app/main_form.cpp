@@ -8,6 +8,7 @@
 #include "forms/dialogs.h"
 #include "link/com_thread.h"
 #include "link/module_profile.h"
+#include "link/reports.h"
 #include "ports/port_settings.h"
 
 #include <QCloseEvent>
@@ -142,6 +143,13 @@ void TMainForm::StartLink() {
     if (!moduleWindow_)
         return;
     OpenPort();
+    // Not a byte passes a port that did not open: the window says at once why and
+    // what to do, instead of making ten link attempts that cannot succeed.
+    if (PortHandle && PortHandle->openError() && portProblem_) {
+        moduleWindow_->showStatus(portProblem_->full);
+        link::SetLinkDown(*moduleWindow_);
+        return;
+    }
     startWorker(moduleWindow_->moduleKind(), link::Operation::Link, {});
 }
 

@@ -222,10 +222,12 @@ void ModuleWindow::startTransfer(link::Operation operation, std::vector<int> dat
     }
 }
 
+// The pending layout comes first: a port that does not open takes the window straight
+// to the layout of no link.
 void ModuleWindow::connectLink() {
     host_.closePort();
-    host_.StartLink();
     link::SetLinkPending(*this);
+    host_.StartLink();
 }
 
 void ModuleWindow::breakLink() {

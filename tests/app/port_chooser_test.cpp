@@ -182,6 +182,12 @@ TEST_F(PortChooserTest, APortThatDidNotOpenSaysWhyUntilThePortChanges) {
     EXPECT_NE(std::find(entries.begin(), entries.end(), "open /dev/ttyS0"), entries.end());
     EXPECT_EQ(label()->text(), QString::fromUtf8("COM1: устройство не найдено"));
     EXPECT_TRUE(label()->toolTip().startsWith("Порт COM1 (/dev/ttyS0): устройство не найдено."));
+    // The window says so at once, with the layout of no link, and no attempt is made.
+    EXPECT_EQ(openWindow()->findChild<QStatusBar*>("StatusBar1")->currentMessage(),
+              label()->toolTip());
+    EXPECT_EQ(form->worker(), nullptr);
+    EXPECT_TRUE(openWindow()->button("ConnectButton")->isEnabled());
+    EXPECT_FALSE(openWindow()->button("CancelButton")->isEnabled());
     openWindow()->close();
     deleteClosedWindows();
 
