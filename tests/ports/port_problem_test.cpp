@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -29,6 +32,16 @@ std::optional<GroupInfo> ownedBy(const fs::path& file, const char* groupName, mo
         ::chmod(file.c_str(), mode) != 0)
         return std::nullopt;
     return group;
+}
+
+// How the lock table names a file: its file system's device and its inode.
+std::string lockedName(const fs::path& file) {
+    struct stat info {};
+    ::stat(file.c_str(), &info);
+    char name[64];
+    std::snprintf(name, sizeof name, "%02x:%02x:%llu", major(info.st_dev), minor(info.st_dev),
+                  static_cast<unsigned long long>(info.st_ino));
+    return name;
 }
 
 } // namespace
@@ -119,7 +132,7 @@ TEST(PortProblem, EachCaseSaysWhatHappenedAndWhatToDo) {
     }
 }
 
-TEST(PortProblem, TheHolderIsFoundInTheProcessTable) {
+TEST(PortProblem, TheHolderIsFoundInTheLockAndProcessTables) {
     TempFolder folder;
     const fs::path device = folder / "ttyUSB0";
     const fs::path unnamed = folder / "ttyUSB2";
@@ -158,6 +171,13 @@ TEST(PortProblem, TheHolderIsFoundInTheProcessTable) {
             fs::create_symlink(file, dir / "fd" / std::to_string(fd++));
     }
 
+    // Bash opened the log first, minicom holds its lock. A process waiting for a lock
+    // holds none; a lock whose process has gone leaves the openers to answer.
+    writeBytes(proc / "locks", "1: -> FLOCK  ADVISORY  WRITE 17 " + lockedName(device) +
+                                   " 0 EOF\n2: FLOCK  ADVISORY  WRITE 9999 " + lockedName(device) +
+                                   " 0 EOF\n3: POSIX  ADVISORY  WRITE 4242 " + lockedName(other) +
+                                   " 0 EOF\n");
+
     const PortError busy{PortErrorKind::InUse, 11, "busy"};
     const struct {
         fs::path device;
@@ -166,6 +186,7 @@ TEST(PortProblem, TheHolderIsFoundInTheProcessTable) {
         {device, "COM1 занят: minicom (PID 4242)"},
         {unnamed, "COM1 занят: PID 60"},
         {linked, "COM1 занят другой программой"},
+        {other, "COM1 занят: minicom (PID 4242)"},
         {folder / "ttyUSB1", "COM1 занят другой программой"},
     };
     for (const auto& row : rows) {
