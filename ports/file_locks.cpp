@@ -4,6 +4,7 @@
 #include <charconv>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pemrix::ports {
@@ -43,8 +44,14 @@ std::optional<LockedFile> lockedFileOf(std::string_view word) {
     return file;
 }
 
-} // namespace
+struct FileLock {
+    // 0 or less when the table does not say: a lock of an open file description, or
+    // a process outside this one's view.
+    int pid = 0;
+    LockedFile file;
+};
 
+// Nothing for a process waiting for a lock or a line not understood.
 std::optional<FileLock> parseLockLine(std::string_view line) {
     const auto words = wordsOf(line);
     // The number, the kind, its mode words and the access come before the holder.
@@ -60,6 +67,8 @@ std::optional<FileLock> parseLockLine(std::string_view line) {
     }
     return std::nullopt;
 }
+
+} // namespace
 
 std::optional<int> lockHolder(const std::filesystem::path& table, const LockedFile& file,
                               int except) {

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
-#include <string_view>
 
 namespace pemrix::ports {
 
@@ -18,21 +17,10 @@ struct LockedFile {
     bool operator==(const LockedFile&) const = default;
 };
 
-struct FileLock {
-    // The holder's process number; 0 or less when the table does not say (a lock of
-    // an open file description, or a process outside this one's view).
-    int pid = 0;
-    LockedFile file;
-
-    bool operator==(const FileLock&) const = default;
-};
-
-// One line of the table: "1: FLOCK  ADVISORY  WRITE 25834 00:05:3 0 EOF". Nothing
-// for a process waiting for a lock ("1: -> FLOCK ...") or a line not understood.
-std::optional<FileLock> parseLockLine(std::string_view line);
-
 // The first process in the table at `table` holding a lock on `file`, other than
-// `except`; nothing when none does or the table cannot be read.
+// `except`; nothing when none does or the table cannot be read. A line reads
+// "1: FLOCK  ADVISORY  WRITE 25834 00:05:3 0 EOF"; a process waiting for a lock
+// ("1: -> FLOCK ...") holds none.
 std::optional<int> lockHolder(const std::filesystem::path& table, const LockedFile& file,
                               int except);
 
