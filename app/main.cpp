@@ -1,3 +1,4 @@
+#include "app/graphical_session.h"
 #include "app/main_form.h"
 #include "app/module_windows.h"
 #include "app/parent_console.h"
@@ -7,6 +8,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
     // --version and --help are answered before Qt starts, so they need no display.
@@ -15,6 +17,12 @@ int main(int argc, char* argv[]) {
         const bool written = std::fputs(answer->c_str(), stdout) >= 0;
         return written && std::fflush(stdout) == 0 ? 0 : 1;
     }
+    // Told here, in the program's language, rather than by Qt aborting on its own.
+    if (const auto missing = pemrix::app::missingDisplayText(argc, argv, std::getenv)) {
+        std::fputs(missing->c_str(), stderr);
+        return 1;
+    }
+    pemrix::app::provideRuntimeFolder();
     pemrix::app::PemrixApplication app(argc, argv);
     // A failure while starting, or one that escapes the loop, is shown and ends the
     // program.

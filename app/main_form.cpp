@@ -7,7 +7,7 @@
 #include "app/system_port.h"
 #include "forms/dialogs.h"
 #include "link/com_thread.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "ports/port_settings.h"
 
 #include <QCloseEvent>
@@ -74,7 +74,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         QCoreApplication::quit();
 }
 
-void TMainForm::setModuleWindowFactory(ModuleWindow::Kind kind, ModuleWindowFactory factory) {
+void TMainForm::setModuleWindowFactory(link::ModuleKind kind, ModuleWindowFactory factory) {
     factories_[kind] = std::move(factory);
 }
 
@@ -93,16 +93,16 @@ int TMainForm::portNumber() const {
 }
 
 void TMainForm::Orvel416Click() {
-    openModuleWindow(ModuleWindow::Kind::Secure);
+    openModuleWindow(link::ModuleKind::Secure);
 }
 void TMainForm::Orvel417Click() {
-    openModuleWindow(ModuleWindow::Kind::FireSecure);
+    openModuleWindow(link::ModuleKind::FireSecure);
 }
 void TMainForm::Orvel427Click() {
-    openModuleWindow(ModuleWindow::Kind::Rele);
+    openModuleWindow(link::ModuleKind::Rele8);
 }
 
-void TMainForm::openModuleWindow(ModuleWindow::Kind kind) {
+void TMainForm::openModuleWindow(link::ModuleKind kind) {
     // One module window at a time: it owns the port and the function keys.
     if (moduleWindow_)
         return;
@@ -114,14 +114,6 @@ void TMainForm::openModuleWindow(ModuleWindow::Kind kind) {
     if (window == nullptr)
         return;
     moduleWindow_ = window;
-
-    SecureActive = kind == ModuleWindow::Kind::Secure;
-    FireSecureActive = kind == ModuleWindow::Kind::FireSecure;
-    ReleActive = kind == ModuleWindow::Kind::Rele;
-    if (ReleActive) {
-        ReleLinked = false;
-        ReleVariant = link::ModuleKind::Rele4;
-    }
 
     StartLink();
     window->applyImage(window->factoryImage());
@@ -174,7 +166,8 @@ void TMainForm::stopWorker() {
 // port: a write, read or key read asked for while the current worker still uses the
 // port is ignored (a link start has stopped it and opened a new port before coming
 // here). A worker that has shown its last outcome is only running out.
-bool TMainForm::startWorker(int moduleKind, int operation, std::vector<int> data) {
+bool TMainForm::startWorker(link::ModuleKind moduleKind, link::Operation operation,
+                            std::vector<int> data) {
     if (!PortHandle || !moduleWindow_)
         return false;
     if (Worker && !Worker->portReleased() && operation != link::Operation::Link)
@@ -212,9 +205,6 @@ void TMainForm::moduleWindowClosed(ModuleWindow* window) {
     if (window != moduleWindow_.data())
         return;
     moduleWindow_ = nullptr;
-    SecureActive = false;
-    FireSecureActive = false;
-    ReleActive = false;
     MainKeysActive = true;
     if (journal_)
         journal_->followModalWindow(nullptr);

@@ -1,11 +1,11 @@
 #pragma once
 // The main window: the port choice, the buttons that open the module windows, the
 // help, and the state all module windows share (the open port, the current worker,
-// which window is open, the relay module's variant).
+// which window is open).
 
 #include "forms/module_host.h"
 #include "forms/module_window.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/serial_port.h"
 #include "link/timing.h"
 #include "ports/port_problem.h"
@@ -48,8 +48,8 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // How each kind of module window is made; a kind without one opens nothing.
-    void setModuleWindowFactory(forms::ModuleWindow::Kind kind, ModuleWindowFactory factory);
+    // How the window of each module kind is made; a kind without one opens nothing.
+    void setModuleWindowFactory(link::ModuleKind kind, ModuleWindowFactory factory);
     void setPortOpener(PortOpener opener);
     // The fixed waits of the exchanges; tests against an emulator shorten them.
     void setExchangeTiming(link::Timing timing);
@@ -86,21 +86,15 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void closePort() override;
     void StartLink() override;
     void stopWorker() override;
-    bool startWorker(int moduleKind, int operation, std::vector<int> data) override;
+    bool startWorker(link::ModuleKind moduleKind, link::Operation operation,
+                     std::vector<int> data) override;
     void moduleWindowCreated(forms::ModuleWindow* window) override;
     void moduleWindowClosed(forms::ModuleWindow* window) override;
-    int releVariant() const override { return ReleVariant; }
-    void setReleVariant(int variant) override { ReleVariant = variant; }
-    bool releLinked() const override { return ReleLinked; }
-    void setReleLinked(bool linked) override { ReleLinked = linked; }
 
     // The shared state, as the module windows and the worker see it.
     const PortPtr& portHandle() const { return PortHandle; }
     link::TComThread* worker() const;
     bool mainKeysActive() const { return MainKeysActive; }
-    bool secureActive() const { return SecureActive; }
-    bool fireSecureActive() const { return FireSecureActive; }
-    bool releActive() const { return ReleActive; }
     forms::ModuleWindow* moduleWindow() const { return moduleWindow_; }
     HelpWindow* helpWindow() const;
     ExchangeJournalWindow* journalWindow() const;
@@ -115,7 +109,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void layOutControls(QWidget* client);
     void FormCreate();
     void FormDestroy();
-    void openModuleWindow(forms::ModuleWindow::Kind kind);
+    void openModuleWindow(link::ModuleKind kind);
     // Every key press of the application; only those the window they act on should
     // see go on to ApplicationEvents1ShortCut.
     void functionKeyPressed(int key);
@@ -151,20 +145,15 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     // Shared state.
     std::unique_ptr<QSettings> Settings;
     PortPtr PortHandle;
-    int ReleVariant = link::ModuleKind::Rele4;
     QPointer<link::TComThread> Worker;
     // Cleared by stopWorker: the current worker's reports are no longer shown.
     std::shared_ptr<bool> currentReports_;
-    bool FireSecureActive = false;
-    bool SecureActive = false;
-    bool ReleLinked = false;
     bool MainKeysActive = false;
-    bool ReleActive = false;
 
     QPointer<forms::ModuleWindow> moduleWindow_;
     QPointer<HelpWindow> help_;
     QPointer<ExchangeJournalWindow> journal_;
-    std::map<forms::ModuleWindow::Kind, ModuleWindowFactory> factories_;
+    std::map<link::ModuleKind, ModuleWindowFactory> factories_;
     PortOpener portOpener_;
     link::Timing timing_;
     // Why the port did not open, or that the user may not open any: shown until

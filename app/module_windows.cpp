@@ -8,13 +8,13 @@
 namespace pemrix::app {
 
 void registerModuleWindows(TMainForm& form) {
-    form.setModuleWindowFactory(forms::ModuleWindow::Kind::Secure, [](forms::ModuleHost& host) {
+    form.setModuleWindowFactory(link::ModuleKind::Secure, [](forms::ModuleHost& host) {
         return new secure::TSecureForm(host);
     });
-    form.setModuleWindowFactory(forms::ModuleWindow::Kind::FireSecure, [](forms::ModuleHost& host) {
+    form.setModuleWindowFactory(link::ModuleKind::FireSecure, [](forms::ModuleHost& host) {
         return new firesecure::TFireSecureForm(host);
     });
-    form.setModuleWindowFactory(forms::ModuleWindow::Kind::Rele,
+    form.setModuleWindowFactory(link::ModuleKind::Rele8,
                                 [](forms::ModuleHost& host) { return new relay::TReleForm(host); });
 }
 

@@ -21,17 +21,17 @@ std::optional<std::string> commandLineAnswer(int argc, const char* const* argv) 
         if (arg == "--version")
             return versionLine();
         if (arg == "--help")
-            return "Usage: pemrix [Qt options]\n"
-                   "       pemrix --version | --help\n"
+            return "Использование: pemrix [параметры Qt]\n"
+                   "               pemrix --version | --help\n"
                    "\n"
-                   "Opens the Pemrix configurator's main window: one Orvel alarm module on a\n"
-                   "serial port (COM1..COM4), linked, read, edited and written in the window of\n"
-                   "its kind. Other arguments are Qt's (-platform NAME, ...).\n"
+                   "Открывает главное окно конфигуратора Pemrix: один модуль Orvel на\n"
+                   "последовательном порту (COM1..COM4) — связь, чтение, правка и запись в окне\n"
+                   "его типа. Прочие аргументы принадлежат Qt (-platform ИМЯ, ...).\n"
                    "\n"
-                   "  --version   print the version and exit\n"
-                   "  --help      this text\n"
+                   "  --version   вывести версию и выйти\n"
+                   "  --help      эта справка\n"
                    "\n"
-                   "Without a window: pemrix-cli --help.\n";
+                   "Без окна: pemrix-cli --help.\n";
     }
     return std::nullopt;
 }

@@ -1,7 +1,5 @@
 #include "cli/arguments.h"
 
-#include "link/module_kind.h"
-
 #include <charconv>
 #include <vector>
 
@@ -21,13 +19,10 @@ std::optional<Command> commandNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<Module> moduleNamed(std::string_view name) {
-    if (name == "416")
-        return Module::Orvel416;
-    if (name == "417")
-        return Module::Orvel417;
-    if (name == "relay")
-        return Module::Relay;
+std::optional<link::ModuleKind> moduleNamed(std::string_view name) {
+    for (const link::ModuleProfile& profile : link::ModuleProfiles)
+        if (profile.optionName == name)
+            return profile.kind;
     return std::nullopt;
 }
 
@@ -76,7 +71,7 @@ class Parser {
         }
         if (arg == "--fast-timing") {
             if (arguments_.fastTiming)
-                return fail("--fast-timing is given twice");
+                return fail("--fast-timing указан дважды");
             arguments_.fastTiming = true;
             return true;
         }
@@ -90,30 +85,30 @@ class Parser {
         if (name == "--device")
             return takeValue(name, inlineValue, [this](std::string_view value) {
                 if (arguments_.device)
-                    return fail("--device is given twice");
+                    return fail("--device указан дважды");
                 if (value.empty())
-                    return fail("--device needs a device path");
+                    return fail("--device требует путь к устройству");
                 arguments_.device = std::string(value);
                 return true;
             });
         if (name == "--port")
             return takeValue(name, inlineValue, [this](std::string_view value) {
                 if (arguments_.portNumber)
-                    return fail("--port is given twice");
+                    return fail("--port указан дважды");
                 arguments_.portNumber = portNumberFrom(value);
                 if (!arguments_.portNumber)
-                    return fail("--port takes 1, 2, 3 or 4 (COM1..COM4), not '" +
-                                std::string(value) + "'");
+                    return fail("--port принимает 1, 2, 3 или 4 (COM1..COM4), а не «" +
+                                std::string(value) + "»");
                 return true;
             });
         if (name == "--module")
             return takeValue(name, inlineValue, [this](std::string_view value) {
                 if (moduleGiven_)
-                    return fail("--module is given twice");
+                    return fail("--module указан дважды");
                 const auto module = moduleNamed(value);
                 if (!module)
-                    return fail("--module takes 416, 417 or relay, not '" + std::string(value) +
-                                "'");
+                    return fail("--module принимает 416, 417 или relay, а не «" +
+                                std::string(value) + "»");
                 arguments_.module = *module;
                 moduleGiven_ = true;
                 return true;
@@ -121,22 +116,22 @@ class Parser {
         if (name == "-o" || name == "--output")
             return takeValue(name, inlineValue, [this](std::string_view value) {
                 if (arguments_.outputFile)
-                    return fail("-o is given twice");
+                    return fail("-o указан дважды");
                 if (value.empty())
-                    return fail("-o needs a file name");
+                    return fail("-o требует имя файла");
                 arguments_.outputFile = std::string(value);
                 return true;
             });
         if (name == "--trace")
             return takeValue(name, inlineValue, [this](std::string_view value) {
                 if (arguments_.traceFile)
-                    return fail("--trace is given twice");
+                    return fail("--trace указан дважды");
                 if (value.empty())
-                    return fail("--trace needs a file name");
+                    return fail("--trace требует имя файла");
                 arguments_.traceFile = std::string(value);
                 return true;
             });
-        return fail("unknown option '" + std::string(arg) + "'");
+        return fail("неизвестный параметр «" + std::string(arg) + "»");
     }
 
     template <class Take>
@@ -144,7 +139,7 @@ class Parser {
         if (inlineValue)
             return take(*inlineValue);
         if (next_ >= args_.size())
-            return fail(std::string(name) + " needs a value");
+            return fail(std::string(name) + " требует значение");
         return take(args_[next_++]);
     }
 
@@ -152,37 +147,38 @@ class Parser {
         if (!commandGiven_) {
             const auto command = commandNamed(arg);
             if (!command)
-                return fail("unknown command '" + std::string(arg) +
-                            "': use link, read, write or key");
+                return fail("неизвестная команда «" + std::string(arg) +
+                            "»: используйте link, read, write или key");
             arguments_.command = *command;
             commandGiven_ = true;
             return true;
         }
         if (arguments_.command == Command::Write && !inputGiven_) {
             if (arg.empty())
-                return fail("write needs a file name");
+                return fail("write требует имя файла");
             arguments_.inputFile = std::string(arg);
             inputGiven_ = true;
             return true;
         }
-        return fail("unexpected argument '" + std::string(arg) + "'");
+        return fail("лишний аргумент «" + std::string(arg) + "»");
     }
 
     bool checkWhole() {
         if (!commandGiven_)
-            return fail("no command: use link, read, write or key");
+            return fail("не задана команда: используйте link, read, write или key");
         if (arguments_.device && arguments_.portNumber)
-            return fail("give either --device or --port, not both");
+            return fail("укажите либо --device, либо --port, но не оба");
         if (!arguments_.device && !arguments_.portNumber)
-            return fail("no line: give --device PATH or --port N");
+            return fail("не задана линия: укажите --device ПУТЬ или --port N");
         if (!moduleGiven_)
-            return fail("no module: give --module 416, 417 or relay");
-        if (arguments_.command == Command::Key && arguments_.module == Module::Relay)
-            return fail("the relay module has no key reader: key takes --module 416 or 417");
+            return fail("не задан модуль: укажите --module 416, 417 или relay");
+        if (arguments_.command == Command::Key && !link::profileOf(arguments_.module)->readsKeys)
+            return fail(
+                "у релейного модуля нет считывателя ключей: key принимает --module 416 или 417");
         if (arguments_.command == Command::Write && !inputGiven_)
-            return fail("write needs the configuration file to send");
+            return fail("write требует файл конфигурации для отправки");
         if (arguments_.outputFile && arguments_.command != Command::Read)
-            return fail("-o belongs to read only");
+            return fail("-o относится только к команде read");
         return true;
     }
 
@@ -197,18 +193,6 @@ class Parser {
 };
 
 } // namespace
-
-int moduleKindOf(Module module) {
-    switch (module) {
-    case Module::Orvel416:
-        return link::ModuleKind::Secure;
-    case Module::Orvel417:
-        return link::ModuleKind::FireSecure;
-    case Module::Relay:
-        return link::ModuleKind::Rele8;
-    }
-    return 0;
-}
 
 ParsedArguments parseArguments(std::span<const std::string_view> args) {
     return Parser(args).parse();

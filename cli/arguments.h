@@ -7,6 +7,8 @@
 // Every command also takes --trace FILE: every byte of its exchanges, as they happen.
 // Options may stand before or after the command, as "--name value" or "--name=value".
 
+#include "link/module_profile.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -15,10 +17,6 @@
 namespace pemrix::cli {
 
 enum class Command { Link, Read, Write, Key };
-enum class Module { Orvel416, Orvel417, Relay };
-
-// The module kind an exchange serves: 2, 1 or 5.
-int moduleKindOf(Module module);
 
 inline constexpr int FirstPortNumber = 1;
 inline constexpr int LastPortNumber = 4;
@@ -28,11 +26,11 @@ struct Arguments {
     std::optional<std::string> device;
     std::optional<int> portNumber; // COMn, n = 1..4
     Command command = Command::Link;
-    Module module = Module::Orvel416;
-    std::string inputFile;                 // write
-    std::optional<std::string> outputFile; // read -o
-    std::optional<std::string> traceFile;  // --trace
-    bool fastTiming = false;               // testing only: no fixed waits
+    link::ModuleKind module = link::ModuleKind::Secure; // --module, by its option name
+    std::string inputFile;                              // write
+    std::optional<std::string> outputFile;              // read -o
+    std::optional<std::string> traceFile;               // --trace
+    bool fastTiming = false;                            // testing only: no fixed waits
 };
 
 struct ParsedArguments {

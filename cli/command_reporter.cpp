@@ -20,9 +20,8 @@ void CommandReporter::showHeldReport() {
     held_.reset();
 }
 
-void CommandReporter::releVariantFromLink(int kind) {
-    target_.setReleVariantFromLink(kind);
-    releVariant_ = kind;
+void CommandReporter::linkAnswered(link::ModuleKind kind) {
+    answeredKind_ = kind;
 }
 
 void CommandReporter::linkUp() {

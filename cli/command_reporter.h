@@ -2,7 +2,8 @@
 // Takes the outcomes of the exchanges of one command: shows every report through the
 // link's report routines on a ConsoleTarget (but one that it is told to hold back
 // until the command has delivered its result), and keeps what the command needs
-// afterwards (the deciding outcome, the relay variant, the image or key just read).
+// afterwards (the deciding outcome, the kind the module answered, the image or key
+// just read).
 
 #include "cli/console_target.h"
 #include "link/reporter.h"
@@ -18,7 +19,7 @@ class CommandReporter : public link::Reporter {
     explicit CommandReporter(ConsoleTarget& target) : target_(target) {}
 
     void report(int code, int attemptNumber) override;
-    void releVariantFromLink(int kind) override;
+    void linkAnswered(link::ModuleKind kind) override;
     void linkUp() override;
     void enableTransferButtons() override;
     void deliverImage(const std::vector<int>& image) override;
@@ -31,8 +32,8 @@ class CommandReporter : public link::Reporter {
 
     // The exit code of the last report that decides one, if any has.
     std::optional<int> decidedExitCode() const { return decided_; }
-    // The relay variant (5 or 6) that the link answer named.
-    std::optional<int> releVariant() const { return releVariant_; }
+    // The kind the link answer named: the module's own, or one of its models.
+    std::optional<link::ModuleKind> answeredKind() const { return answeredKind_; }
     const std::optional<std::vector<int>>& image() const { return image_; }
     std::optional<std::uint64_t> keyCode() const { return keyCode_; }
 
@@ -41,7 +42,7 @@ class CommandReporter : public link::Reporter {
     std::optional<int> heldCode_;
     std::optional<int> held_; // the attempt number of the report held back
     std::optional<int> decided_;
-    std::optional<int> releVariant_;
+    std::optional<link::ModuleKind> answeredKind_;
     std::optional<std::vector<int>> image_;
     std::optional<std::uint64_t> keyCode_;
 };

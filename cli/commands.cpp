@@ -10,7 +10,7 @@
 #include "image/file_access.h"
 #include "link/exchange.h"
 #include "link/key_code.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 #include <exception>
 #include <optional>
@@ -42,21 +42,24 @@ std::optional<int> finalReportOf(Command command) {
 // Writes a result to standard output; on failure says why on the error stream.
 int deliver(const CommandContext& context, std::string_view text) {
     if (const auto reason = context.out.write(text)) {
-        context.err << ProgramName << ": cannot write to standard output: " << *reason << std::endl;
+        context.err << ProgramName << ": не удалось записать в стандартный вывод: " << *reason
+                    << std::endl;
         return ExitCode::OutputFailed;
     }
     return ExitCode::Success;
 }
 
-const char* releVariantName(int variant) {
-    return variant == link::ModuleKind::Rele8 ? "Orvel-427" : "Orvel-426";
+std::string variantName(link::ModuleKind variant) {
+    const link::ModuleVariant* named = link::variantOfByte(link::kindValue(variant));
+    return named != nullptr ? std::string(named->name) : std::string();
 }
 
 class CommandRun {
   public:
     CommandRun(const Arguments& arguments, const CommandContext& context)
-        : args_(arguments), context_(context), kind_(moduleKindOf(arguments.module)),
-          target_(kind_, context.err), reporter_(target_),
+        : args_(arguments), context_(context), kind_(arguments.module),
+          module_(*link::profileOf(arguments.module)), target_(kind_, context.err),
+          reporter_(target_),
           timing_(arguments.fastTiming ? link::Timing::zero() : link::Timing{}) {
         if (const auto code = finalReportOf(arguments.command))
             reporter_.holdReport(*code);
@@ -122,7 +125,8 @@ class CommandRun {
     bool noteIncompleteTrace() const {
         if (!traceFile_ || !traceFile_->failure())
             return false;
-        context_.err << ProgramName << ": the trace is incomplete: " << *traceFile_->failure()
+        context_.err << ProgramName
+                     << ": журнал обмена записан не полностью: " << *traceFile_->failure()
                      << std::endl;
         return true;
     }
@@ -134,14 +138,14 @@ class CommandRun {
             return std::nullopt;
         const auto trace = image::pathFromUtf8(*args_.traceFile);
         const auto clashWith = [&](const std::string& name, const char* what) {
-            return std::string(ProgramName) + ": the trace file '" + *args_.traceFile + "' is " +
-                   what + " '" + name + "'; give --trace another file";
+            return std::string(ProgramName) + ": файл журнала «" + *args_.traceFile + "» — это " +
+                   what + " «" + name + "»; укажите в --trace другой файл";
         };
         if (args_.command == Command::Write &&
             namesSameFile(trace, image::pathFromUtf8(args_.inputFile)))
-            return clashWith(args_.inputFile, "the configuration file");
+            return clashWith(args_.inputFile, "файл конфигурации");
         if (args_.outputFile && namesSameFile(trace, image::pathFromUtf8(*args_.outputFile)))
-            return clashWith(*args_.outputFile, "the output file");
+            return clashWith(*args_.outputFile, "выходной файл");
         return std::nullopt;
     }
 
@@ -162,13 +166,11 @@ class CommandRun {
     }
 
     link::ExchangeRequest operationRequest() const {
-        const bool rele = args_.module == Module::Relay;
         switch (args_.command) {
         case Command::Read:
-            return {kind_, rele ? link::Operation::ReleRead : link::Operation::Read, {}};
+            return {kind_, module_.read, {}};
         case Command::Write:
-            return {kind_, rele ? link::Operation::ReleWrite : link::Operation::Write,
-                    toWrite_.cells};
+            return {kind_, module_.write, toWrite_.cells};
         case Command::Key:
             // The command line has no identifier slots; the engine wants one.
             return {kind_, link::Operation::KeyId, {1}};
@@ -178,24 +180,18 @@ class CommandRun {
         return {kind_, link::Operation::Link, {}};
     }
 
-    // The kind the module answered: the relay variant for the relay module.
-    int linkedKind() const {
-        if (args_.module == Module::Relay)
-            return reporter_.releVariant().value_or(link::ModuleKind::Rele4);
-        return kind_;
-    }
+    // The kind the module answered: for a module with models, the model present.
+    link::ModuleKind linkedKind() const { return reporter_.answeredKind().value_or(kind_); }
 
     // As in a window with a link, the connected module's variant holds; the file's
     // variant line is only compared, so a script learns of the difference.
     void noteVariantMismatch() const {
-        if (args_.command != Command::Write || args_.module != Module::Relay ||
-            toWrite_.fileKind == linkedKind())
+        if (args_.command != Command::Write || toWrite_.fileKind == linkedKind())
             return;
-        context_.err << ProgramName << ": note: the file is for variant " << toWrite_.fileKind
-                     << " (" << releVariantName(toWrite_.fileKind)
-                     << "), the module answered variant " << linkedKind() << " ("
-                     << releVariantName(linkedKind()) << "); the image is written as it stands"
-                     << std::endl;
+        context_.err << ProgramName << ": замечание: файл для варианта "
+                     << link::kindValue(toWrite_.fileKind) << " (" << variantName(toWrite_.fileKind)
+                     << "), модуль ответил вариантом " << link::kindValue(linkedKind()) << " ("
+                     << variantName(linkedKind()) << "); образ записывается как есть" << std::endl;
     }
 
     int failure(link::ExchangeEnd end, const WatchedPort& line) const {
@@ -215,7 +211,7 @@ class CommandRun {
     int deliverResult() const {
         switch (args_.command) {
         case Command::Link:
-            return deliver(context_, std::to_string(linkedKind()) + '\n');
+            return deliver(context_, std::to_string(link::kindValue(linkedKind())) + '\n');
         case Command::Read:
             return deliverImage();
         case Command::Write:
@@ -244,7 +240,8 @@ class CommandRun {
 
     const Arguments& args_;
     const CommandContext& context_;
-    const int kind_;
+    const link::ModuleKind kind_;
+    const link::ModuleProfile& module_;
     ConsoleTarget target_;
     CommandReporter reporter_;
     const link::Timing timing_;
@@ -262,8 +259,8 @@ int runCommand(const Arguments& arguments, const CommandContext& context) {
 int runProgram(std::span<const std::string_view> args, const CommandContext& context) {
     const ParsedArguments parsed = parseArguments(args);
     if (!parsed.arguments) {
-        context.err << ProgramName << ": " << parsed.error << "\nTry '" << ProgramName
-                    << " --help'." << std::endl;
+        context.err << ProgramName << ": " << parsed.error << "\nСправка: " << ProgramName
+                    << " --help" << std::endl;
         return ExitCode::Usage;
     }
     if (parsed.arguments->help)
@@ -271,7 +268,7 @@ int runProgram(std::span<const std::string_view> args, const CommandContext& con
     try {
         return runCommand(*parsed.arguments, context);
     } catch (const std::exception& error) {
-        context.err << ProgramName << ": internal error: " << error.what() << std::endl;
+        context.err << ProgramName << ": внутренняя ошибка: " << error.what() << std::endl;
         return ExitCode::InternalError;
     }
 }

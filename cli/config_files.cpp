@@ -3,9 +3,7 @@
 #include "image/error_texts.h"
 #include "image/expander_file.h"
 #include "image/file_access.h"
-#include "image/file_lines.h"
-#include "link/module_kind.h"
-#include "relay/relay_file.h"
+#include "modules/module_formats.h"
 
 namespace pemrix::cli {
 
@@ -15,43 +13,47 @@ LoadedImage refused(std::string why) {
     return {std::nullopt, std::move(why)};
 }
 
-// A relay file whose variant line names one of the relay modules.
-bool namesRelayVariant(const image::Result<relay::RelayFile>& file) {
-    return file && file.value().variantLine &&
-           link::isReleVariant(file.value().variantLine.value());
+// The kind a file's last line names, when that is one of the module's variants.
+std::optional<link::ModuleKind> namedVariant(const link::ModuleProfile& module,
+                                             const image::Result<modules::ConfigFile>& file) {
+    if (!file || !file.value().kindLine)
+        return std::nullopt;
+    const int line = file.value().kindLine.value();
+    for (const link::ModuleVariant& variant : module.variants)
+        if (link::kindValue(variant.kind) == line)
+            return variant.kind;
+    return std::nullopt;
 }
 
-bool readsAsRelayFile(std::string_view text) {
-    return namesRelayVariant(relay::parseRelayFile(text));
+// Whether the text reads as a whole file of another module, its last line naming that
+// module. When `longerOnly`, only a module with a longer image counts: its file would
+// hold the shorter file's lines as cells, so a text that reads as both is the longer.
+bool readsAsOtherModule(std::string_view text, const link::ModuleProfile& module, bool longerOnly) {
+    for (const link::ModuleProfile& other : link::ModuleProfiles) {
+        if (other.kind == module.kind || (longerOnly && other.imageSize <= module.imageSize))
+            continue;
+        if (const modules::ModuleFormat* format = modules::formatOf(other.kind))
+            if (namedVariant(other, format->readFile(text, {})))
+                return true;
+    }
+    return false;
 }
 
-bool readsAsExpanderFile(std::string_view text) {
-    return image::parseExpanderFile(text, link::ModuleKind::Secure).ok() ||
-           image::parseExpanderFile(text, link::ModuleKind::FireSecure).ok();
-}
-
-LoadedImage parseExpander(std::string_view text, int moduleKind, std::string_view fileName) {
-    auto file = image::parseExpanderFile(text, moduleKind, fileName);
+LoadedImage parseFile(std::string_view text, const link::ModuleProfile& module,
+                      std::string_view fileName) {
+    auto file = modules::formatOf(module.kind)->readFile(text, fileName);
+    if (const auto kind = namedVariant(module, file)) {
+        if (readsAsOtherModule(text, module, true))
+            return refused(image::WrongModuleKindMessage);
+        return {ImageToWrite{std::move(file.value().cells), *kind}, {}};
+    }
+    if (readsAsOtherModule(text, module, false))
+        return refused(image::WrongModuleKindMessage);
     if (!file)
         return refused(file.error().message);
-    if (readsAsRelayFile(text))
-        return refused(image::WrongModuleKindMessage);
-    return {ImageToWrite{std::move(file).value(), moduleKind}, {}};
-}
-
-LoadedImage parseRelay(std::string_view text, std::string_view fileName) {
-    auto file = relay::parseRelayFile(text, fileName);
-    if (!namesRelayVariant(file)) {
-        if (readsAsExpanderFile(text))
-            return refused(image::WrongModuleKindMessage);
-        if (!file)
-            return refused(file.error().message);
-        if (!file.value().variantLine)
-            return refused(file.value().variantLine.error().message);
-        return refused(image::WrongModuleKindMessage);
-    }
-    const int variant = file.value().variantLine.value();
-    return {ImageToWrite{std::move(file.value().cells), variant}, {}};
+    if (!file.value().kindLine)
+        return refused(file.value().kindLine.error().message);
+    return refused(image::WrongModuleKindMessage);
 }
 
 // The module takes one byte per value; a value that is no byte would arrive as some
@@ -66,29 +68,25 @@ std::optional<std::string> valueOutOfRange(const std::vector<int>& cells,
 
 } // namespace
 
-LoadedImage parseImageToWrite(std::string_view text, Module module, std::string_view fileName) {
-    LoadedImage loaded = module == Module::Relay
-                             ? parseRelay(text, fileName)
-                             : parseExpander(text, moduleKindOf(module), fileName);
+LoadedImage parseImageToWrite(std::string_view text, link::ModuleKind module,
+                              std::string_view fileName) {
+    LoadedImage loaded = parseFile(text, *link::profileOf(module), fileName);
     if (loaded.image)
         if (auto problem = valueOutOfRange(loaded.image->cells, fileName))
             return refused(*problem);
     return loaded;
 }
 
-LoadedImage loadImageToWrite(const std::filesystem::path& path, Module module) {
+LoadedImage loadImageToWrite(const std::filesystem::path& path, link::ModuleKind module) {
     const auto content = image::readWholeFile(path);
     if (!content)
         return refused(content.error().message);
     return parseImageToWrite(content.value(), module, image::pathToUtf8(path));
 }
 
-std::string fileTextOfImage(Module module, std::vector<int> cells, int linkKind) {
-    if (module != Module::Relay)
-        return image::expanderFileText(cells, linkKind);
-    if (cells.size() > relay::RelayVersionCell)
-        cells[relay::RelayVersionCell] = 0;
-    return relay::relayFileText(cells, linkKind);
+std::string fileTextOfImage(link::ModuleKind module, std::vector<int> cells,
+                            link::ModuleKind linkKind) {
+    return modules::formatOf(module)->fileText(cells, linkKind);
 }
 
 std::optional<std::string> outputPathProblem(const std::filesystem::path& path) {

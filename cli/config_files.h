@@ -18,8 +18,8 @@
 namespace pemrix::cli {
 
 struct ImageToWrite {
-    std::vector<int> cells; // 64 or 66 values 0..255
-    int fileKind = 0;       // the kind line (1, 2) or the relay variant line (5, 6)
+    std::vector<int> cells;      // the module's image size in values 0..255
+    link::ModuleKind fileKind{}; // the kind line (1, 2) or the relay variant line (5, 6)
 };
 
 struct LoadedImage {
@@ -31,13 +31,15 @@ struct LoadedImage {
 // kind that would otherwise pass (a relay file whose line 65 happens to read 2, an
 // expander file given for the relay module), then values outside 0..255.
 // Errors name `fileName` when one is given.
-LoadedImage parseImageToWrite(std::string_view text, Module module, std::string_view fileName = {});
-LoadedImage loadImageToWrite(const std::filesystem::path& path, Module module);
+LoadedImage parseImageToWrite(std::string_view text, link::ModuleKind module,
+                              std::string_view fileName = {});
+LoadedImage loadImageToWrite(const std::filesystem::path& path, link::ModuleKind module);
 
 // The file of an image just read. `linkKind` is the kind the module answered (the
 // relay variant 5 or 6 for the relay module). A relay file carries version 0, as a
 // window saves it.
-std::string fileTextOfImage(Module module, std::vector<int> cells, int linkKind);
+std::string fileTextOfImage(link::ModuleKind module, std::vector<int> cells,
+                            link::ModuleKind linkKind);
 
 // Why the file cannot be written, before anything is sent: a folder that does not
 // exist, or a name that is not a regular file. Nothing when it looks writable.

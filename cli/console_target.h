@@ -11,9 +11,10 @@ namespace pemrix::cli {
 
 class ConsoleTarget : public link::ReportTarget {
   public:
-    ConsoleTarget(int moduleKind, std::ostream& err) : moduleKind_(moduleKind), err_(err) {}
+    ConsoleTarget(link::ModuleKind moduleKind, std::ostream& err)
+        : moduleKind_(moduleKind), err_(err) {}
 
-    int moduleKind() const override { return moduleKind_; }
+    link::ModuleKind moduleKind() const override { return moduleKind_; }
     void showStatus(const std::string& text) override;
     void showMessage(const std::string& text) override;
     void setButtonEnabled(link::LinkButton, bool) override {}
@@ -26,7 +27,7 @@ class ConsoleTarget : public link::ReportTarget {
   private:
     void writeLine(const std::string& text);
 
-    int moduleKind_;
+    link::ModuleKind moduleKind_;
     std::ostream& err_;
 };
 

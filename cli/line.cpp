@@ -26,11 +26,7 @@ link::IoResult WatchedPort::watch(link::IoResult result) {
 
 std::string lineFailureText(const std::string& device, const link::PortError& error,
                             const std::string& portName) {
-    std::string text = device + ": ";
-    text += error.message.empty()
-                ? "the port failed (system error " + std::to_string(error.osCode) + ")"
-                : error.message;
-    text += '\n';
+    std::string text = device + ": " + ports::portErrorReason(error) + '\n';
     switch (error.kind) {
     case link::PortErrorKind::NoPermission:
     case link::PortErrorKind::InUse:

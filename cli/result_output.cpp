@@ -1,13 +1,14 @@
 #include "cli/result_output.h"
 
+#include "link/system_reason.h"
+
 #include <cerrno>
-#include <cstring>
 
 namespace pemrix::cli {
 
 std::optional<std::string> FileOutput::write(std::string_view text) {
     if (unusableError_ != 0)
-        return std::strerror(unusableError_);
+        return os::errnoReason(unusableError_);
     errno = 0;
     // The flush is part of the write: a full disk shows only when the buffer goes out.
     const bool written =
@@ -16,7 +17,7 @@ std::optional<std::string> FileOutput::write(std::string_view text) {
         return std::nullopt;
     const int error = errno != 0 ? errno : EIO;
     std::clearerr(file_);
-    return std::strerror(error);
+    return os::errnoReason(error);
 }
 
 } // namespace pemrix::cli

@@ -15,7 +15,7 @@ class ResultOutput {
   public:
     virtual ~ResultOutput() = default;
     // Writes `text` and flushes it. Nothing when all of it went out; else the
-    // system's reason ("No space left on device").
+    // system's reason ("на диске нет места").
     virtual std::optional<std::string> write(std::string_view text) = 0;
 };
 

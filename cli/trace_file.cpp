@@ -9,11 +9,8 @@
 namespace pemrix::cli {
 namespace {
 
-image::FileFailure lastFailure(image::FileFailure otherwise) {
-    const std::error_code error(errno, std::generic_category());
-    const image::FileFailure why = image::fileFailureOf(error, otherwise);
-    // A file that is being created can only be missing its folder.
-    return why == image::FileFailure::NotFound ? image::FileFailure::NoFolder : why;
+image::FileFailure lastFailure(const std::filesystem::path& path) {
+    return image::creationFailureOf(std::error_code(errno, std::generic_category()), path);
 }
 
 } // namespace
@@ -27,10 +24,8 @@ image::Result<std::unique_ptr<TraceFile>> TraceFile::open(const std::filesystem:
     // Binary: the same line ends on every system.
     traceFile->file_.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
     if (!traceFile->file_.is_open())
-        return image::Error{
-            image::ErrorKind::CannotCreateFile,
-            image::cannotWriteFileText(image::pathToUtf8(path),
-                                       lastFailure(image::FileFailure::WriteFailed))};
+        return image::Error{image::ErrorKind::CannotCreateFile,
+                            image::cannotWriteFileText(image::pathToUtf8(path), lastFailure(path))};
     return traceFile;
 }
 
@@ -40,8 +35,7 @@ void TraceFile::writeLine(const std::string& line) {
     errno = 0;
     file_ << line << '\n' << std::flush;
     if (!file_)
-        failure_ = image::cannotWriteFileText(image::pathToUtf8(path_),
-                                              lastFailure(image::FileFailure::WriteFailed));
+        failure_ = image::cannotWriteFileText(image::pathToUtf8(path_), lastFailure(path_));
 }
 
 } // namespace pemrix::cli

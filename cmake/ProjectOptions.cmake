@@ -25,6 +25,19 @@ if(PEMRIX_SANITIZE)
   add_link_options(-fsanitize=${PEMRIX_SANITIZE})
 endif()
 
+# The hardening a distribution builds its packages with, for the build the package is
+# made from (the ci preset): checked buffer functions, a stack protector, relocations
+# resolved at start and then read-only, position-independent programs. It needs the
+# optimiser, so the debug and sanitizer builds go without.
+option(PEMRIX_HARDENING "Build with a distribution's hardening flags" OFF)
+if(PEMRIX_HARDENING AND NOT MSVC)
+  add_compile_options(-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2 -fstack-protector-strong)
+  add_link_options(-Wl,-z,relro,-z,now)
+  set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+  include(CheckPIESupported)
+  check_pie_supported()
+endif()
+
 set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
 
 # pemrix_add_test(<name> SOURCES ... LIBS ... [GUI] [LABELS ...])

@@ -1,12 +1,13 @@
 # What `cmake --install` puts in place and how CPack packs it: the three programs,
-# and on Linux their desktop entry, AppStream metainfo, icons, manual pages and
-# copyright. Nothing else is installed: no libraries, headers, tests or benchmarks.
-# scripts/package builds the .deb; docs/windows-installer.md tells how to build the
-# Windows installer.
+# and on Linux their desktop entry, AppStream metainfo, icons, manual pages,
+# copyright and changelog. Nothing else is installed: no libraries, headers, tests or
+# benchmarks. scripts/package builds the .deb; docs/windows-installer.md tells how to
+# build the Windows installer.
 
 include(GNUInstallDirs)
 
 set(pemrix_packaging_dir "${PROJECT_SOURCE_DIR}/packaging")
+set(pemrix_maintainer "Pemrix developers <pemrix@pemrix.org>")
 set(pemrix_generated_dir "${PROJECT_BINARY_DIR}/packaging")
 
 set(pemrix_installed_programs "")
@@ -16,6 +17,19 @@ foreach(program pemrix pemrix-cli pemrix-emulator)
   endif()
 endforeach()
 install(TARGETS ${pemrix_installed_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (CPack's, `cmake --install --strip`) also drops the sections
+# .comment (the compiler's name) and .note, which nothing running the programs reads,
+# as Debian strips its own packages.
+if(UNIX AND NOT APPLE)
+  foreach(program ${pemrix_installed_programs})
+    install(CODE "
+      if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+      endif()")
+  endforeach()
+endif()
 
 # Installing needs only what it installs: the tests and benchmarks need not be built
 # first. The programs and pemrix_man_pages must be (scripts/package builds them).
@@ -40,6 +54,20 @@ if(UNIX AND NOT APPLE)
   add_custom_target(pemrix_man_pages ALL DEPENDS ${pemrix_man_pages})
   install(FILES ${pemrix_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES "${pemrix_packaging_dir}/copyright" DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+  # The package's changelog, in Debian's format, for the version and release date the
+  # main window shows.
+  execute_process(COMMAND date -u -R -d "${PEMRIX_RELEASE_DATE} 12:00:00"
+                  OUTPUT_VARIABLE pemrix_changelog_date OUTPUT_STRIP_TRAILING_WHITESPACE
+                  COMMAND_ERROR_IS_FATAL ANY)
+  set(changelog "${pemrix_generated_dir}/changelog")
+  configure_file("${pemrix_packaging_dir}/changelog.in" "${changelog}" @ONLY)
+  execute_process(COMMAND gzip -9n -c "${changelog}" OUTPUT_FILE "${changelog}.gz"
+                  COMMAND_ERROR_IS_FATAL ANY)
+  install(FILES "${changelog}.gz" DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  # What lintian cannot tell from the programs themselves.
+  install(FILES "${pemrix_packaging_dir}/lintian-overrides"
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME pemrix)
 endif()
 
 if(UNIX AND NOT APPLE AND TARGET pemrix)
@@ -74,7 +102,7 @@ endif()
 set(CPACK_PACKAGE_NAME pemrix)
 set(CPACK_PACKAGE_VENDOR "Pemrix")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_CONTACT "Pemrix developers <pemrix@pemrix.org>")
+set(CPACK_PACKAGE_CONTACT "${pemrix_maintainer}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configurator for Orvel alarm modules on a serial line")
 # Lines as the package's description shows them.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION

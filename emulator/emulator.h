@@ -4,7 +4,7 @@
 // echoes and answers as the module would, keeps the image written to it and returns
 // it on a read.
 //
-//   Emulator emu(ModuleConfig{ModuleModel::Orvel416});
+//   Emulator emu(ModuleConfig{link::ModuleKind::Secure});
 //   emu.start();                 // serves on its own thread
 //   open(emu.devicePath()) ...   // the host's side
 //   emu.stop();                  // prompt; also done by the destructor

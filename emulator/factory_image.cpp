@@ -1,8 +1,6 @@
 #include "emulator/factory_image.h"
 
-#include "firesecure/firesecure_image.h"
-#include "relay/relay_image.h"
-#include "secure/secure_image.h"
+#include "modules/module_formats.h"
 
 #include <span>
 
@@ -20,17 +18,8 @@ std::vector<std::uint8_t> bytesOf(std::span<const int> cells) {
 
 } // namespace
 
-std::vector<std::uint8_t> factoryImageForKind(ModuleModel model) {
-    switch (model) {
-    case ModuleModel::Orvel416:
-        return bytesOf(secure::secureFactoryImage());
-    case ModuleModel::Orvel417:
-        return bytesOf(firesecure::fireSecureFactoryImage());
-    case ModuleModel::Orvel426:
-    case ModuleModel::Orvel427:
-        break;
-    }
-    return bytesOf(relay::relayFactoryImage());
+std::vector<std::uint8_t> factoryImageForKind(link::ModuleKind model) {
+    return bytesOf(modules::formatOf(moduleOf(model).kind)->factoryImage());
 }
 
 } // namespace pemrix::emulator

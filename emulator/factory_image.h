@@ -10,6 +10,6 @@
 namespace pemrix::emulator {
 
 // imageSize(model) bytes, from the module's own codec.
-std::vector<std::uint8_t> factoryImageForKind(ModuleModel model);
+std::vector<std::uint8_t> factoryImageForKind(link::ModuleKind model);
 
 } // namespace pemrix::emulator

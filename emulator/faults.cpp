@@ -32,10 +32,6 @@ constexpr std::array<FaultInfo, FaultCount> kFaults{{
 
 } // namespace
 
-std::span<const FaultInfo> faultTable() {
-    return kFaults;
-}
-
 const FaultInfo& faultInfo(Fault fault) {
     for (const auto& info : kFaults)
         if (info.fault == fault)

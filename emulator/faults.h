@@ -41,7 +41,6 @@ struct FaultInfo {
     std::string_view help;
 };
 
-std::span<const FaultInfo> faultTable();
 const FaultInfo& faultInfo(Fault fault);
 
 // The faults in force, each with its number (or the fault's default).

@@ -1,58 +1,37 @@
 #include "emulator/module_config.h"
 
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 #include <algorithm>
 #include <cctype>
+#include <stdexcept>
+#include <string>
 
 namespace pemrix::emulator {
 
-std::optional<ModuleModel> parseModuleModel(std::string_view text) {
-    if (text == "416")
-        return ModuleModel::Orvel416;
-    if (text == "417")
-        return ModuleModel::Orvel417;
-    if (text == "426")
-        return ModuleModel::Orvel426;
-    if (text == "427")
-        return ModuleModel::Orvel427;
+std::optional<link::ModuleKind> parseModuleModel(std::string_view text) {
+    for (const link::ModuleProfile& profile : link::ModuleProfiles)
+        for (const link::ModuleVariant& variant : profile.variants)
+            if (variant.model == text)
+                return variant.kind;
     return std::nullopt;
 }
 
-std::string_view modelName(ModuleModel model) {
-    switch (model) {
-    case ModuleModel::Orvel416:
-        return "Orvel-416";
-    case ModuleModel::Orvel417:
-        return "Orvel-417";
-    case ModuleModel::Orvel426:
-        return "Orvel-426";
-    case ModuleModel::Orvel427:
-        return "Orvel-427";
-    }
-    return "?";
+std::string_view modelName(link::ModuleKind model) {
+    const link::AnsweredModule answered = link::moduleAnsweringAs(model);
+    return answered.variant != nullptr ? answered.variant->name : std::string_view("?");
 }
 
-std::uint8_t wireKind(ModuleModel model) {
-    switch (model) {
-    case ModuleModel::Orvel416:
-        return link::ModuleKind::Secure;
-    case ModuleModel::Orvel417:
-        return link::ModuleKind::FireSecure;
-    case ModuleModel::Orvel426:
-        return link::ModuleKind::Rele4;
-    case ModuleModel::Orvel427:
-        return link::ModuleKind::Rele8;
-    }
-    return 0;
+const link::ModuleProfile& moduleOf(link::ModuleKind model) {
+    const link::AnsweredModule answered = link::moduleAnsweringAs(model);
+    if (answered.profile == nullptr)
+        throw std::invalid_argument("no module answers as kind " +
+                                    std::to_string(link::kindValue(model)));
+    return *answered.profile;
 }
 
-bool isRelay(ModuleModel model) {
-    return model == ModuleModel::Orvel426 || model == ModuleModel::Orvel427;
-}
-
-std::size_t imageSize(ModuleModel model) {
-    return static_cast<std::size_t>(isRelay(model) ? link::ReleImageSize : link::ExpanderImageSize);
+std::size_t imageSize(link::ModuleKind model) {
+    return static_cast<std::size_t>(moduleOf(model).imageSize);
 }
 
 bool parseKeyCode(std::string_view text, std::optional<std::uint64_t>& key, std::string* error) {

@@ -3,6 +3,7 @@
 
 #include "emulator/faults.h"
 #include "link/key_code.h"
+#include "link/module_profile.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,16 +13,13 @@
 
 namespace pemrix::emulator {
 
-enum class ModuleModel { Orvel416, Orvel417, Orvel426, Orvel427 };
-
-// "416", "417", "426" or "427".
-std::optional<ModuleModel> parseModuleModel(std::string_view text);
-std::string_view modelName(ModuleModel model);
-// The kind byte of the module's link answer.
-std::uint8_t wireKind(ModuleModel model);
-bool isRelay(ModuleModel model);
-// 64 bytes for the expanders, 66 for the relay modules.
-std::size_t imageSize(ModuleModel model);
+// The module played is named by the kind its link answer gives: a served module, or
+// one of its models. "416", "417", "426" or "427", as the modules' variants name them.
+std::optional<link::ModuleKind> parseModuleModel(std::string_view text);
+std::string_view modelName(link::ModuleKind model);
+// The served module the model belongs to.
+const link::ModuleProfile& moduleOf(link::ModuleKind model);
+std::size_t imageSize(link::ModuleKind model);
 
 // The key a module reports when none is configured otherwise.
 inline constexpr std::uint64_t DefaultKeyCode = 0x00000F3C5A71ULL;
@@ -34,7 +32,7 @@ bool parseKeyCode(std::string_view text, std::optional<std::uint64_t>& key, std:
 using link::formatKeyCode;
 
 struct ModuleConfig {
-    ModuleModel model = ModuleModel::Orvel416;
+    link::ModuleKind model = link::ModuleKind::Secure;
     std::vector<std::uint8_t> image; // empty: the model's factory image (factoryImageForKind)
     std::optional<std::uint64_t> keyCode = DefaultKeyCode; // none: no key presented
     Faults faults;

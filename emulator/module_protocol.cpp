@@ -2,7 +2,7 @@
 
 #include "emulator/factory_image.h"
 #include "link/crc8.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -21,7 +21,7 @@ constexpr std::uint8_t NoKeyAnswer = 0xFF;
 constexpr std::uint8_t KeyPresent = 0x00;
 constexpr std::uint8_t KeyFamily = 0x01;
 
-constexpr std::uint8_t op(int operation) {
+constexpr std::uint8_t op(link::Operation operation) {
     return static_cast<std::uint8_t>(operation);
 }
 
@@ -106,14 +106,17 @@ bool ModuleProtocol::request(std::uint8_t first, std::uint8_t second,
 
 std::uint8_t ModuleProtocol::answerKind() const {
     if (!config_.faults.has(Fault::WrongKind))
-        return wireKind(config_.model);
+        return static_cast<std::uint8_t>(config_.model);
     const int chosen = config_.faults.value(Fault::WrongKind);
     if (chosen >= 0)
         return static_cast<std::uint8_t>(chosen);
-    // By default a module of another family: each expander answers as the other one,
-    // a relay module as an Orvel-416.
-    return config_.model == ModuleModel::Orvel416 ? op(link::ModuleKind::FireSecure)
-                                                  : op(link::ModuleKind::Secure);
+    // By default the first served module of another kind: each expander answers as
+    // the other one, a relay module as an Orvel-416.
+    const link::ModuleKind own = moduleOf(config_.model).kind;
+    for (const link::ModuleProfile& other : link::ModuleProfiles)
+        if (other.kind != own)
+            return static_cast<std::uint8_t>(other.kind);
+    return 0;
 }
 
 void ModuleProtocol::answerLink(std::vector<std::uint8_t>& reply) {
@@ -132,11 +135,9 @@ void ModuleProtocol::answerLink(std::vector<std::uint8_t>& reply) {
 }
 
 bool ModuleProtocol::serves(std::uint8_t requested) const {
-    if (isRelay(config_.model))
-        return requested == op(link::Operation::ReleWrite) ||
-               requested == op(link::Operation::ReleRead);
-    return requested == op(link::Operation::Write) || requested == op(link::Operation::Read) ||
-           requested == op(link::Operation::KeyId);
+    const link::ModuleProfile& module = moduleOf(config_.model);
+    return requested == op(module.write) || requested == op(module.read) ||
+           (module.readsKeys && requested == op(link::Operation::KeyId));
 }
 
 void ModuleProtocol::answerHeader(std::uint8_t requested, std::vector<std::uint8_t>& reply) {
@@ -148,22 +149,17 @@ void ModuleProtocol::answerHeader(std::uint8_t requested, std::vector<std::uint8
     ++stats_.headersAccepted;
     stats_.lastOperation = requested;
     reply.push_back(Accepted);
-    switch (requested) {
-    case op(link::Operation::Write):
-    case op(link::Operation::ReleWrite):
+    const link::ModuleProfile& module = moduleOf(config_.model);
+    if (requested == op(module.write)) {
         frame_.clear();
         state_ = State::ReceiveFrame;
-        break;
-    case op(link::Operation::Read):
-    case op(link::Operation::ReleRead):
+    } else if (requested == op(module.read)) {
         sendAnswer(readFrame(), reply);
         ++stats_.framesSent;
         state_ = State::AwaitVerdict;
-        break;
-    default: // the key identifier: no verdict follows
+    } else { // the key identifier: no verdict follows
         sendAnswer(keyAnswer(), reply);
         ++stats_.keyAnswers;
-        break;
     }
 }
 

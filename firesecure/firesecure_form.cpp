@@ -7,6 +7,7 @@
 #include "forms/accessible_names.h"
 #include "forms/button_panel.h"
 #include "forms/control_grid.h"
+#include "forms/page_area.h"
 #include "forms/radio_group.h"
 
 #include <QCheckBox>
@@ -19,6 +20,8 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <initializer_list>
 
 namespace pemrix::firesecure {
 
@@ -33,6 +36,9 @@ const QStringList RelayModes = {
 
 const QString FireWord = QStringLiteral("пожарный");
 const QString GuardWord = QStringLiteral("охранный");
+
+// The client area the window was drawn for, its status bar included.
+constexpr QSize DrawnClientSize(758, 522);
 
 } // namespace
 
@@ -84,8 +90,6 @@ bool TFireSecureForm::eventFilter(QObject* watched, QEvent* event) {
 void TFireSecureForm::createControls() {
     setObjectName(QStringLiteral("FireSecureForm"));
     setWindowTitle(QStringLiteral("Охранно-пожарный модуль \"Orvel - 417\""));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     auto* main = new QVBoxLayout(page());
     main->setContentsMargins(2, 4, 2, 4);
@@ -94,15 +98,7 @@ void TFireSecureForm::createControls() {
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(2);
-    // The mode boxes stand under the loop grid, one above the other, where their
-    // long captions fit; the middle column stays narrow enough for the window's width.
-    auto* left = new QVBoxLayout;
-    left->addWidget(createLoopGroup(), 1);
-    QGroupBox* modes = createModeFrame(this);
-    if (auto* row = qobject_cast<QHBoxLayout*>(modes->layout()))
-        row->setDirection(QBoxLayout::TopToBottom);
-    left->addWidget(modes);
-    middle->addLayout(left);
+    middle->addWidget(createLoopGroup());
     middle->addWidget(createMiddleColumn());
 
     QStringList columns;
@@ -116,8 +112,9 @@ void TFireSecureForm::createControls() {
     if (auto* rows = qobject_cast<QGridLayout*>(IdBox->layout()))
         rows->setRowStretch(rows->rowCount(), 1);
     createHiddenLists(fireSecureFactoryImageStrings(), IdBox);
-    main->addLayout(middle);
+    main->addLayout(middle, 1);
     main->addWidget(createRelayModes());
+    forms::keepDrawnClientSize(this, DrawnClientSize);
 }
 
 QGroupBox* TFireSecureForm::createLoopGroup() {
@@ -203,19 +200,28 @@ QWidget* TFireSecureForm::createLoopTypePair(int loop, QWidget* parent) {
     return panel;
 }
 
-// Number, delay, power output, tactic and output type.
+// Number, delay, power output, tactic and output type, and under them the mode boxes,
+// one above the other in their frame. The Tab key reaches the mode boxes first, so
+// they are made first.
 QWidget* TFireSecureForm::createMiddleColumn() {
     auto* column = new QWidget(this);
     column->setObjectName(QStringLiteral("MiddleColumn"));
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
+    QGroupBox* modes = createModeFrame(column);
+    if (auto* boxes = qobject_cast<QHBoxLayout*>(modes->layout()))
+        boxes->setDirection(QBoxLayout::TopToBottom);
     layout->addWidget(createNumberGroup(column));
     layout->addWidget(createDelayGroup(QStringLiteral("1"), column));
     layout->addWidget(createSO(1, column));
     layout->addWidget(createTaktik(column));
     layout->addWidget(createTM(column));
+    layout->addWidget(modes);
     layout->addStretch(1);
+    // Compact groups keep the column no taller than the grids beside it.
+    for (QGroupBox* group : std::initializer_list<QGroupBox*>{SO, Taktik, TM, modes})
+        forms::makeCompact(group);
     return column;
 }
 

@@ -11,7 +11,7 @@
 
 #include "firesecure/firesecure_image.h"
 #include "forms/expander_window.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 #include <array>
 #include <span>
@@ -33,14 +33,11 @@ class TFireSecureForm : public forms::ExpanderWindow {
     explicit TFireSecureForm(forms::ModuleHost& host, QWidget* parent = nullptr);
     ~TFireSecureForm() override;
 
-    int moduleKind() const override { return link::ModuleKind::FireSecure; }
+    link::ModuleKind moduleKind() const override { return link::ModuleKind::FireSecure; }
     int helpTopic() const override { return HelpTopic; }
 
     std::vector<int> BuildConfigImage() const override;
     void ApplyConfigImage(std::span<const int> image) override;
-
-    // The factory image, then the loop-type rule once more.
-    void DefaultButtonClick(QObject* sender) override;
 
     // The rules (firesecure_form_rules.cpp).
     void ChangeShS();
@@ -49,7 +46,9 @@ class TFireSecureForm : public forms::ExpanderWindow {
     void ChangeAVKS();
 
   protected:
-    QString fileSavedStatus() const override;
+    void afterDefaults() override;
+    // Its own status text after a save.
+    forms::ConfigFileSave fileSave() override;
     // A click on GroupBox2's own background runs ChangePriv.
     bool eventFilter(QObject* watched, QEvent* event) override;
 

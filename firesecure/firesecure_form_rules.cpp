@@ -5,7 +5,6 @@
 
 #include "firesecure/firesecure_form.h"
 
-#include "firesecure/firesecure_file.h"
 #include "forms/control_values.h"
 
 #include <QCheckBox>
@@ -138,13 +137,15 @@ void TFireSecureForm::ChangeAVKS() {
     IdBox->ChangeIDRules();
 }
 
-void TFireSecureForm::DefaultButtonClick(QObject* sender) {
-    forms::ExpanderWindow::DefaultButtonClick(sender);
+// The loop-type rule runs once more over the factory settings.
+void TFireSecureForm::afterDefaults() {
     ChangeShS();
 }
 
-QString TFireSecureForm::fileSavedStatus() const {
-    return QString::fromUtf8(FireSecureFileSavedStatus);
+forms::ConfigFileSave TFireSecureForm::fileSave() {
+    forms::ConfigFileSave save = ExpanderWindow::fileSave();
+    save.savedStatus = QStringLiteral("Запись конфигурации в файл завершена");
+    return save;
 }
 
 } // namespace pemrix::firesecure

@@ -50,7 +50,7 @@
 #include "image/identifier_records.h"
 #include "image/image_cells.h"
 #include "image/key_text.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 #include <cstdint>
 #include <span>

@@ -32,8 +32,6 @@ class ActiveControl : public QObject {
 
     // For an exit rule: the control being left stays active.
     void keepLeavingControl();
-    // The control whose exit rule is running, if any.
-    QWidget* leavingControl() const { return leaving_; }
 
   private:
     void onFocusChanged(QWidget* old, QWidget* now);

@@ -83,7 +83,7 @@ void load(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileLoad& o
         report(&window, parsed.error());
         return;
     }
-    operation.apply(parsed.value());
+    window.ApplyConfigImage(parsed.value());
     window.showStatus(operation.loadedStatus.toStdString());
     if (operation.afterApply)
         operation.afterApply(lines);

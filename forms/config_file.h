@@ -2,10 +2,10 @@
 // Saving a window's configuration to a file and loading one back, for every module
 // window: the dialogs (config_file_dialogs.h), the hidden line buffer ListBox1, the
 // atomic write and the reports of failures. The window gives its own file text,
-// parser, image routine and status texts. A load checks the whole file before any
-// control changes; a save replaces the file at once or not at all. Failures of file
-// access and conversion go to the general error report, the program's own refusals
-// are plain messages; both leave the window as it was.
+// parser and status texts; a loaded image is shown with its ApplyConfigImage. A load checks the
+// whole file before any control changes; a save replaces the file at once or not at all. Failures
+// of file access and conversion go to the general error report, the program's own refusals are
+// plain messages; both leave the window as it was.
 
 #include "image/image_cells.h"
 #include "image/result.h"
@@ -23,7 +23,7 @@ namespace pemrix::forms {
 
 class ModuleWindow;
 
-// The status texts after a save (the Orvel-417 has its own) and after a load.
+// The status texts after a save (a window may have its own) and after a load.
 inline constexpr const char* FileSavedStatus = "Запись конфигурации в файл завершено";
 inline constexpr const char* FileLoadedStatus = "Чтение конфигурации из файла завершено";
 
@@ -39,8 +39,6 @@ struct ConfigFileLoad {
     std::function<image::Result<image::ImageCells>(std::string_view text,
                                                    std::string_view fileName)>
         parse;
-    // Shows the image in the controls.
-    std::function<void(const image::ImageCells& image)> apply;
     QString loadedStatus = QString::fromUtf8(FileLoadedStatus);
     // Runs after the status text, on the file's lines; it may still fail with a
     // GeneralError (the relay window's variant line).

@@ -34,6 +34,11 @@ QCheckBox* makeGridBox(QWidget* parent, const QString& name, const QString& rowH
     return box;
 }
 
+void makeCompact(QGroupBox* group) {
+    group->layout()->setContentsMargins(6, 2, 6, 2);
+    group->layout()->setSpacing(2);
+}
+
 QGroupBox* wrapInGroup(const QString& title, QWidget* content, QWidget* parent) {
     auto* group = new QGroupBox(title, parent);
     auto* layout = new QHBoxLayout(group);

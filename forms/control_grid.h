@@ -31,6 +31,10 @@ QLabel* makeHeading(const QString& text, QWidget* parent);
 QCheckBox* makeGridBox(QWidget* parent, const QString& name, const QString& rowHeading,
                        const QString& columnHeading);
 
+// A group's contents close to its frame, where a row or column of groups must keep
+// within the window.
+void makeCompact(QGroupBox* group);
+
 // `content` alone inside a group titled `title`.
 QGroupBox* wrapInGroup(const QString& title, QWidget* content, QWidget* parent);
 

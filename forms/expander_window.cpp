@@ -11,8 +11,7 @@
 #include "forms/radio_group.h"
 #include "forms/up_down.h"
 #include "image/expander_file.h"
-#include "link/module_kind.h"
-#include "link/reports.h"
+#include "link/module_profile.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -148,24 +147,6 @@ void ExpanderWindow::applyModeFlags(const ModeFlags& flags) {
     Taktik->setItemIndex(flags.openDoorTactic ? 1 : 0);
 }
 
-void ExpanderWindow::WriteButtonClick(QObject*) {
-    if (!CheckIdentifiers())
-        return;
-    startTransfer(link::Operation::Write, BuildConfigImage());
-}
-
-void ExpanderWindow::ReadButtonClick(QObject*) {
-    startTransfer(link::Operation::Read, {});
-}
-
-void ExpanderWindow::ConnectButtonClick(QObject*) {
-    connectLink();
-}
-
-void ExpanderWindow::CancelButtonClick(QObject*) {
-    breakLink(QString::fromUtf8(link::ExpanderNoLinkStatus));
-}
-
 void ExpanderWindow::LoadIdButtonClick(QObject*) {
     const int slot = IdBox->targetSlot();
     if (slot == 0)
@@ -174,34 +155,21 @@ void ExpanderWindow::LoadIdButtonClick(QObject*) {
     host().startWorker(moduleKind(), link::Operation::KeyId, {slot});
 }
 
-void ExpanderWindow::DefaultButtonClick(QObject*) {
-    runReported(this, [this] {
-        ApplyConfigImage(factoryImage());
-        status(QStringLiteral("Заводские установки выставлены"));
-    });
-}
-
-QString ExpanderWindow::fileSavedStatus() const {
-    return QString::fromUtf8(FileSavedStatus);
-}
-
-void ExpanderWindow::SaveButtonClick(QObject*) {
+ConfigFileSave ExpanderWindow::fileSave() {
     ConfigFileSave save;
     save.text = [this] {
         return image::expanderConfigFileText(BuildConfigImage(), moduleKind(), IdBox->records(),
                                              TM->itemIndex() == 0);
     };
-    save.savedStatus = fileSavedStatus();
-    saveConfigFile(*this, ListBox1, save);
+    return save;
 }
 
-void ExpanderWindow::LoadButtonClick(QObject*) {
+ConfigFileLoad ExpanderWindow::fileLoad() {
     ConfigFileLoad load;
     load.parse = [this](std::string_view text, std::string_view fileName) {
         return image::parseExpanderFile(text, moduleKind(), fileName);
     };
-    load.apply = [this](const image::ImageCells& image) { ApplyConfigImage(image); };
-    loadConfigFile(*this, ListBox1, load);
+    return load;
 }
 
 } // namespace pemrix::forms

@@ -41,18 +41,7 @@ class ExpanderWindow : public ModuleWindow {
     explicit ExpanderWindow(ModuleHost& host, QWidget* parent = nullptr);
     ~ExpanderWindow() override;
 
-    // The image of the controls, and the controls of an image.
-    virtual std::vector<int> BuildConfigImage() const = 0;
-    virtual void ApplyConfigImage(std::span<const int> image) = 0;
-
-    void WriteButtonClick(QObject* sender) override;
-    void ReadButtonClick(QObject* sender) override;
-    void ConnectButtonClick(QObject* sender) override;
-    void CancelButtonClick(QObject* sender) override;
     void LoadIdButtonClick(QObject* sender) override;
-    void DefaultButtonClick(QObject* sender) override;
-    void SaveButtonClick(QObject* sender) override;
-    void LoadButtonClick(QObject* sender) override;
     // F6 reads a key while TM is on "Идентификатор", whatever LoadIdButton's state.
     bool keyReadSelected() const override;
 
@@ -63,13 +52,20 @@ class ExpanderWindow : public ModuleWindow {
     QLineEdit* targetIdEdit() const { return IdBox->targetIdEdit(); }
 
     // link::ReportTarget
-    void applyImage(const std::vector<int>& image) override { ApplyConfigImage(image); }
     std::string identifierText(int slot) const override;
     void setIdentifierText(int slot, const std::string& text) override;
     void setLinkPending() override;
     void setLinkDown() override;
 
   protected:
+    // A write goes ahead once CheckIdentifiers has passed.
+    bool readyToWrite() override { return CheckIdentifiers(); }
+    // 64 cells and the kind line; a save refuses a key that would read as the end of
+    // the list.
+    ConfigFileSave fileSave() override;
+    ConfigFileLoad fileLoad() override;
+    QListWidget* fileLines() const override { return ListBox1; }
+
     // The panel of the eight buttons in two rows, write and read the widest.
     ButtonPanel* createExpanderButtonPanel();
     IdentifierGroup* createIdentifierGroup(const IdentifierGroup::Columns& columns,
@@ -93,8 +89,6 @@ class ExpanderWindow : public ModuleWindow {
     ModeFlags modeFlags() const;
     // KeyBox, TM, SO, AutoBox, Taktik in this order (TM before Taktik).
     void applyModeFlags(const ModeFlags& flags);
-    // Status text after a save.
-    virtual QString fileSavedStatus() const;
 
     // The rules.
     void DelayEditChange();

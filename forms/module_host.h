@@ -1,6 +1,8 @@
 #pragma once
 // What a module window needs of the main window: the shared port, the current
-// worker, the link start and the function-key routing flags.
+// worker, the link start and the function-key routing.
+
+#include "link/module_profile.h"
 
 #include <vector>
 
@@ -20,18 +22,13 @@ class ModuleHost {
     virtual void stopWorker() = 0;
     // Starts one exchange for the open window (kind, operation, data).
     // Returns false, doing nothing, while another worker still runs.
-    virtual bool startWorker(int moduleKind, int operation, std::vector<int> data) = 0;
+    virtual bool startWorker(link::ModuleKind moduleKind, link::Operation operation,
+                             std::vector<int> data) = 0;
 
     // The window's creation switches the main window's function keys off;
-    // its closing switches them on again and clears its own flag.
+    // its closing switches them on again.
     virtual void moduleWindowCreated(ModuleWindow* window) = 0;
     virtual void moduleWindowClosed(ModuleWindow* window) = 0;
-
-    // Relay module state kept by the main window.
-    virtual int releVariant() const = 0;
-    virtual void setReleVariant(int variant) = 0;
-    virtual bool releLinked() const = 0;
-    virtual void setReleLinked(bool linked) = 0;
 };
 
 } // namespace pemrix::forms

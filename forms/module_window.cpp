@@ -63,6 +63,9 @@ ModuleWindow::ModuleWindow(ModuleHost& host, QWidget* parent)
       frame_(new QVBoxLayout(this)), pageArea_(new PageArea(this)),
       StatusBar1(new QStatusBar(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // A title, a close button and no resizing: the window keeps the size it fits.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(compactFont(font()));
     frame_->setContentsMargins(0, 0, 0, 0);
     frame_->setSpacing(0);
@@ -171,7 +174,46 @@ void ModuleWindow::createFactoryList(const std::vector<std::string>& values, QWi
     ListBox2 = makeHiddenList("ListBox2", values, parent);
 }
 
-void ModuleWindow::startTransfer(int operation, std::vector<int> data) {
+const link::ModuleProfile& ModuleWindow::module() const {
+    return *link::profileOf(moduleKind());
+}
+
+void ModuleWindow::WriteButtonClick(QObject*) {
+    if (!readyToWrite())
+        return;
+    // The worker keeps its own copy: edits made during the transfer stay here.
+    startTransfer(module().write, BuildConfigImage());
+}
+
+void ModuleWindow::ReadButtonClick(QObject*) {
+    startTransfer(module().read, {});
+}
+
+void ModuleWindow::ConnectButtonClick(QObject*) {
+    connectLink();
+}
+
+void ModuleWindow::CancelButtonClick(QObject*) {
+    breakLink();
+}
+
+void ModuleWindow::DefaultButtonClick(QObject*) {
+    runReported(this, [this] {
+        ApplyConfigImage(factoryImage());
+        status(QStringLiteral("Заводские установки выставлены"));
+        afterDefaults();
+    });
+}
+
+void ModuleWindow::SaveButtonClick(QObject*) {
+    saveConfigFile(*this, fileLines(), fileSave());
+}
+
+void ModuleWindow::LoadButtonClick(QObject*) {
+    loadConfigFile(*this, fileLines(), fileLoad());
+}
+
+void ModuleWindow::startTransfer(link::Operation operation, std::vector<int> data) {
     setButtonEnabled(link::LinkButton::Write, false);
     setButtonEnabled(link::LinkButton::Read, false);
     if (!host_.startWorker(moduleKind(), operation, std::move(data))) {
@@ -186,11 +228,12 @@ void ModuleWindow::connectLink() {
     link::SetLinkPending(*this);
 }
 
-void ModuleWindow::breakLink(const QString& statusText) {
+void ModuleWindow::breakLink() {
     host_.stopWorker();
     link::SetLinkDown(*this);
     host_.closePort();
-    status(statusText);
+    status(QString::fromUtf8(module().brokenLinkStatus.data(),
+                             static_cast<qsizetype>(module().brokenLinkStatus.size())));
 }
 
 void ModuleWindow::showStatus(const std::string& text) {
@@ -217,6 +260,11 @@ void ModuleWindow::setLinkDown() {
     setButtonEnabled(link::LinkButton::Read, false);
     setButtonEnabled(link::LinkButton::Write, false);
     setButtonEnabled(link::LinkButton::Connect, true);
+    // Disabled under the focus, "Разорвать связь" would pass it down the Tab chain to
+    // "Заводские установки", where the next Space wipes the user's edits.
+    if (QPushButton* cancel = button(link::LinkButton::Cancel);
+        cancel != nullptr && focusWidget() == cancel && button(link::LinkButton::Connect))
+        button(link::LinkButton::Connect)->setFocus();
     setButtonEnabled(link::LinkButton::Cancel, false);
 }
 

@@ -9,6 +9,7 @@
 // differs.
 
 #include "forms/active_control.h"
+#include "forms/config_file.h"
 #include "link/report_target.h"
 
 #include <QDialog>
@@ -33,9 +34,6 @@ class PageArea;
 class ModuleWindow : public QDialog, public link::ReportTarget {
     Q_OBJECT
   public:
-    // Which of the main window's buttons opens a window.
-    enum class Kind { Secure, FireSecure, Rele };
-
     // Closes the port the host still holds and switches the host's function keys
     // over to this window.
     explicit ModuleWindow(ModuleHost& host, QWidget* parent = nullptr);
@@ -44,16 +42,22 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
     // The help topic of F1 while the window is open.
     virtual int helpTopic() const = 0;
 
+    // The image of the controls, and the controls of an image: the window's rules run
+    // as the controls change, so the order in which they are set is behaviour.
+    virtual std::vector<int> BuildConfigImage() const = 0;
+    virtual void ApplyConfigImage(std::span<const int> image) = 0;
+
     // Button actions, run by clicks (the button as sender) and by the routed
-    // function keys (the window's active control as sender).
-    virtual void WriteButtonClick(QObject* sender) = 0;
-    virtual void ReadButtonClick(QObject* sender) = 0;
-    virtual void ConnectButtonClick(QObject* sender) = 0;
-    virtual void CancelButtonClick(QObject* sender) = 0;
+    // function keys (the window's active control as sender). The module's write and
+    // read operations come from its profile.
+    virtual void WriteButtonClick(QObject* sender);
+    virtual void ReadButtonClick(QObject* sender);
+    virtual void ConnectButtonClick(QObject* sender);
+    virtual void CancelButtonClick(QObject* sender);
     virtual void LoadIdButtonClick(QObject* sender) { (void)sender; }
-    virtual void DefaultButtonClick(QObject* sender) = 0;
-    virtual void SaveButtonClick(QObject* sender) = 0;
-    virtual void LoadButtonClick(QObject* sender) = 0;
+    virtual void DefaultButtonClick(QObject* sender);
+    virtual void SaveButtonClick(QObject* sender);
+    virtual void LoadButtonClick(QObject* sender);
 
     // Whether F6 may read a key now; only the expander windows read keys.
     virtual bool keyReadSelected() const { return false; }
@@ -82,8 +86,19 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
     void setLinkPending() override;
     void setLinkDown() override;
     void closeWindow() override;
+    void applyImage(const std::vector<int>& image) override { ApplyConfigImage(image); }
 
   protected:
+    // The steps a window adds to the shared actions. A write goes ahead only when
+    // readyToWrite() agrees; the factory settings are followed by afterDefaults().
+    virtual bool readyToWrite() { return true; }
+    virtual void afterDefaults() {}
+    // The window's configuration file: its text (or refusal) and status, its parser
+    // and what follows a load; and the hidden list that holds the file's lines, if any.
+    virtual ConfigFileSave fileSave() = 0;
+    virtual ConfigFileLoad fileLoad() = 0;
+    virtual QListWidget* fileLines() const { return nullptr; }
+
     ModuleHost& host() const { return host_; }
     // The page the window's controls are laid out on; StatusBar1 stands below it,
     // along the window's bottom edge, never scrolled away.
@@ -100,12 +115,14 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
     // The steps the windows' operations are made of.
     // Disables WriteButton and ReadButton and starts an exchange; a start the host
     // refuses (another exchange still runs) leaves the window usable.
-    void startTransfer(int operation, std::vector<int> data);
+    void startTransfer(link::Operation operation, std::vector<int> data);
     // Closes the port, starts the link anew and applies the pending layout.
     void connectLink();
-    // Stops the worker, applies the layout without a link, closes the port and shows
-    // `statusText`.
-    void breakLink(const QString& statusText);
+    // Stops the worker, applies the layout without a link, closes the port and says
+    // that the link is broken.
+    void breakLink();
+    // The profile of the module the window serves.
+    const link::ModuleProfile& module() const;
 
     // Runs the closing steps once: the host's flags, the worker's stop, the port.
     void closeEvent(QCloseEvent* event) override;

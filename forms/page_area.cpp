@@ -1,5 +1,7 @@
 #include "forms/page_area.h"
 
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QStyle>
 
 namespace pemrix::forms {
@@ -11,13 +13,19 @@ PageArea::PageArea(QWidget* parent) : QScrollArea(parent) {
     // controls alone, and the area scrolls each one into view as it gets the focus.
     setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
+    // Shown on a screen smaller than the page; spoken like every other control.
+    horizontalScrollBar()->setAccessibleName(QStringLiteral("Прокрутка окна по горизонтали"));
+    verticalScrollBar()->setAccessibleName(QStringLiteral("Прокрутка окна по вертикали"));
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("Page"));
     setWidget(content);
 }
 
 QSize PageArea::wholeSize() const {
-    return page()->sizeHint().expandedTo(page()->minimumSizeHint());
+    return page()
+        ->sizeHint()
+        .expandedTo(page()->minimumSizeHint())
+        .expandedTo(page()->minimumSize());
 }
 
 QSize PageArea::fitInto(QSize room) {
@@ -35,6 +43,13 @@ QSize PageArea::fitInto(QSize room) {
     const QSize wanted(whole.width() + (cutHeight ? bar : 0),
                        whole.height() + (cutWidth ? bar : 0));
     return wanted.boundedTo(room.expandedTo(QSize(0, 0)));
+}
+
+void keepDrawnClientSize(QWidget* window, QSize client) {
+    const auto* bar = window->findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+    const int barHeight = bar != nullptr ? bar->sizeHint().height() : 0;
+    if (auto* area = window->findChild<PageArea*>())
+        area->page()->setMinimumSize(client.width(), client.height() - barHeight);
 }
 
 } // namespace pemrix::forms

@@ -1,5 +1,9 @@
 #include "image/error_texts.h"
 
+#include "link/system_reason.h"
+
+#include <cerrno>
+
 namespace pemrix::image {
 
 namespace {
@@ -8,38 +12,113 @@ std::string quoted(std::string_view name) {
     return "«" + std::string(name) + "»";
 }
 
-// Offending texts are cut: a hand-edited file may hold a line of any length, and the
-// message box has to stay readable. The cut falls on a character boundary of UTF-8,
-// never inside a multi-byte sequence.
-constexpr std::size_t MaxExcerptLength = 60;
+// An offending text is shown so that the message stays whole and readable whatever
+// the file holds: control characters, and bytes that are no UTF-8, appear escaped
+// ("\x00"); a hand-edited or binary file may hold a line of any length, so the text
+// is cut after MaxExcerptLength characters, never inside a character or an escape.
+constexpr std::size_t MaxExcerptLength = 40;
 
-std::string excerpt(std::string_view text) {
-    if (text.size() <= MaxExcerptLength) {
-        return quoted(text);
+// The length of the well-formed UTF-8 character at the start of `text`, or 0.
+std::size_t characterLength(std::string_view text) {
+    const auto byte = [&text](std::size_t i) -> unsigned {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u;
+    };
+    const unsigned lead = byte(0);
+    if (lead < 0x80u) {
+        return 1;
     }
-    std::size_t cut = MaxExcerptLength;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0u) == 0x80u) {
-        --cut;
+    // The length the lead byte announces, and the range of the byte after it: no
+    // overlong form, no surrogate, nothing past U+10FFFF.
+    std::size_t length = 0;
+    unsigned low = 0x80u;
+    unsigned high = 0xBFu;
+    if (lead >= 0xC2u && lead <= 0xDFu) {
+        length = 2;
+    } else if (lead >= 0xE0u && lead <= 0xEFu) {
+        length = 3;
+        low = lead == 0xE0u ? 0xA0u : low;
+        high = lead == 0xEDu ? 0x9Fu : high;
+    } else if (lead >= 0xF0u && lead <= 0xF4u) {
+        length = 4;
+        low = lead == 0xF0u ? 0x90u : low;
+        high = lead == 0xF4u ? 0x8Fu : high;
+    } else {
+        return 0;
     }
-    return quoted(std::string(text.substr(0, cut)) + "…");
+    if (byte(1) < low || byte(1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80u || byte(i) > 0xBFu) {
+            return 0;
+        }
+    }
+    return length;
 }
 
-const char* reasonText(FileFailure why) {
+// A control character of either range (C0 and DEL, or C1 written in two bytes).
+bool isControl(std::string_view character) {
+    const auto lead = static_cast<unsigned char>(character[0]);
+    return lead < 0x20u || lead == 0x7Fu ||
+           (lead == 0xC2u && static_cast<unsigned char>(character[1]) < 0xA0u);
+}
+
+void appendEscaped(std::string& out, std::string_view bytes) {
+    static constexpr char hexDigits[] = "0123456789ABCDEF";
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += "\\x";
+        out += hexDigits[byte >> 4];
+        out += hexDigits[byte & 0xFu];
+    }
+}
+
+std::string excerpt(std::string_view text) {
+    std::string shown;
+    std::size_t width = 0; // characters shown so far
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::string_view rest = text.substr(at);
+        const std::size_t length = characterLength(rest);
+        const std::size_t taken = length == 0 ? 1 : length;
+        const bool escaped = length == 0 || isControl(rest);
+        const std::size_t pieceWidth = escaped ? 4 * taken : 1;
+        if (width + pieceWidth > MaxExcerptLength) {
+            break;
+        }
+        if (escaped) {
+            appendEscaped(shown, rest.substr(0, taken));
+        } else {
+            shown += rest.substr(0, taken);
+        }
+        width += pieceWidth;
+        at += taken;
+    }
+    if (at < text.size()) {
+        shown += "…";
+    }
+    return quoted(shown);
+}
+
+std::string reasonText(FileFailure why) {
     switch (why) {
     case FileFailure::NotFound:
         return "файл не найден";
     case FileFailure::NoFolder:
         return "нет такой папки";
+    case FileFailure::FolderTakesNoFiles:
+        return "в этой папке нельзя создавать файлы";
     case FileFailure::IsFolder:
         return "это папка, а не файл";
     case FileFailure::NotRegular:
         return "это не обычный файл";
+    // Said as the system's reasons are said everywhere else.
     case FileFailure::NoPermission:
-        return "нет доступа";
+        return os::errnoReason(EACCES);
     case FileFailure::ReadOnly:
-        return "диск доступен только для чтения";
+        return os::errnoReason(EROFS);
     case FileFailure::NoSpace:
-        return "на диске нет места";
+        return os::errnoReason(ENOSPC);
     case FileFailure::ReadFailed:
         return "ошибка чтения";
     case FileFailure::WriteFailed:

@@ -13,15 +13,16 @@ namespace pemrix::image {
 
 // Why a file could not be opened, read or written.
 enum class FileFailure {
-    NotFound,     // no such file
-    NoFolder,     // the folder it would live in does not exist
-    IsFolder,     // the name is a folder
-    NotRegular,   // a device, a pipe, a socket
-    NoPermission, // the system refuses access
-    ReadOnly,     // a file system mounted read-only
-    NoSpace,      // the disk is full
-    ReadFailed,   // anything else while reading
-    WriteFailed,  // anything else while writing
+    NotFound,           // no such file
+    NoFolder,           // the folder it would live in does not exist
+    FolderTakesNoFiles, // the folder exists but no file can be created in it (/proc)
+    IsFolder,           // the name is a folder
+    NotRegular,         // a device, a pipe, a socket
+    NoPermission,       // the system refuses access
+    ReadOnly,           // a file system mounted read-only
+    NoSpace,            // the disk is full
+    ReadFailed,         // anything else while reading
+    WriteFailed,        // anything else while writing
 };
 
 // The failure an error of the system stands for; `otherwise` when none fits.

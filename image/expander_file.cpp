@@ -13,19 +13,19 @@ constexpr std::size_t KindLineIndex = link::ExpanderImageSize; // line 65
 
 } // namespace
 
-std::string expanderFileText(std::span<const int> cells, int moduleKind) {
+std::string expanderFileText(std::span<const int> cells, link::ModuleKind moduleKind) {
     std::string text;
     text.reserve(std::size_t{ExpanderFileLineCount} * 5); // "255\r\n" for most lines
     for (std::size_t i = 0; i < link::ExpanderImageSize; ++i) {
         text += std::to_string(i < cells.size() ? cells[i] : int{UnusedByte});
         text += "\r\n";
     }
-    text += std::to_string(moduleKind);
+    text += std::to_string(link::kindValue(moduleKind));
     text += "\r\n";
     return text;
 }
 
-Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind,
+Result<ImageCells> parseExpanderFile(std::string_view text, link::ModuleKind moduleKind,
                                      std::string_view fileName) {
     const std::vector<std::string> lines = splitLines(text);
 
@@ -35,14 +35,15 @@ Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind,
     if (!kind) {
         return kind.error();
     }
-    if (kind.value() != moduleKind) {
+    if (kind.value() != link::kindValue(moduleKind)) {
         return Error{ErrorKind::WrongModuleKind, WrongModuleKindMessage};
     }
 
     ImageCells cells;
     cells.reserve(link::ExpanderImageSize);
     for (std::size_t i = 0; i < link::ExpanderImageSize; ++i) {
-        const Result<int> value = integerLineAt(lines, i, fileName);
+        // A value no byte holds would be shown as some other value.
+        const Result<int> value = byteLineAt(lines, i, fileName);
         if (!value) {
             return value.error();
         }
@@ -51,7 +52,7 @@ Result<ImageCells> parseExpanderFile(std::string_view text, int moduleKind,
     return cells;
 }
 
-Result<std::string> expanderConfigFileText(std::span<const int> cells, int moduleKind,
+Result<std::string> expanderConfigFileText(std::span<const int> cells, link::ModuleKind moduleKind,
                                            const IdentifierSlots& slots, bool identifiersInUse) {
     if (slotStartingWithFF(slots, identifiersInUse)) {
         return Error{ErrorKind::IdentifierStartsWithFF, IdentifierStartsWithFFMessage};

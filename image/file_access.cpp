@@ -59,11 +59,7 @@ FileHandle createTemporaryBeside(const fs::path& target, fs::path& temporary, Fi
         if (std::FILE* file = createNewFile(temporary)) {
             return FileHandle(file);
         }
-        why = lastSystemFailure(FileFailure::WriteFailed);
-        // A missing folder is "no such folder" here, not "no such file".
-        if (why == FileFailure::NotFound) {
-            why = FileFailure::NoFolder;
-        }
+        why = creationFailureOf(std::error_code(errno, std::generic_category()), temporary);
         std::error_code ec;
         if (!fs::exists(temporary, ec)) {
             break; // the folder refuses new files: trying other names will not help
@@ -107,6 +103,18 @@ fs::path pathFromUtf8(std::string_view utf8) {
 std::string pathToUtf8(const fs::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
+}
+
+FileFailure creationFailureOf(std::error_code error, const fs::path& file) {
+    const FileFailure why = fileFailureOf(error, FileFailure::WriteFailed);
+    if (why != FileFailure::NotFound) {
+        return why;
+    }
+    // A file being created is missing nothing but its place: either the folder is
+    // not there, or it is one that takes no new files (/proc).
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    std::error_code ec;
+    return fs::is_directory(folder, ec) ? FileFailure::FolderTakesNoFiles : FileFailure::NoFolder;
 }
 
 Result<std::string> readWholeFile(const fs::path& path, std::size_t maxSize) {

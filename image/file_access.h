@@ -2,12 +2,14 @@
 // Reading and replacing whole files. Failures name the file and say why
 // (image/error_texts.h).
 
+#include "image/error_texts.h"
 #include "image/result.h"
 
 #include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace pemrix::image {
 
@@ -17,6 +19,10 @@ inline constexpr std::size_t MaxConfigFileSize = 1024 * 1024;
 // File names come from the window as UTF-8; these keep them UTF-8 on every platform.
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 std::string pathToUtf8(const std::filesystem::path& path);
+
+// Why the system refused to create `file` (errno, or the error of a file call):
+// the failure the error stands for, WriteFailed when none fits.
+FileFailure creationFailureOf(std::error_code error, const std::filesystem::path& file);
 
 // The whole content of a regular file of at most `maxSize` bytes. Fails with
 // CannotOpenFile when it is missing, not a regular file or unreadable, and with

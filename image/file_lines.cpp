@@ -66,15 +66,13 @@ Result<int> integerLineAt(const std::vector<std::string>& lines, std::size_t ind
     return value;
 }
 
-std::string fillText(std::string_view format, std::string_view text) {
-    const std::size_t at = format.find("%s");
-    if (at == std::string_view::npos) {
-        return std::string(format);
+Result<int> byteLineAt(const std::vector<std::string>& lines, std::size_t index,
+                       std::string_view fileName) {
+    Result<int> value = integerLineAt(lines, index, fileName);
+    if (value && (value.value() < 0 || value.value() > 255)) {
+        return Error{ErrorKind::NotAByte, notAByteInLineText(fileName, index + 1, value.value())};
     }
-    std::string filled(format.substr(0, at));
-    filled += text;
-    filled += format.substr(at + 2);
-    return filled;
+    return value;
 }
 
 } // namespace pemrix::image

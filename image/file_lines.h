@@ -29,7 +29,9 @@ Result<std::string> lineAt(const std::vector<std::string>& lines, std::size_t in
 Result<int> integerLineAt(const std::vector<std::string>& lines, std::size_t index,
                           std::string_view fileName = {});
 
-// `format` with its first "%s" replaced by `text`.
-std::string fillText(std::string_view format, std::string_view text);
+// The line at `index` as a byte value, 0 to 255; an integer outside names the file,
+// the line and the value.
+Result<int> byteLineAt(const std::vector<std::string>& lines, std::size_t index,
+                       std::string_view fileName = {});
 
 } // namespace pemrix::image

@@ -2,7 +2,7 @@
 
 #include "image/key_text.h"
 #include "link/key_code.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 #include <algorithm>
 

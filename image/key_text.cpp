@@ -14,10 +14,6 @@ bool isKeyDigit(char c) {
     return link::keyDigitValue(c) >= 0;
 }
 
-bool isCompleteKeyText(std::string_view text) {
-    return link::parseKeyCode(text).has_value();
-}
-
 std::string keepKeyDigits(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());

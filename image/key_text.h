@@ -15,9 +15,6 @@ int HexDigitValue(char c);
 // True for '0'..'9' and 'A'..'F'.
 bool isKeyDigit(char c);
 
-// A text of exactly 12 key digits.
-bool isCompleteKeyText(std::string_view text);
-
 // The text without every character that is not a key digit (the identifier edits'
 // character filter).
 std::string keepKeyDigits(std::string_view text);

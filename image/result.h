@@ -8,7 +8,7 @@
 
 namespace pemrix::image {
 
-// Why an operation on a configuration image or file failed. The first four are the
+// Why an operation on a configuration image or file failed. The first five are the
 // failures of file access and number conversion, which the general error report
 // shows (an error box whose text is `message`, image/error_texts.h); the others are
 // this program's own messages.
@@ -17,6 +17,7 @@ enum class ErrorKind {
     CannotCreateFile,       // the file cannot be created or written
     ListIndexOutOfBounds,   // the file has no line where one is needed
     NotAnInteger,           // a line or a field that is not a decimal integer
+    NotAByte,               // a line whose integer no image byte can hold
     FileTooLarge,           // larger than any configuration file can be
     WrongModuleKind,        // the file belongs to another kind of module
     IdentifierStartsWithFF, // such a record would read back as the end of the list
@@ -25,7 +26,8 @@ enum class ErrorKind {
 // True for the errors that the general error report shows.
 constexpr bool isGeneralError(ErrorKind kind) {
     return kind == ErrorKind::CannotOpenFile || kind == ErrorKind::CannotCreateFile ||
-           kind == ErrorKind::ListIndexOutOfBounds || kind == ErrorKind::NotAnInteger;
+           kind == ErrorKind::ListIndexOutOfBounds || kind == ErrorKind::NotAnInteger ||
+           kind == ErrorKind::NotAByte;
 }
 
 struct Error {

@@ -4,6 +4,8 @@
 // keeps no clock; a trace that shows times takes them itself. Off unless a trace is
 // given to the exchange.
 
+#include "link/module_profile.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -32,9 +34,9 @@ class ByteTrace {
   public:
     virtual ~ByteTrace() = default;
 
-    // Before the first byte of an exchange of operation `operation` (0 link, 1 write,
-    // 2 read, 3 key read, 81/82 relay write/read) for a module of kind `moduleKind`.
-    virtual void exchangeBegan(int moduleKind, int operation) = 0;
+    // Before the first byte of an exchange of `operation` for the module a window of
+    // kind `moduleKind` serves.
+    virtual void exchangeBegan(ModuleKind moduleKind, Operation operation) = 0;
     // One byte written to the line or read from it.
     virtual void byte(Direction direction, std::uint8_t value, ByteRole role) = 0;
     // `count` bytes that did not move: a read that got nothing in its time, or a

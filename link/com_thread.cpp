@@ -22,8 +22,8 @@ class TComThread::UiThreadReporter : public Reporter {
             worker_.releasePort();
         onUi([&] { target_.report(code, attemptNumber); });
     }
-    void releVariantFromLink(int kind) override {
-        onUi([&] { target_.releVariantFromLink(kind); });
+    void linkAnswered(ModuleKind kind) override {
+        onUi([&] { target_.linkAnswered(kind); });
     }
     // The buttons that start the next exchange become usable only here, after the
     // port is released, so the user's next press never meets this worker on the line.

@@ -1,6 +1,6 @@
 #include "link/exchange.h"
 
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -8,52 +8,49 @@
 
 namespace pemrix::link {
 
+namespace {
+
+std::string operationText(Operation operation) {
+    return "operation " + std::to_string(operationValue(operation));
+}
+
+const ModuleProfile& servedModule(const ExchangeRequest& request) {
+    if (auto problem = checkExchangeRequest(request))
+        throw std::invalid_argument(*problem);
+    return *profileOf(request.moduleKind);
+}
+
+} // namespace
+
 std::optional<std::string> checkExchangeRequest(const ExchangeRequest& request) {
-    const int kind = request.moduleKind;
-    const bool expander = isExpanderKind(kind);
-    const bool rele = kind == ModuleKind::Rele8;
-    if (!expander && !rele)
-        return "module kind " + std::to_string(kind) + " is not served";
-    switch (request.operation) {
-    case Operation::Link:
+    const ModuleProfile* module = profileOf(request.moduleKind);
+    if (module == nullptr)
+        return "module kind " + std::to_string(kindValue(request.moduleKind)) + " is not served";
+    const Operation operation = request.operation;
+    if (operation == Operation::Link)
         return std::nullopt;
-    case Operation::Write:
-    case Operation::Read:
-    case Operation::KeyId:
-        if (!expander)
-            return "operation " + std::to_string(request.operation) +
-                   " is for the expander modules only";
-        break;
-    case Operation::ReleWrite:
-    case Operation::ReleRead:
-        if (!rele)
-            return "operation " + std::to_string(request.operation) +
-                   " is for the relay module only";
-        break;
-    default:
-        return "operation " + std::to_string(request.operation) + " is unknown";
+    if (operation == Operation::KeyId) {
+        if (!module->readsKeys)
+            return operationText(operation) + " is not served by " + std::string(module->name);
+        if (request.data.size() != 1 || request.data[0] < 1 || request.data[0] > 8)
+            return "a key read needs one identifier slot 1..8";
+        return std::nullopt;
     }
-    if (request.operation == Operation::Write &&
-        request.data.size() != static_cast<std::size_t>(ExpanderImageSize))
-        return "an expander image has " + std::to_string(ExpanderImageSize) + " entries, not " +
+    if (operation != module->write && operation != module->read)
+        return operationText(operation) + " is not served by " + std::string(module->name);
+    if (operation == module->write &&
+        request.data.size() != static_cast<std::size_t>(module->imageSize))
+        return "an image of " + std::string(module->name) + " has " +
+               std::to_string(module->imageSize) + " entries, not " +
                std::to_string(request.data.size());
-    if (request.operation == Operation::ReleWrite &&
-        request.data.size() != static_cast<std::size_t>(ReleImageSize))
-        return "a relay image has " + std::to_string(ReleImageSize) + " entries, not " +
-               std::to_string(request.data.size());
-    if (request.operation == Operation::KeyId &&
-        (request.data.size() != 1 || request.data[0] < 1 || request.data[0] > 8))
-        return "a key read needs one identifier slot 1..8";
     return std::nullopt;
 }
 
 Exchange::Exchange(SerialPort& port, ExchangeRequest request, Reporter& reporter,
                    const StopFlag& stop, Timing timing, Sleeper sleep)
-    : port_(port), request_(std::move(request)), reporter_(reporter), stop_(stop), timing_(timing),
-      sleep_(sleep.now && sleep.until ? std::move(sleep) : systemSleeper()) {
-    if (auto problem = checkExchangeRequest(request_))
-        throw std::invalid_argument(*problem);
-}
+    : port_(port), request_(std::move(request)), module_(servedModule(request_)),
+      reporter_(reporter), stop_(stop), timing_(timing),
+      sleep_(sleep.now && sleep.until ? std::move(sleep) : systemSleeper()) {}
 
 ExchangeEnd Exchange::run() {
     if (ran_)
@@ -68,20 +65,16 @@ ExchangeEnd Exchange::run() {
 }
 
 ExchangeEnd Exchange::runOperation() {
-    switch (request_.operation) {
-    case Operation::Link:
+    const Operation operation = request_.operation;
+    if (operation == Operation::Link)
         return runLink();
-    case Operation::Write:
-    case Operation::ReleWrite:
-        return sendHeader() ? runWrite() : end_;
-    case Operation::Read:
-    case Operation::ReleRead:
-        return sendHeader() ? runRead() : end_;
-    case Operation::KeyId:
-        return sendHeader() ? runKeyRead() : end_;
-    default:
-        return ExchangeEnd::Failed; // refused by the constructor already
-    }
+    if (!sendHeader())
+        return end_;
+    if (operation == module_.write)
+        return runWrite();
+    if (operation == module_.read)
+        return runRead();
+    return runKeyRead();
 }
 
 // A sleep that ends late is made up by the next wait, so that over an exchange of

@@ -7,6 +7,7 @@
 #include "link/byte_trace.h"
 #include "link/exchange_stop.h"
 #include "link/frames.h"
+#include "link/module_profile.h"
 #include "link/reporter.h"
 #include "link/serial_port.h"
 #include "link/timing.h"
@@ -20,10 +21,10 @@
 namespace pemrix::link {
 
 struct ExchangeRequest {
-    int moduleKind = 0; // 1, 2 or 5: the window served, and the kind the link expects
-    int operation = 0;  // 0, 1, 2, 3, 81 or 82
-    // Operations 1 and 81: the image to send (64 or 66 entries, low bytes sent).
-    // Operation 3: one entry, the identifier slot 1..8 the key is for. Else empty.
+    ModuleKind moduleKind = ModuleKind::Secure; // the window served: a module's own kind
+    Operation operation = Operation::Link;
+    // A write: the image to send (the module's image size, low bytes sent).
+    // A key read: one entry, the identifier slot 1..8 the key is for. Else empty.
     std::vector<int> data;
 };
 
@@ -88,6 +89,7 @@ class Exchange {
 
     SerialPort& port_;
     ExchangeRequest request_;
+    const ModuleProfile& module_;
     Reporter& reporter_;
     const StopFlag& stop_;
     Timing timing_;

@@ -4,7 +4,7 @@
 #include "link/crc8.h"
 #include "link/exchange.h"
 #include "link/frames.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 #include <algorithm>
 
@@ -87,18 +87,14 @@ ExchangeEnd Exchange::runLink() {
         return ExchangeEnd::Failed;
     }
 
-    const int answeredKind = frame[2];
-    const bool rele = request_.moduleKind == ModuleKind::Rele8;
-    if (rele && answeredKind == ModuleKind::Rele8)
-        reporter_.releVariantFromLink(ModuleKind::Rele8);
-    if (answeredKind != request_.moduleKind) {
-        if (rele && answeredKind == ModuleKind::Rele4) {
-            reporter_.releVariantFromLink(ModuleKind::Rele4);
-        } else {
-            report(ReportCode::OtherKind);
-            return sendVerdict(Frame::Reject) ? ExchangeEnd::Failed : end_;
-        }
+    // A module of the served kind may name one of its models; the window learns
+    // which, before the answer's checksum is looked at.
+    const ModuleVariant* answeredAs = variantOf(module_, static_cast<ModuleKind>(frame[2]));
+    if (answeredAs == nullptr) {
+        report(ReportCode::OtherKind);
+        return sendVerdict(Frame::Reject) ? ExchangeEnd::Failed : end_;
     }
+    reporter_.linkAnswered(answeredAs->kind);
 
     if (crc8(std::span<const std::uint8_t>(frame.data(), 3)) != frame[3]) {
         report(ReportCode::LinkCrcError);

@@ -4,16 +4,10 @@
 #include "link/exchange.h"
 #include "link/frames.h"
 #include "link/key_code.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 namespace pemrix::link {
 namespace {
-
-std::size_t imageSizeOf(int operation) {
-    return operation == Operation::ReleWrite || operation == Operation::ReleRead
-               ? static_cast<std::size_t>(ReleImageSize)
-               : static_cast<std::size_t>(ExpanderImageSize);
-}
 
 // Header and configuration frames end in their CRC; a frame leads with AA AA.
 ByteRole headerRole(std::size_t index) {
@@ -56,16 +50,15 @@ bool Exchange::sendHeader() {
 }
 
 ExchangeEnd Exchange::runWrite() {
-    const bool rele = request_.operation == Operation::ReleWrite;
     const std::vector<std::uint8_t> frame = configurationFrame(request_.data);
     for (std::size_t i = 0; i < frame.size(); ++i)
-        if (!sendFrameByte(frame[i], frameRole(i, frame.size()), rele))
+        if (!sendFrameByte(frame[i], frameRole(i, frame.size()), module_.pacedWrite))
             return end_;
 
     // The acknowledgement is polled directly: a missing byte here is the module's
     // refusal, not a time-out to report.
     bool stored = false;
-    const int polls = rele ? 10 : 1;
+    const int polls = module_.writeAcknowledgementPolls;
     for (int poll = 0; poll < polls && !stored; ++poll) {
         std::uint8_t acknowledgement = 0xFF;
         const IoResult result = port_.read(&acknowledgement, 1);
@@ -74,8 +67,8 @@ ExchangeEnd Exchange::runWrite() {
         if (!goOnAfter(result))
             return end_;
         stored = result.transferred == 1 && acknowledgement == Frame::Accept;
-        // The relay module may still be storing the image.
-        if (rele && !stored)
+        // A slow module may still be storing the image.
+        if (polls > 1 && !stored)
             wait(timing_.ackPollPause);
     }
 
@@ -89,7 +82,8 @@ ExchangeEnd Exchange::runWrite() {
 }
 
 ExchangeEnd Exchange::runRead() {
-    std::vector<std::uint8_t> frame(configurationFrameSize(imageSizeOf(request_.operation)));
+    std::vector<std::uint8_t> frame(
+        configurationFrameSize(static_cast<std::size_t>(module_.imageSize)));
     bool complete = true;
     for (std::size_t i = 0; i < frame.size(); ++i) {
         bool arrived = false;

@@ -20,12 +20,8 @@ ShortFrame linkRequest() {
     return {Frame::Sync, Frame::Sync, Frame::ImageLead, Frame::ImageLead};
 }
 
-ShortFrame linkAnswer(int moduleKind) {
-    return syncFrame(static_cast<std::uint8_t>(moduleKind & 0xFF));
-}
-
-ShortFrame commandHeader(int operation) {
-    return syncFrame(static_cast<std::uint8_t>(operation & 0xFF));
+ShortFrame commandHeader(Operation operation) {
+    return syncFrame(static_cast<std::uint8_t>(operation));
 }
 
 std::vector<std::uint8_t> configurationFrame(std::span<const int> image) {

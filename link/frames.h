@@ -2,6 +2,8 @@
 // The frames that pass between the configurator and a module, as pure functions:
 // the exchange engine builds and checks them, the module emulator answers with them.
 
+#include "link/module_profile.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -25,10 +27,8 @@ using KeyAnswer = std::array<std::uint8_t, Frame::KeyAnswerSize>;
 
 // 55 55 AA AA.
 ShortFrame linkRequest();
-// 55 55 K crc: what a module of kind K answers to the link request.
-ShortFrame linkAnswer(int moduleKind);
-// 55 55 op crc, op = low byte of the operation code.
-ShortFrame commandHeader(int operation);
+// 55 55 op crc.
+ShortFrame commandHeader(Operation operation);
 
 // Frame length of an image of the given size: AA AA, the image, the CRC.
 constexpr std::size_t configurationFrameSize(std::size_t imageSize) {

@@ -3,6 +3,8 @@
 // The link knows no widget: module windows implement this, tests use a fake.
 // Texts are UTF-8.
 
+#include "link/module_profile.h"
+
 #include <string>
 #include <vector>
 
@@ -14,8 +16,8 @@ class ReportTarget {
   public:
     virtual ~ReportTarget() = default;
 
-    // 1 (Orvel-417), 2 (Orvel-416) or 5 (relay): picks the texts of the reports.
-    virtual int moduleKind() const = 0;
+    // The module the window serves: picks the texts of the reports.
+    virtual ModuleKind moduleKind() const = 0;
 
     virtual void showStatus(const std::string& text) = 0;
     // A modal box with an OK button; returns when the user has closed it.
@@ -41,15 +43,12 @@ class ReportTarget {
     virtual void setLinkDown() = 0;
     virtual void closeWindow() = 0;
 
-    // Relay window only. enterDemoMode: after no answer or a failed line, the
-    // variant chooser (Demo, Orvel426, Orvel427) shown, the demonstration flag set,
-    // the relay-linked flag cleared and the checked variant applied as a click on it
-    // would. setReleVariantFromLink: the variant the link
-    // answer names (5 or 6), which also leaves demonstration mode. markReleLinked:
-    // the main window's relay-linked flag set.
-    virtual void enterDemoMode() {}
-    virtual void setReleVariantFromLink(int kind) { (void)kind; }
-    virtual void markReleLinked() {}
+    // The kind the module's link answer named (the window's own kind or one of its
+    // module's models), and, once the answer is accepted, that the link stands. A
+    // window that shows which model it edits, or works on without a module, follows
+    // these and the link layouts; the others ignore them.
+    virtual void linkAnswered(ModuleKind kind) { (void)kind; }
+    virtual void linkEstablished() {}
 };
 
 } // namespace pemrix::link

@@ -3,6 +3,8 @@
 // the window has shown the outcome; a call may block for as long as a message box
 // stays open, and the engine simply waits.
 
+#include "link/module_profile.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -37,15 +39,15 @@ class Reporter {
     // One report; attemptNumber is the current link attempt (1..10), read by
     // LinkAttempt only, 0 before the first attempt and outside the link.
     virtual void report(int code, int attemptNumber) = 0;
-    // Relay window only: the variant the link answer names (5 or 6). It leaves the
-    // demonstration mode.
-    virtual void releVariantFromLink(int kind) = 0;
+    // The kind the module's link answer named, one of the served module's variants,
+    // before the answer's checksum is looked at.
+    virtual void linkAnswered(ModuleKind kind) = 0;
     // After LinkEstablished: the read and write buttons become usable.
     virtual void linkUp() = 0;
     // After WriteDone and ReadDone: the read and write buttons are usable again.
     virtual void enableTransferButtons() = 0;
-    // A configuration image just read: 64 or 66 values, each 0..255. Valid only
-    // during the call.
+    // A configuration image just read: the module's image size in values, each
+    // 0..255. Valid only during the call.
     virtual void deliverImage(const std::vector<int>& image) = 0;
     // A key code just read (48 bits, never the all-ones "no key" code) for the
     // identifier slot 1..8 that the window asked to fill.

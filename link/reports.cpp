@@ -1,7 +1,7 @@
 #include "link/reports.h"
 
 #include "link/key_code.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 #include <string>
 
@@ -9,8 +9,6 @@ namespace pemrix::link {
 namespace {
 
 constexpr const char* kNoAnswerMessage = "Нет ответа от прибора";
-constexpr const char* kExpanderNoAnswerStatus = "Нет ответа от расширителя";
-constexpr const char* kReleNoAnswerStatus = "Нет ответа от модуля. Демонстрационный режим";
 constexpr const char* kOtherKindMessage = "Подключенный прибор имеет другой тип";
 constexpr const char* kCrcErrorText = "Ошибка: Dallas CRC";
 constexpr const char* kNoKeyStatus = "Вещественный идентификатор не подключен к расширителю";
@@ -22,25 +20,22 @@ constexpr const char* kKeyExistsMessage = "Идентификатор уже с�
 constexpr const char* kWriteDoneStatus = "Запись конфигурации завершена";
 constexpr const char* kReadDoneStatus = "Чтение конфигурации завершено";
 constexpr const char* kKeyReadDoneStatus = "Чтение идентификатора завершено";
-constexpr const char* kReleNoLinkStatus = "Нет связи с модулем";
+
+std::string textOf(std::string_view text) {
+    return std::string(text);
+}
 
 } // namespace
 
 void ShowReport(ReportTarget& target, int code, int attemptNumber) {
-    const int kind = target.moduleKind();
-    const bool rele = kind == ModuleKind::Rele8;
-    if (!rele && !isExpanderKind(kind))
+    const ModuleProfile* module = profileOf(target.moduleKind());
+    if (module == nullptr)
         return;
 
     switch (code) {
     case ReportCode::NoAnswer:
         target.showMessage(kNoAnswerMessage);
-        if (rele) {
-            target.showStatus(kReleNoAnswerStatus);
-            target.enterDemoMode();
-        } else {
-            target.showStatus(kExpanderNoAnswerStatus);
-        }
+        target.showStatus(textOf(module->noAnswerStatus));
         SetLinkDown(target);
         break;
     case ReportCode::OtherKind:
@@ -54,7 +49,7 @@ void ShowReport(ReportTarget& target, int code, int attemptNumber) {
         target.showStatus(kCrcErrorText);
         break;
     case ReportCode::NoKey:
-        if (!rele)
+        if (module->readsKeys)
             target.showStatus(kNoKeyStatus);
         break;
     case ReportCode::TimeOut:
@@ -65,8 +60,7 @@ void ShowReport(ReportTarget& target, int code, int attemptNumber) {
         break;
     case ReportCode::LinkEstablished:
         target.showStatus(kLinkedStatus);
-        if (rele)
-            target.markReleLinked();
+        target.linkEstablished();
         break;
     case ReportCode::KeyExists:
         target.showMessage(kKeyExistsMessage);
@@ -78,18 +72,15 @@ void ShowReport(ReportTarget& target, int code, int attemptNumber) {
         target.showStatus(kReadDoneStatus);
         break;
     case ReportCode::KeyReadDone:
-        if (!rele)
+        if (module->readsKeys)
             target.showStatus(kKeyReadDoneStatus);
         break;
     case ReportCode::LinkStopped:
-        target.showStatus(rele ? kReleNoLinkStatus : ExpanderNoLinkStatus);
+        target.showStatus(textOf(module->noLinkStatus));
         break;
     case ReportCode::LineFailed:
         // Nothing more passes on this port: only a new link can bring the module back.
-        // The relay window is then without a module, as after a broken link.
-        target.showStatus(rele ? kReleNoLinkStatus : ExpanderNoLinkStatus);
-        if (rele)
-            target.enterDemoMode();
+        target.showStatus(textOf(module->noLinkStatus));
         SetLinkDown(target);
         break;
     default:
@@ -107,7 +98,8 @@ void DeliverImage(ReportTarget& target, const std::vector<int>& image) {
 }
 
 void ShowKeyId(ReportTarget& target, std::uint64_t keyCode, int slot) {
-    if (!isExpanderKind(target.moduleKind()) || slot < 1 || slot > 8)
+    const ModuleProfile* module = profileOf(target.moduleKind());
+    if (module == nullptr || !module->readsKeys || slot < 1 || slot > 8)
         return;
     // The "no key" code would read as an empty text, which equals any empty slot or
     // clears the target slot: neither is wanted, so it changes nothing.
@@ -136,9 +128,9 @@ void TargetReporter::report(int code, int attemptNumber) {
         ShowReport(*target, code, attemptNumber);
 }
 
-void TargetReporter::releVariantFromLink(int kind) {
+void TargetReporter::linkAnswered(ModuleKind kind) {
     if (auto* target = window_())
-        target->setReleVariantFromLink(kind);
+        target->linkAnswered(kind);
 }
 
 void TargetReporter::linkUp() {

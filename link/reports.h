@@ -1,8 +1,8 @@
 #pragma once
 // The report routines: what each outcome of an exchange does to the module window
 // that started it. They run on the user-interface thread while the worker waits.
-// The texts live here once; the relay window's differences are its own overrides of
-// ReportTarget (demonstration mode, variant, linked flag).
+// The texts live here once, with the words of each module from its profile; a window
+// that follows the link's state more closely overrides the events of ReportTarget.
 
 #include "link/report_target.h"
 #include "link/reporter.h"
@@ -13,9 +13,6 @@
 #include <vector>
 
 namespace pemrix::link {
-
-// Also what an expander window shows when the user breaks the link.
-inline constexpr const char* ExpanderNoLinkStatus = "Нет связи с расширителем";
 
 // Status texts, message boxes and layouts of report `code` (1..14; others do
 // nothing). attemptNumber is read by ReportCode::LinkAttempt only.
@@ -42,7 +39,7 @@ class TargetReporter : public Reporter {
     explicit TargetReporter(WindowLookup window) : window_(std::move(window)) {}
 
     void report(int code, int attemptNumber) override;
-    void releVariantFromLink(int kind) override;
+    void linkAnswered(ModuleKind kind) override;
     void linkUp() override;
     void enableTransferButtons() override;
     void deliverImage(const std::vector<int>& image) override;

@@ -4,13 +4,13 @@
 
 #include "link/port_timeouts.h"
 #include "link/raw_line_posix.h"
+#include "link/system_reason.h"
 #include "link/system_serial_port.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
-#include <cstring>
 #include <mutex>
 
 #include <fcntl.h>
@@ -24,20 +24,6 @@ namespace pemrix::link {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// strerror_r comes in a GNU flavour (returns the text) and an XSI one (fills the
-// buffer); these two overloads take whichever the C library offers.
-[[maybe_unused]] std::string strerrorResult(const char* text, const char*) {
-    return text;
-}
-[[maybe_unused]] std::string strerrorResult(int status, const char* buffer) {
-    return status == 0 ? std::string(buffer) : std::string("error");
-}
-
-std::string errnoText(int code) {
-    char buffer[256] = {};
-    return strerrorResult(strerror_r(code, buffer, sizeof buffer), buffer);
-}
 
 enum class Stage { Opening, Transfer };
 
@@ -79,7 +65,11 @@ PortError portError(int osCode, Stage stage) {
     default:
         break;
     }
-    return PortError{kind, osCode, errnoText(osCode)};
+    // A device gone or held is said so, whichever code told of it.
+    std::string reason = kind == PortErrorKind::Gone    ? std::string(os::deviceGoneReason)
+                         : kind == PortErrorKind::InUse ? std::string(os::deviceBusyReason)
+                                                        : os::errnoReason(osCode);
+    return PortError{kind, osCode, std::move(reason)};
 }
 
 PortError closedError() {

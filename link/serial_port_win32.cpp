@@ -2,6 +2,7 @@
 // whose reads and writes the driver bounds with the port's time-outs.
 
 #include "link/port_timeouts.h"
+#include "link/system_reason.h"
 #include "link/system_serial_port.h"
 
 #include <algorithm>
@@ -14,13 +15,22 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// The system's own text for a code, as UTF-8 (the ANSI texts of a Russian Windows
+// are not), without the trailing line end and full stop.
 std::string systemText(DWORD code) {
-    char* text = nullptr;
-    const DWORD length = ::FormatMessageA(
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
-    std::string result = length != 0 ? std::string(text, length)
-                                     : "error " + std::to_string(static_cast<unsigned long>(code));
+        nullptr, code, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    std::string result;
+    if (length != 0) {
+        const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr,
+                                               0, nullptr, nullptr);
+        result.resize(static_cast<std::size_t>(size > 0 ? size : 0));
+        if (size > 0)
+            ::WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), result.data(), size,
+                                  nullptr, nullptr);
+    }
     ::LocalFree(text);
     while (!result.empty() && (result.back() == '\n' || result.back() == '\r' ||
                                result.back() == ' ' || result.back() == '.')) {
@@ -68,7 +78,12 @@ PortError portError(DWORD code, Stage stage) {
     default:
         break;
     }
-    return PortError{kind, static_cast<int>(code), systemText(code)};
+    // A device gone or held is said so, whichever code told of it.
+    std::string reason = kind == PortErrorKind::Gone ? std::string(os::deviceGoneReason)
+                         : kind == PortErrorKind::InUse
+                             ? std::string(os::deviceBusyReason)
+                             : os::windowsErrorReason(code, systemText(code));
+    return PortError{kind, static_cast<int>(code), std::move(reason)};
 }
 
 PortError closedError() {

@@ -14,7 +14,7 @@ template <class MakeLine> void TextTrace::addLine(MakeLine makeLine) {
     sink_(makeLine(clock_() - began_));
 }
 
-void TextTrace::exchangeBegan(int moduleKind, int operation) {
+void TextTrace::exchangeBegan(ModuleKind moduleKind, Operation operation) {
     const std::lock_guard lock(mutex_);
     began_ = clock_();
     sink_(exchangeHeadingLine(moduleKind, operation));

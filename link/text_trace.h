@@ -22,7 +22,7 @@ class TextTrace : public ByteTrace {
 
     explicit TextTrace(LineSink sink, Clock clock = &std::chrono::steady_clock::now);
 
-    void exchangeBegan(int moduleKind, int operation) override;
+    void exchangeBegan(ModuleKind moduleKind, Operation operation) override;
     void byte(Direction direction, std::uint8_t value, ByteRole role) override;
     void missing(Direction direction, ByteRole role, std::size_t count) override;
     void exchangeEnded(ExchangeEnd end) override;

@@ -2,7 +2,7 @@
 
 #include "link/exchange.h"
 #include "link/frames.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 #include <cstdio>
 
@@ -20,37 +20,16 @@ const char* directionText(Direction direction) {
     return direction == Direction::ToModule ? "ПК → модуль" : "модуль → ПК";
 }
 
-// What the module calls itself in its link answer, or the window an exchange serves.
-const char* moduleName(int kind) {
-    switch (kind) {
-    case ModuleKind::FireSecure:
-        return "Orvel-417";
-    case ModuleKind::Secure:
-        return "Orvel-416";
-    case ModuleKind::Rele8:
-        return "Orvel-427";
-    case ModuleKind::Rele4:
-        return "Orvel-426";
-    default:
-        return nullptr;
-    }
-}
-
-const char* operationName(int operation) {
-    switch (operation) {
-    case Operation::Link:
+const char* operationName(const ModuleProfile* module, Operation operation) {
+    if (operation == Operation::Link)
         return "Установка связи";
-    case Operation::Write:
-    case Operation::ReleWrite:
-        return "Запись конфигурации";
-    case Operation::Read:
-    case Operation::ReleRead:
-        return "Чтение конфигурации";
-    case Operation::KeyId:
+    if (operation == Operation::KeyId)
         return "Чтение идентификатора";
-    default:
-        return "Обмен";
-    }
+    if (module != nullptr && operation == module->write)
+        return "Запись конфигурации";
+    if (module != nullptr && operation == module->read)
+        return "Чтение конфигурации";
+    return "Обмен";
 }
 
 const char* roleText(ByteRole role) {
@@ -87,8 +66,8 @@ const char* roleText(ByteRole role) {
 std::string valueMeaning(std::uint8_t value, ByteRole role) {
     switch (role) {
     case ByteRole::ModuleKind:
-        if (const char* name = moduleName(value))
-            return std::string(": ") + name;
+        if (const ModuleVariant* variant = variantOfByte(value))
+            return ": " + std::string(variant->name);
         return ": неизвестный";
     case ByteRole::Acknowledgement:
     case ByteRole::Verdict:
@@ -106,11 +85,11 @@ std::string hexByte(std::uint8_t value) {
 
 } // namespace
 
-std::string exchangeHeadingLine(int moduleKind, int operation) {
-    const char* module = moduleKind == ModuleKind::Rele8 ? "Orvel-426/427" : moduleName(moduleKind);
-    std::string line = std::string("— ") + operationName(operation);
-    if (module)
-        line += std::string(", ") + module;
+std::string exchangeHeadingLine(ModuleKind moduleKind, Operation operation) {
+    const ModuleProfile* module = profileOf(moduleKind);
+    std::string line = std::string("— ") + operationName(module, operation);
+    if (module != nullptr)
+        line += ", " + std::string(module->name);
     return line + " —";
 }
 

@@ -19,7 +19,7 @@ namespace pemrix::link {
 using TraceElapsed = std::chrono::steady_clock::duration;
 
 // "— <operation>, <module> —".
-std::string exchangeHeadingLine(int moduleKind, int operation);
+std::string exchangeHeadingLine(ModuleKind moduleKind, Operation operation);
 std::string byteTraceLine(TraceElapsed elapsed, Direction direction, std::uint8_t value,
                           ByteRole role);
 std::string missingTraceLine(TraceElapsed elapsed, Direction direction, ByteRole role,

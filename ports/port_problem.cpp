@@ -1,5 +1,7 @@
 #include "ports/port_problem.h"
 
+#include "link/system_reason.h"
+
 namespace pemrix::ports {
 
 namespace {
@@ -14,11 +16,6 @@ std::string portAndDevice(const std::string& portName, const std::string& device
 
 std::string shortName(const std::string& portName, const std::string& device) {
     return portName.empty() ? device : portName;
-}
-
-std::string reasonOf(const link::PortError& error) {
-    return error.message.empty() ? "системная ошибка " + std::to_string(error.osCode)
-                                 : error.message;
 }
 
 std::string joinAdvice(const std::string& group) {
@@ -44,7 +41,10 @@ PortProblem noPermission(const std::string& port, const std::string& name,
                 "Нет доступа к порту " + port + ": устройство принадлежит группе " + group + ". " +
                     joinAdvice(group)};
     }
-    std::string full = "Нет доступа к порту " + port + ": " + reasonOf(error) + ".";
+    // A reason that only repeats "нет доступа" is not said twice.
+    const std::string reason = portErrorReason(error);
+    std::string full = "Нет доступа к порту " + port +
+                       (reason == os::noPermissionReason ? "" : ": " + reason) + ".";
     // Without the device's group at hand, the usual one is the likely remedy.
     if (!facts.group)
         full += " Последовательные порты обычно принадлежат группе " + usualSerialGroup + ". " +
@@ -53,6 +53,12 @@ PortProblem noPermission(const std::string& port, const std::string& name,
 }
 
 } // namespace
+
+std::string portErrorReason(const link::PortError& error) {
+    // The port gives the system's reason in the user's words; a port that gave none
+    // is known by the code alone.
+    return error.message.empty() ? os::otherErrorReason(error.osCode, {}) : error.message;
+}
 
 PortProblem describeOpenFailure(const std::string& portName, const std::string& device,
                                 const link::PortError& error, const OpenFailureFacts& facts) {
@@ -78,7 +84,8 @@ PortProblem describeOpenFailure(const std::string& portName, const std::string& 
     case link::PortErrorKind::NoPermission:
         return noPermission(port, name, error, facts);
     default:
-        return {name + ": порт не открыт", "Порт " + port + " не открыт: " + reasonOf(error) + "."};
+        return {name + ": порт не открыт",
+                "Порт " + port + " не открыт: " + portErrorReason(error) + "."};
     }
 }
 

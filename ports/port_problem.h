@@ -27,6 +27,9 @@ struct OpenFailureFacts {
     std::optional<DeviceHolder> holder;
 };
 
+// Why the port failed, as the system said it (link/system_reason.h).
+std::string portErrorReason(const link::PortError& error);
+
 // `portName` is "COM1".."COM4", or empty when the device was named directly.
 PortProblem describeOpenFailure(const std::string& portName, const std::string& device,
                                 const link::PortError& error, const OpenFailureFacts& facts);

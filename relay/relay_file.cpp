@@ -1,6 +1,5 @@
 #include "relay/relay_file.h"
 
-#include "image/file_access.h"
 #include "image/file_lines.h"
 
 #include <vector>
@@ -9,7 +8,6 @@ namespace pemrix::relay {
 
 using image::ImageCells;
 using image::Result;
-using image::Status;
 
 namespace {
 
@@ -17,14 +15,14 @@ constexpr std::size_t VariantLineIndex = link::ReleImageSize; // line 67
 
 } // namespace
 
-std::string relayFileText(std::span<const int> cells, int variant) {
+std::string relayFileText(std::span<const int> cells, link::ModuleKind variant) {
     std::string text;
     text.reserve(RelayFileLineCount * 4);
     for (std::size_t i = 0; i < link::ReleImageSize; ++i) {
         text += std::to_string(i < cells.size() ? cells[i] : 0);
         text += "\r\n";
     }
-    text += std::to_string(variant);
+    text += std::to_string(link::kindValue(variant));
     text += "\r\n";
     return text;
 }
@@ -42,18 +40,6 @@ Result<RelayFile> parseRelayFile(std::string_view text, std::string_view fileNam
         cells.push_back(value.value());
     }
     return RelayFile{std::move(cells), image::integerLineAt(lines, VariantLineIndex, fileName)};
-}
-
-Result<RelayFile> loadRelayFile(const std::filesystem::path& path) {
-    Result<std::string> content = image::readWholeFile(path);
-    if (!content) {
-        return content.error();
-    }
-    return parseRelayFile(content.value(), image::pathToUtf8(path));
-}
-
-Status saveRelayFile(const std::filesystem::path& path, std::span<const int> cells, int variant) {
-    return image::writeFileAtomically(path, relayFileText(cells, variant));
 }
 
 } // namespace pemrix::relay

@@ -7,19 +7,18 @@
 // variant wins otherwise), so it is handed back apart from the cells, together with
 // whatever reading it gave.
 //
-// The window saves CollectImage (version cell 0) with ReleVariant and shows
-// RelayFileSavedStatus. Loading applies the cells with ApplyImage and shows
-// RelayFileLoadedStatus; only then, and only while ReleLinked is clear, does it look
-// at variantLine: 5 checks Orvel427, 6 checks Orvel426, any other value changes
-// nothing, and a line that cannot be read is reported after the cells are shown.
+// The window saves BuildConfigImage (version cell 0) with its variant. Loading applies
+// the cells with ApplyConfigImage and shows the loaded status; only then, and only
+// without a link, does it look at variantLine: 5 checks Orvel427, 6 checks Orvel426,
+// any other value changes nothing, and a line that cannot be read is reported after
+// the cells are shown.
 // A failed read of lines 1..66 changes nothing in the window.
 
 #include "image/image_cells.h"
 #include "image/result.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "relay/relay_image.h"
 
-#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
@@ -30,33 +29,18 @@ inline constexpr int RelayFileLineCount = RelayImageSize + 1; // 67
 // The version cell: read from a module, always saved as 0.
 inline constexpr int RelayVersionCell = Cell::Version;
 
-inline constexpr const char* RelayFileSavedStatus = "Запись конфигурации в файл завершено";
-inline constexpr const char* RelayFileLoadedStatus = "Чтение конфигурации из файла завершено";
-
-// The variant a file names is the kind the module gives in its link answer.
-namespace RelayVariant {
-inline constexpr int Orvel427 = link::ModuleKind::Rele8; // eight relays
-inline constexpr int Orvel426 = link::ModuleKind::Rele4; // four relays
-} // namespace RelayVariant
-
 struct RelayFile {
     image::ImageCells cells;        // 66 cells as the file holds them, not range-checked
     image::Result<int> variantLine; // line 67 as an integer, or why it cannot be had
 };
 
-// The file's text for `cells` (66 cells; missing ones are written as 0) and `variant`.
-std::string relayFileText(std::span<const int> cells, int variant);
+// The file's text for `cells` (66 cells; missing ones are written as 0) and `variant`,
+// the kind the module gave in its link answer.
+std::string relayFileText(std::span<const int> cells, link::ModuleKind variant);
 
 // Lines 1..66 converted in order: the first that is missing or not an integer fails
 // the whole file. Line 67 is read only into variantLine; lines after it are ignored.
 // Errors name `fileName` when one is given.
 image::Result<RelayFile> parseRelayFile(std::string_view text, std::string_view fileName = {});
-
-// readWholeFile (1 MiB bound) + parseRelayFile.
-image::Result<RelayFile> loadRelayFile(const std::filesystem::path& path);
-
-// Replaces the file atomically with relayFileText.
-image::Status saveRelayFile(const std::filesystem::path& path, std::span<const int> cells,
-                            int variant);
 
 } // namespace pemrix::relay

@@ -9,7 +9,6 @@
 #include "forms/button_panel.h"
 #include "forms/control_grid.h"
 #include "forms/radio_group.h"
-#include "link/reports.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -78,7 +77,8 @@ TReleForm::TReleForm(forms::ModuleHost& host, QWidget* parent) : forms::ModuleWi
 TReleForm::~TReleForm() = default;
 
 void TReleForm::FormCreate() {
-    link::SetLinkPending(*this);
+    // The layout alone: the window opens in demonstration mode until the module answers.
+    forms::ModuleWindow::setLinkPending();
     showEightRelays(false);
     demonstration_ = true;
 }
@@ -86,8 +86,6 @@ void TReleForm::FormCreate() {
 void TReleForm::createControls() {
     setObjectName(QStringLiteral("ReleForm"));
     setWindowTitle(QStringLiteral("Молуль релейный \"Orvel-426/427\""));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     auto* main = new QVBoxLayout(page());
     main->setContentsMargins(4, 4, 4, 4);
@@ -95,6 +93,8 @@ void TReleForm::createControls() {
     forms::ButtonPanel* panel = createButtonPanel(ReleButtons);
     panel->setColumnStretches({1, 1, 1, 1});
     panel->addTrailing(createVariantFrame());
+    // The panel's height the window was drawn with; the tab area is below it.
+    panel->setMinimumHeight(73);
     main->addWidget(panel);
 
     Rele = new QTabWidget(page());

@@ -3,10 +3,12 @@
 // tabs of the same controls (bindings to 48 sources, notification types, mode), the
 // module-wide settings on tab 1, and the variant chooser of the demonstration mode.
 // Its controls are the configuration; the rules run as controls change, so the
-// order in which ApplyImage sets them is behaviour (relay/relay_image.h).
+// order in which ApplyConfigImage sets them is behaviour (relay/relay_image.h). The
+// window keeps which variant it edits and whether a module is linked; without a
+// link it works in demonstration mode, on the variant the user checks.
 
 #include "forms/module_window.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "relay/relay_image.h"
 
 #include <array>
@@ -37,35 +39,37 @@ class TReleForm : public forms::ModuleWindow {
     explicit TReleForm(forms::ModuleHost& host, QWidget* parent = nullptr);
     ~TReleForm() override;
 
-    int moduleKind() const override { return link::ModuleKind::Rele8; }
+    link::ModuleKind moduleKind() const override { return link::ModuleKind::Rele8; }
     int helpTopic() const override { return HelpTopic; }
 
     // The image shown in the controls and the one built from them.
-    void ApplyImage(std::span<const int> image);
-    std::vector<int> CollectImage() const;
-    void applyImage(const std::vector<int>& image) override { ApplyImage(image); }
+    void ApplyConfigImage(std::span<const int> image) override;
+    std::vector<int> BuildConfigImage() const override;
 
     // The rules: availability by controlling device, relay modes, variant switch.
     void VedClick();
     void Rele1ComboChange();
     void Orvel426Click();
 
-    // Button actions (relay_form_actions.cpp).
-    void WriteButtonClick(QObject* sender) override;
+    // Reading from the module, and the factory settings, decide anew whether the
+    // version label shows the module's version.
     void ReadButtonClick(QObject* sender) override;
-    void ConnectButtonClick(QObject* sender) override;
-    void CancelButtonClick(QObject* sender) override;
     void DefaultButtonClick(QObject* sender) override;
-    void SaveButtonClick(QObject* sender) override;
-    void LoadButtonClick(QObject* sender) override;
 
-    // link::ReportTarget: the relay window's demonstration mode and variant.
-    void enterDemoMode() override;
-    void setReleVariantFromLink(int kind) override;
-    void markReleLinked() override;
+    // link::ReportTarget: the variant named by the module's answer, the link that
+    // stands, and the demonstration mode whenever there is no link.
+    void linkAnswered(link::ModuleKind kind) override;
+    void linkEstablished() override;
+    void setLinkPending() override;
+    void setLinkDown() override;
 
     bool demonstration() const { return demonstration_; }
-    bool factoryDefaults() const { return factoryDefaults_; }
+
+  protected:
+    // 66 cells and the variant line; the variant line of a loaded file counts only
+    // without a link.
+    forms::ConfigFileSave fileSave() override;
+    forms::ConfigFileLoad fileLoad() override;
 
   private:
     struct RelayTab {
@@ -101,6 +105,10 @@ class TReleForm : public forms::ModuleWindow {
     QGroupBox* Demo = nullptr;
     QRadioButton* Orvel426 = nullptr;
     QRadioButton* Orvel427 = nullptr;
+    // The variant edited: the linked module's, or the one checked without a link.
+    link::ModuleKind variant_ = link::ModuleKind::Rele4;
+    // Set while a module is linked: its variant then wins over a file's.
+    bool linked_ = false;
     // Set while the window works without a module.
     bool demonstration_ = true;
     // Set by the factory settings: the version label then keeps the module's version.

@@ -25,7 +25,7 @@ bool bit(RelayMask mask, int relay) {
 
 } // namespace
 
-void TReleForm::ApplyImage(std::span<const int> image) {
+void TReleForm::ApplyConfigImage(std::span<const int> image) {
     const RelayConfig config = decodeRelayConfig(image);
 
     // Selecting another item runs VedClick (and with it the mode rule) now; the same
@@ -72,7 +72,7 @@ RelayConfig TReleForm::readConfig() const {
     return config;
 }
 
-std::vector<int> TReleForm::CollectImage() const {
+std::vector<int> TReleForm::BuildConfigImage() const {
     return encodeRelayConfig(readConfig());
 }
 

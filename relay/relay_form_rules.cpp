@@ -4,7 +4,6 @@
 
 #include "relay/relay_form.h"
 
-#include "forms/module_host.h"
 #include "forms/radio_group.h"
 
 #include <QCheckBox>
@@ -92,11 +91,11 @@ void TReleForm::Rele1ComboChange() {
 
 void TReleForm::Orvel426Click() {
     if (Orvel426->isChecked()) {
-        host().setReleVariant(link::ModuleKind::Rele4);
+        variant_ = link::ModuleKind::Rele4;
         showEightRelays(false);
     }
     if (Orvel427->isChecked()) {
-        host().setReleVariant(link::ModuleKind::Rele8);
+        variant_ = link::ModuleKind::Rele8;
         showEightRelays(true);
     }
 }

@@ -31,7 +31,7 @@
 // (a file's 258 is no controlling device, and its version label shows the number).
 
 #include "image/image_cells.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 #include <array>
 #include <cstdint>

@@ -7,6 +7,7 @@
 #include "forms/accessible_names.h"
 #include "forms/button_panel.h"
 #include "forms/control_grid.h"
+#include "forms/page_area.h"
 #include "forms/radio_group.h"
 
 #include <QCheckBox>
@@ -18,6 +19,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <initializer_list>
+
 namespace pemrix::secure {
 
 namespace {
@@ -28,6 +31,9 @@ const QStringList RelayModes = {
     QStringLiteral("Исполнительный"),
     QStringLiteral("Контрольная лампа"),
 };
+
+// The client area the window was drawn for, its status bar included.
+constexpr QSize DrawnClientSize(743, 515);
 
 } // namespace
 
@@ -58,8 +64,6 @@ void TSecureForm::ChangeKS() {
 void TSecureForm::createControls() {
     setObjectName(QStringLiteral("SecureForm"));
     setWindowTitle(QStringLiteral("Охранный модуль \"Orvel - 416\""));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     auto* main = new QVBoxLayout(page());
     main->setContentsMargins(4, 4, 4, 4);
@@ -72,17 +76,29 @@ void TSecureForm::createControls() {
     // The loop grid takes up any height the identifier grid has over the left column.
     left->addWidget(createLoopGroup(), 1);
     left->addWidget(createRelayModes());
-    middle->addLayout(left);
+    middle->addLayout(left, 1);
 
     QStringList loops;
     for (int loop = 1; loop <= LoopCount; ++loop)
         loops << forms::loopHeading(loop);
-    middle->addWidget(createIdentifierGroup(
-        {loops, {}}, {LoopCount, [this](int loop) { return Ks[loop - 1]->isChecked(); }}));
+    middle->addWidget(
+        createIdentifierGroup({loops, {}},
+                              {LoopCount, [this](int loop) { return Ks[loop - 1]->isChecked(); }}),
+        1);
+    // The key rows share the group's spare height evenly, as the loop rows do: their
+    // controls keep their height, an empty cell at each row's end takes the rest.
+    if (auto* rows = qobject_cast<QGridLayout*>(IdBox->layout())) {
+        const int end = rows->columnCount();
+        for (int row = 0; row < rows->rowCount(); ++row)
+            rows->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), row,
+                          end);
+    }
     createHiddenLists(secureFactoryImageStrings(), IdBox);
-    main->addLayout(middle);
+    // The grids take whatever height the window has over its controls' needs.
+    main->addLayout(middle, 1);
 
     main->addWidget(createBottomRow());
+    forms::keepDrawnClientSize(this, DrawnClientSize);
 }
 
 QGroupBox* TSecureForm::createLoopGroup() {
@@ -162,23 +178,20 @@ QWidget* TSecureForm::createBottomRow() {
     row->setObjectName(QStringLiteral("BottomRow"));
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    // The row stands in three columns of two, so that it is no wider than the grids
-    // above it: the two radio groups, the two numeric groups, the mode boxes above
-    // the power output. Each column takes an even share of the width to spare.
-    auto* choices = new QVBoxLayout;
-    choices->addWidget(createTM(row));
-    choices->addWidget(createTaktik(row));
-    layout->addLayout(choices, 1);
-
-    auto* numbers = new QVBoxLayout;
-    numbers->addWidget(createDelayGroup(QStringLiteral("0"), row));
-    numbers->addWidget(createNumberGroup(row));
-    layout->addLayout(numbers, 1);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(createModeFrame(row));
-    right->addWidget(createSO(2, row));
-    layout->addLayout(right, 1);
+    layout->setSpacing(4);
+    // One row, left to right, as narrow as its group titles allow: compact groups, the
+    // mode boxes one above the other in their frame.
+    layout->addWidget(createTM(row));
+    layout->addWidget(createTaktik(row));
+    layout->addWidget(createDelayGroup(QStringLiteral("0"), row));
+    layout->addWidget(createNumberGroup(row));
+    QGroupBox* modes = createModeFrame(row);
+    if (auto* boxes = qobject_cast<QHBoxLayout*>(modes->layout()))
+        boxes->setDirection(QBoxLayout::TopToBottom);
+    layout->addWidget(modes);
+    layout->addWidget(createSO(2, row));
+    for (QGroupBox* group : std::initializer_list<QGroupBox*>{TM, Taktik, modes, SO})
+        forms::makeCompact(group);
     return row;
 }
 

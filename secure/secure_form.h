@@ -6,7 +6,7 @@
 // click or by code, so the order in which ApplyConfigImage sets them is behaviour.
 
 #include "forms/expander_window.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "secure/secure_image.h"
 
 #include <array>
@@ -28,7 +28,7 @@ class TSecureForm : public forms::ExpanderWindow {
     explicit TSecureForm(forms::ModuleHost& host, QWidget* parent = nullptr);
     ~TSecureForm() override;
 
-    int moduleKind() const override { return link::ModuleKind::Secure; }
+    link::ModuleKind moduleKind() const override { return link::ModuleKind::Secure; }
     int helpTopic() const override { return HelpTopic; }
 
     std::vector<int> BuildConfigImage() const override;

@@ -6,7 +6,7 @@
 
 #include "image/identifier_records.h"
 #include "image/image_cells.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 #include <cstdint>
 #include <span>

@@ -50,7 +50,7 @@ class Host {
 
 EmulatorConfig pacedModule() {
     EmulatorConfig config;
-    config.model = ModuleModel::Orvel416;
+    config.model = pemrix::link::ModuleKind::Secure;
     config.faults.set(Fault::BaudPacing);
     return config;
 }

@@ -1,7 +1,7 @@
 #include "bench/link/fault_soak_plan.h"
 
 #include "link/key_code.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/reports.h"
 
 #include <algorithm>
@@ -15,10 +15,9 @@
 namespace pemrix::bench {
 
 using emulator::Fault;
-using emulator::ModuleModel;
 using link::ExchangeEnd;
-namespace Kind = link::ModuleKind;
-namespace Op = link::Operation;
+using Kind = link::ModuleKind;
+using Op = link::Operation;
 namespace Code = link::ReportCode;
 
 namespace {
@@ -37,7 +36,7 @@ const char* endName(ExchangeEnd end) {
     return "?";
 }
 
-const char* operationName(int operation) {
+const char* operationName(Op operation) {
     switch (operation) {
     case Op::Link:
         return "link";
@@ -56,15 +55,9 @@ const char* operationName(int operation) {
     }
 }
 
-int windowKindOf(ModuleModel model) {
-    switch (model) {
-    case ModuleModel::Orvel416:
-        return Kind::Secure;
-    case ModuleModel::Orvel417:
-        return Kind::FireSecure;
-    default:
-        return Kind::Rele8;
-    }
+// The window that serves a model: its module's.
+Kind windowKindOf(Kind model) {
+    return emulator::moduleOf(model).kind;
 }
 
 // The end an exchange must come to when nothing stops it, and the window's last calls.
@@ -152,9 +145,10 @@ SessionPlan planSession(std::mt19937& random) {
         return std::uniform_int_distribution<int>(0, count - 1)(random);
     };
     SessionPlan plan;
-    static constexpr ModuleModel models[] = {ModuleModel::Orvel416, ModuleModel::Orvel417,
-                                             ModuleModel::Orvel426, ModuleModel::Orvel427};
-    const ModuleModel model = models[pick(4)];
+    static constexpr pemrix::link::ModuleKind models[] = {
+        pemrix::link::ModuleKind::Secure, pemrix::link::ModuleKind::FireSecure,
+        pemrix::link::ModuleKind::Rele4, pemrix::link::ModuleKind::Rele8};
+    const pemrix::link::ModuleKind model = models[pick(4)];
     plan.module.model = model;
     plan.module.image.resize(emulator::imageSize(model));
     for (auto& byte : plan.module.image)
@@ -165,15 +159,10 @@ SessionPlan planSession(std::mt19937& random) {
     } while (key == link::KeyCodeMask);
     plan.module.keyCode = key;
 
-    const int kind = windowKindOf(model);
-    plan.request.moduleKind = kind;
-    if (emulator::isRelay(model)) {
-        static constexpr int operations[] = {Op::Link, Op::ReleRead, Op::ReleWrite};
-        plan.request.operation = operations[pick(3)];
-    } else {
-        static constexpr int operations[] = {Op::Link, Op::Read, Op::Write, Op::KeyId};
-        plan.request.operation = operations[pick(4)];
-    }
+    const link::ModuleProfile& module = emulator::moduleOf(model);
+    plan.request.moduleKind = windowKindOf(model);
+    const Op operations[] = {Op::Link, module.read, module.write, Op::KeyId};
+    plan.request.operation = operations[pick(module.readsKeys ? 4 : 3)];
     if (plan.request.operation == Op::Write || plan.request.operation == Op::ReleWrite) {
         plan.request.data.resize(emulator::imageSize(model));
         // Entries beyond a byte: only the low byte may reach the module.
@@ -226,7 +215,7 @@ std::string judgeSession(const SessionPlan& plan, const SessionResult& result) {
                "; must be: " + lastCalls(terminal.calls);
     if (end != ExchangeEnd::Succeeded)
         return {};
-    const int operation = plan.request.operation;
+    const Op operation = plan.request.operation;
     if (operation == Op::Read || operation == Op::ReleRead) {
         const std::vector<int> stored(plan.module.image.begin(), plan.module.image.end());
         if (result.images.size() != 1 || result.images.front() != stored)

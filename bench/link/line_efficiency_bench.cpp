@@ -35,7 +35,7 @@
 
 #include "emulator/emulator.h"
 #include "link/exchange.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/system_serial_port.h"
 #include "link/text_trace.h"
 
@@ -57,7 +57,6 @@ using namespace pemrix::link;
 using pemrix::emulator::Emulator;
 using pemrix::emulator::EmulatorConfig;
 using pemrix::emulator::Fault;
-using pemrix::emulator::ModuleModel;
 using Clock = std::chrono::steady_clock;
 using Ms = std::chrono::duration<double, std::milli>;
 
@@ -67,7 +66,7 @@ constexpr double ByteTimeMs = 10.0 * 1000.0 / 1200.0;
 class LastReport : public Reporter {
   public:
     void report(int code, int) override { last = code; }
-    void releVariantFromLink(int) override {}
+    void linkAnswered(pemrix::link::ModuleKind) override {}
     void linkUp() override {}
     void enableTransferButtons() override {}
     void deliverImage(const std::vector<int>&) override {}
@@ -77,7 +76,7 @@ class LastReport : public Reporter {
 
 struct Case {
     const char* name;
-    ModuleModel model;
+    pemrix::link::ModuleKind model;
     ExchangeRequest request;
     double leastMs;
 };
@@ -90,27 +89,27 @@ Case caseOf(int index) {
     switch (index) {
     case 0:
         return {"link",
-                ModuleModel::Orvel416,
+                pemrix::link::ModuleKind::Secure,
                 {ModuleKind::Secure, Operation::Link, {}},
                 link + 5 * ByteTimeMs};
     case 1:
         return {"read",
-                ModuleModel::Orvel416,
+                pemrix::link::ModuleKind::Secure,
                 {ModuleKind::Secure, Operation::Read, {}},
                 header + 5 * ByteTimeMs};
     case 2:
         return {"write",
-                ModuleModel::Orvel416,
+                pemrix::link::ModuleKind::Secure,
                 {ModuleKind::Secure, Operation::Write, std::vector<int>(ExpanderImageSize, 0x5A)},
                 header + (4 + 67 + 1) * ByteTimeMs};
     case 3:
         return {"relay write",
-                ModuleModel::Orvel427,
+                pemrix::link::ModuleKind::Rele8,
                 {ModuleKind::Rele8, Operation::ReleWrite, std::vector<int>(ReleImageSize, 0xA5)},
                 header + 4 * ByteTimeMs + 69 * std::max(2 * pause, pause + ByteTimeMs)};
     default:
         return {"key read",
-                ModuleModel::Orvel416,
+                pemrix::link::ModuleKind::Secure,
                 {ModuleKind::Secure, Operation::KeyId, {1}},
                 header + 4 * ByteTimeMs};
     }

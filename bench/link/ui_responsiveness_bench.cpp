@@ -14,7 +14,7 @@
 #include "emulator/emulator.h"
 #include "forms/dialogs.h"
 #include "link/com_thread.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/reports.h"
 #include "link/system_serial_port.h"
 #include "secure/secure_form.h"
@@ -128,7 +128,7 @@ void ReadIntoSecureWindow(benchmark::State& state) {
     forms::Dialogs::install(nullptr);
     pemrix::testing::ScriptedDialogs::installNew();
     emulator::EmulatorConfig config;
-    config.model = emulator::ModuleModel::Orvel416;
+    config.model = pemrix::link::ModuleKind::Secure;
     config.image = cascadingImage();
     config.faults.set(emulator::Fault::BaudPacing);
     emulator::Emulator module(config);

@@ -32,7 +32,7 @@ std::vector<int> fullImage(int pattern, int device) {
 
 void ApplyFullImage(benchmark::State& state) {
     const std::vector<int> images[] = {fullImage(0xFF, 1), fullImage(0x00, 2)};
-    pemrix::bench::showInTurn(state, images, &TReleForm::ApplyImage);
+    pemrix::bench::showInTurn(state, images, &TReleForm::ApplyConfigImage);
 }
 BENCHMARK(ApplyFullImage)
     ->Unit(benchmark::kMicrosecond)

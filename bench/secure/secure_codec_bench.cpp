@@ -1,7 +1,7 @@
 // Encoding and decoding the 64-cell image and parsing a configuration file's text:
 // the work behind every read, write, save and load of the Orvel-416 window.
 
-#include "secure/secure_file.h"
+#include "image/expander_file.h"
 #include "secure/secure_image.h"
 
 #include <benchmark/benchmark.h>
@@ -35,9 +35,10 @@ void DecodeImage(benchmark::State& state) {
 BENCHMARK(DecodeImage);
 
 void ParseFile(benchmark::State& state) {
-    const std::string text = secureFileText(encodeSecureConfig(fullConfig()));
+    const std::string text = pemrix::image::expanderFileText(encodeSecureConfig(fullConfig()),
+                                                             pemrix::link::ModuleKind::Secure);
     for (auto _ : state) {
-        auto parsed = parseSecureFile(text);
+        auto parsed = pemrix::image::parseExpanderFile(text, pemrix::link::ModuleKind::Secure);
         benchmark::DoNotOptimize(parsed);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
@@ -47,7 +48,8 @@ BENCHMARK(ParseFile);
 void FileText(benchmark::State& state) {
     const SecureConfigImage image = encodeSecureConfig(fullConfig());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(secureFileText(image));
+        benchmark::DoNotOptimize(
+            pemrix::image::expanderFileText(image, pemrix::link::ModuleKind::Secure));
     }
 }
 BENCHMARK(FileText);

@@ -4,7 +4,7 @@
 
 #include "link/exchange.h"
 #include "link/key_code.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/reports.h"
 
 #include <cstddef>
@@ -105,9 +105,8 @@ class CheckingReporter : public Reporter {
         }
         lastReport_ = code;
     }
-    void releVariantFromLink(int kind) override {
-        check(request_.moduleKind == ModuleKind::Rele8);
-        check(kind == ModuleKind::Rele8 || kind == ModuleKind::Rele4);
+    void linkAnswered(ModuleKind kind) override {
+        check(variantOf(*profileOf(request_.moduleKind), kind) != nullptr);
     }
     void linkUp() override {
         check(request_.operation == Operation::Link && lastReport_ == ReportCode::LinkEstablished);
@@ -142,8 +141,8 @@ class CheckingReporter : public Reporter {
 // The report routines run on the same outcomes against a window that shows nothing.
 class SilentTarget : public ReportTarget {
   public:
-    explicit SilentTarget(int kind) : kind_(kind) {}
-    int moduleKind() const override { return kind_; }
+    explicit SilentTarget(ModuleKind kind) : kind_(kind) {}
+    ModuleKind moduleKind() const override { return kind_; }
     void showStatus(const std::string& text) override { check(!text.empty()); }
     void showMessage(const std::string& text) override { check(!text.empty()); }
     void setButtonEnabled(LinkButton, bool) override {}
@@ -160,7 +159,7 @@ class SilentTarget : public ReportTarget {
     void closeWindow() override {}
 
   private:
-    int kind_;
+    ModuleKind kind_;
 };
 
 class BothReporters : public Reporter {
@@ -170,9 +169,9 @@ class BothReporters : public Reporter {
         first_.report(code, attempt);
         second_.report(code, attempt);
     }
-    void releVariantFromLink(int kind) override {
-        first_.releVariantFromLink(kind);
-        second_.releVariantFromLink(kind);
+    void linkAnswered(ModuleKind kind) override {
+        first_.linkAnswered(kind);
+        second_.linkAnswered(kind);
     }
     void linkUp() override {
         first_.linkUp();
@@ -197,7 +196,7 @@ class BothReporters : public Reporter {
 };
 
 ExchangeRequest requestFor(std::uint8_t selector, std::uint8_t detail) {
-    const int expander = (detail & 1U) ? ModuleKind::Secure : ModuleKind::FireSecure;
+    const ModuleKind expander = (detail & 1U) ? ModuleKind::Secure : ModuleKind::FireSecure;
     std::vector<int> image(66);
     for (std::size_t i = 0; i < image.size(); ++i)
         image[i] = static_cast<int>((i * 7 + detail) & 0xFF);

@@ -2,7 +2,7 @@
 // and save again without trouble: decoding, encoding and writing the file's text back
 // must give cells within a byte and a text that reads as the same image.
 
-#include "secure/secure_file.h"
+#include "image/expander_file.h"
 #include "secure/secure_image.h"
 
 #include <cstddef>
@@ -12,7 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const auto parsed = pemrix::secure::parseSecureFile(text);
+    const auto parsed = pemrix::image::parseExpanderFile(text, pemrix::link::ModuleKind::Secure);
     if (!parsed.ok()) {
         if (parsed.error().message.empty() || parsed.error().message.size() > 256) {
             std::abort(); // every refusal has a message a box can show
@@ -40,7 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     // And its file reads back as exactly the rebuilt image.
-    const auto again = pemrix::secure::parseSecureFile(pemrix::secure::secureFileText(rebuilt));
+    const auto again = pemrix::image::parseExpanderFile(
+        pemrix::image::expanderFileText(rebuilt, pemrix::link::ModuleKind::Secure),
+        pemrix::link::ModuleKind::Secure);
     if (!again.ok() || again.value() != rebuilt) {
         std::abort();
     }

@@ -11,7 +11,7 @@ PEMRIX_PACKAGES=(
     xvfb xauth imagemagick xdotool
     clang-14 libclang-rt-14-dev
     g++-mingw-w64-x86-64 wine64
-    dpkg-dev file desktop-file-utils appstream man-db groff-base
+    dpkg-dev file desktop-file-utils appstream man-db groff-base lintian
 )
 
 pemrix_install_missing() {

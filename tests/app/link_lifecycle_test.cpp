@@ -9,7 +9,7 @@
 #include "emulator/emulator.h"
 #include "forms/dialogs.h"
 #include "link/com_thread.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/reports.h"
 #include "link/system_serial_port.h"
 #include "secure/secure_form.h"
@@ -42,7 +42,6 @@ using namespace std::chrono_literals;
 using emulator::Emulator;
 using emulator::EmulatorConfig;
 using emulator::Fault;
-using emulator::ModuleModel;
 using namespace testing;
 
 // Longer than any exchange here takes; reaching it means the worker hangs.
@@ -95,7 +94,8 @@ class LinkLifecycleTest : public ::testing::Test {
 
     // A fresh main window with the program's module windows, and a fresh module
     // sending at line speed.
-    void begin(std::vector<Fault> faults = {}, ModuleModel model = ModuleModel::Orvel416) {
+    void begin(std::vector<Fault> faults = {},
+               pemrix::link::ModuleKind model = pemrix::link::ModuleKind::Secure) {
         finish();
         dialogs = &pemrix::testing::ScriptedDialogs::installNew();
         EmulatorConfig config;
@@ -341,7 +341,7 @@ TEST_F(LinkLifecycleTest, DuringAKeyRead) {
 // is deleted only later, but it is no longer the open module window, so the report
 // finds no window (here the message that a module of another kind answered).
 TEST_F(LinkLifecycleTest, AReportOnItsWayWhenTheWindowClosesDoesNotReachIt) {
-    begin({}, ModuleModel::Orvel417);
+    begin({}, pemrix::link::ModuleKind::FireSecure);
     nextPoint = calls::linkEchoRead(1);
     nextHold = false;
     openWindow();

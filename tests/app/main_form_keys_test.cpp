@@ -12,7 +12,7 @@
 namespace pemrix::app::testing {
 namespace {
 
-using Kind = forms::ModuleWindow::Kind;
+using Kind = link::ModuleKind;
 using Entries = std::vector<std::string>;
 
 const std::vector<int> allKeys = {Qt::Key_F1, Qt::Key_F2,  Qt::Key_F3,  Qt::Key_F4,
@@ -48,7 +48,7 @@ class FunctionKeysTest : public MainFormTest {
         case Kind::FireSecure:
             form->Orvel417Click();
             break;
-        case Kind::Rele:
+        default:
             form->Orvel427Click();
             break;
         }
@@ -90,7 +90,7 @@ TEST_F(FunctionKeysTest, InTheMainWindowF1HelpsF3AndF5OpenTheExpanderWindows) {
     // it must not reach the new window as well (F3 there would read).
     QTest::keyClick(port, Qt::Key_F3);
     ASSERT_NE(openWindow(), nullptr);
-    EXPECT_EQ(openWindow()->kind(), Kind::Secure);
+    EXPECT_EQ(openWindow()->moduleKind(), Kind::Secure);
     EXPECT_EQ(journal.entries.front(), "created Secure");
     EXPECT_EQ(std::count(journal.entries.begin(), journal.entries.end(), "Read"), 0);
     close(*openWindow());
@@ -98,7 +98,7 @@ TEST_F(FunctionKeysTest, InTheMainWindowF1HelpsF3AndF5OpenTheExpanderWindows) {
     journal.clear();
     QTest::keyClick(port, Qt::Key_F5);
     ASSERT_NE(openWindow(), nullptr);
-    EXPECT_EQ(openWindow()->kind(), Kind::FireSecure);
+    EXPECT_EQ(openWindow()->moduleKind(), Kind::FireSecure);
     EXPECT_EQ(std::count(journal.entries.begin(), journal.entries.end(), "Cancel"), 0);
 }
 
@@ -127,11 +127,11 @@ TEST_F(FunctionKeysTest, InAModuleWindowEachKeyRunsItsAction) {
                                                {Qt::Key_F4, "Connect"}, {Qt::Key_F5, "Cancel"},
                                                {Qt::Key_F7, "Default"}, {Qt::Key_F9, "Save"},
                                                {Qt::Key_F10, "Load"}};
-    for (const State& state : {State{Kind::Secure, 30, "LoadId"}, State{Kind::Rele, 36, nullptr},
+    for (const State& state : {State{Kind::Secure, 30, "LoadId"}, State{Kind::Rele8, 36, nullptr},
                                State{Kind::FireSecure, 29, "LoadId"}}) {
         TestModuleWindow& window = open(state.kind);
         for (int key : allKeys) {
-            SCOPED_TRACE(std::to_string(window.moduleKind()) + " " + keyName(key));
+            SCOPED_TRACE(std::to_string(link::kindValue(window.moduleKind())) + " " + keyName(key));
             journal.clear();
             QTest::keyClick(window.edit, static_cast<Qt::Key>(key));
 
@@ -156,9 +156,9 @@ TEST_F(FunctionKeysTest, InAModuleWindowEachKeyRunsItsAction) {
 }
 
 TEST_F(FunctionKeysTest, DisabledButtonsStopTheirKeysButBreakingTheLinkAlwaysWorks) {
-    for (Kind kind : {Kind::Secure, Kind::Rele, Kind::FireSecure}) {
+    for (Kind kind : {Kind::Secure, Kind::Rele8, Kind::FireSecure}) {
         TestModuleWindow& window = open(kind);
-        SCOPED_TRACE(window.moduleKind());
+        SCOPED_TRACE(link::kindValue(window.moduleKind()));
         for (const char* name :
              {"WriteButton", "ReadButton", "ConnectButton", "CancelButton", "LoadIdButton"})
             if (QPushButton* button = window.button(name)) // the relay window has no LoadIdButton
@@ -194,9 +194,9 @@ TEST_F(FunctionKeysTest, F6ReadsAKeyByTheOutputTypeAloneAndOnlyInTheExpanderWind
     for (const Row& row :
          {Row{Kind::Secure, 0, false, true}, Row{Kind::Secure, 1, true, false},
           Row{Kind::FireSecure, 0, false, true}, Row{Kind::FireSecure, 1, true, false},
-          Row{Kind::Rele, 0, true, false}}) {
+          Row{Kind::Rele8, 0, true, false}}) {
         TestModuleWindow& window = open(row.kind);
-        SCOPED_TRACE(std::to_string(window.moduleKind()) + " TM item " +
+        SCOPED_TRACE(std::to_string(link::kindValue(window.moduleKind())) + " TM item " +
                      std::to_string(row.tmItem));
         window.tmItem = row.tmItem;
         if (QPushButton* button = window.button("LoadIdButton"))
@@ -208,7 +208,7 @@ TEST_F(FunctionKeysTest, F6ReadsAKeyByTheOutputTypeAloneAndOnlyInTheExpanderWind
 }
 
 TEST_F(FunctionKeysTest, AfterTheModuleWindowClosesTheKeysActOnTheMainWindowAgain) {
-    TestModuleWindow& window = open(Kind::Rele);
+    TestModuleWindow& window = open(Kind::Rele8);
     close(window);
     journal.clear();
     auto* port = control<QRadioButton>("com1");
@@ -216,7 +216,7 @@ TEST_F(FunctionKeysTest, AfterTheModuleWindowClosesTheKeysActOnTheMainWindowAgai
     EXPECT_TRUE(journal.entries.empty());
     QTest::keyClick(port, Qt::Key_F3);
     ASSERT_NE(openWindow(), nullptr);
-    EXPECT_EQ(openWindow()->kind(), Kind::Secure);
+    EXPECT_EQ(openWindow()->moduleKind(), Kind::Secure);
 }
 
 // A key pressed in a real dialog or message box of the program belongs to it: F7 in a

@@ -94,8 +94,8 @@ class MainFormTest : public ::testing::Test {
             journal.add("open " + device);
             return std::make_shared<RecordingPort>(device, journal);
         });
-        using Kind = forms::ModuleWindow::Kind;
-        for (Kind kind : {Kind::Secure, Kind::FireSecure, Kind::Rele})
+        using Kind = link::ModuleKind;
+        for (Kind kind : {Kind::Secure, Kind::FireSecure, Kind::Rele8})
             form->setModuleWindowFactory(kind, [this, kind](forms::ModuleHost& host) {
                 return new TestModuleWindow(host, kind, journal);
             });

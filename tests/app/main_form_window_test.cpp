@@ -15,7 +15,7 @@
 namespace pemrix::app::testing {
 namespace {
 
-using Kind = forms::ModuleWindow::Kind;
+using Kind = link::ModuleKind;
 using Entries = std::vector<std::string>;
 
 TEST_F(MainFormTest, ShowsTheTextsUsersKnow) {
@@ -90,7 +90,7 @@ TEST_F(MainFormTest, IsAFixedDialogLikeWindow) {
     }
 }
 
-TEST_F(MainFormTest, OpeningAWindowSetsItsFlagOpensThePortAndShowsTheFactoryImage) {
+TEST_F(MainFormTest, OpeningAWindowOpensThePortAndShowsTheFactoryImage) {
     makeForm();
     const std::string device = "open " + link::defaultDeviceForPort(1);
     struct Row {
@@ -100,17 +100,15 @@ TEST_F(MainFormTest, OpeningAWindowSetsItsFlagOpensThePortAndShowsTheFactoryImag
     };
     for (const Row& row : {Row{"Orvel416", Kind::Secure, "created Secure"},
                            Row{"FireSecureButton", Kind::FireSecure, "created FireSecure"},
-                           Row{"Orvel427", Kind::Rele, "created Rele"}}) {
+                           Row{"Orvel427", Kind::Rele8, "created Rele"}}) {
         SCOPED_TRACE(row.button);
         journal.clear();
         control<QPushButton>(row.button)->click();
         TestModuleWindow* window = openWindow();
         ASSERT_NE(window, nullptr);
-        EXPECT_EQ(window->kind(), row.kind);
+        EXPECT_EQ(window->moduleKind(), row.kind);
         EXPECT_FALSE(form->mainKeysActive());
-        EXPECT_EQ(form->secureActive(), row.kind == Kind::Secure);
-        EXPECT_EQ(form->fireSecureActive(), row.kind == Kind::FireSecure);
-        EXPECT_EQ(form->releActive(), row.kind == Kind::Rele);
+        EXPECT_EQ(form->moduleWindow(), window);
         ASSERT_TRUE(form->portHandle());
         EXPECT_TRUE(form->portHandle()->isOpen());
         // Window first, then the link, then the picture of the factory settings.
@@ -121,7 +119,6 @@ TEST_F(MainFormTest, OpeningAWindowSetsItsFlagOpensThePortAndShowsTheFactoryImag
         journal.clear();
         window->close();
         EXPECT_TRUE(form->mainKeysActive());
-        EXPECT_FALSE(form->secureActive() || form->fireSecureActive() || form->releActive());
         EXPECT_FALSE(form->portHandle());
         EXPECT_EQ(journal.entries, (Entries{"close " + link::defaultDeviceForPort(1)}));
         deleteClosedWindows();
@@ -130,23 +127,13 @@ TEST_F(MainFormTest, OpeningAWindowSetsItsFlagOpensThePortAndShowsTheFactoryImag
     }
 }
 
-TEST_F(MainFormTest, TheRelayWindowStartsUnlinkedAsAnOrvel426) {
-    makeForm();
-    form->setReleVariant(5);
-    form->setReleLinked(true);
-    form->Orvel427Click();
-    EXPECT_EQ(form->releVariant(), 6);
-    EXPECT_FALSE(form->releLinked());
-}
-
 TEST_F(MainFormTest, EachOpeningMakesANewWindowAndOnlyOneIsOpenAtATime) {
     makeForm();
     form->Orvel416Click();
     TestModuleWindow* first = openWindow();
     form->Orvel417Click();
     EXPECT_EQ(openWindow(), first);
-    EXPECT_TRUE(form->secureActive());
-    EXPECT_FALSE(form->fireSecureActive());
+    EXPECT_EQ(form->moduleWindow(), first);
 
     first->close();
     deleteClosedWindows();
@@ -190,8 +177,8 @@ TEST_F(MainFormTest, AMissingDeviceIsNotReportedWhenTheLinkStarts) {
     writeConfig("Pemrix/Pemrix.conf",
                 "[Devices]\nCOM1=" + QFile::encodeName(configDir()) + "/no-such-port\n");
     form = std::make_unique<TMainForm>(); // the operating system's port
-    form->setModuleWindowFactory(Kind::Rele, [this](forms::ModuleHost& host) {
-        return new TestModuleWindow(host, Kind::Rele, journal);
+    form->setModuleWindowFactory(Kind::Rele8, [this](forms::ModuleHost& host) {
+        return new TestModuleWindow(host, Kind::Rele8, journal);
     });
     EXPECT_NO_THROW(form->Orvel427Click());
     ASSERT_TRUE(form->portHandle());

@@ -57,7 +57,7 @@ TEST(PemrixApplicationTest, QtsOwnButtonsSpeakRussian) {
 
 TEST(PemrixApplicationTest, OnlyVersionAndHelpAreAnsweredWithoutAWindow) {
     const std::string version = "pemrix 3.4 (14.03.2005)\n";
-    const std::string help = "Usage: pemrix";
+    const std::string help = "Использование: pemrix";
     struct Row {
         std::vector<const char*> args;
         std::optional<std::string> answerStart; // nothing: the program starts
@@ -98,12 +98,14 @@ TEST(PemrixApplicationTest, TheProgramShowsItsWindowAndStoresThePortWhenItEnds) 
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_CONFIG_HOME", config.path());
     env.insert("PEMRIX_STARTUP_PROBE_FD", "1"); // the first paint is told on stdout
+    env.remove("XDG_RUNTIME_DIR");              // as in a root shell: no warning either
     program.setProcessEnvironment(env);
     program.start(QStringLiteral(PEMRIX_PROGRAM), {});
     ASSERT_TRUE(program.waitForFinished(60000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
     EXPECT_EQ(program.readAllStandardOutput(), QByteArray("1"));
+    EXPECT_EQ(program.readAllStandardError(), QByteArray());
 
     QFile stored(config.path() + "/Pemrix/Pemrix.conf");
     ASSERT_TRUE(stored.open(QIODevice::ReadOnly));

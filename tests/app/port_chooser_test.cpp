@@ -169,7 +169,8 @@ TEST_F(PortChooserTest, FunctionKeysDoNotPassTheChooser) {
 
 TEST_F(PortChooserTest, APortThatDidNotOpenSaysWhyUntilThePortChanges) {
     makeFormOverTree();
-    const link::PortError missing{link::PortErrorKind::NoSuchPort, 2, "No such file or directory"};
+    const link::PortError missing{link::PortErrorKind::NoSuchPort, 2,
+                                  "нет такого файла или устройства"};
     form->setPortOpener([this, missing](const std::string& device) -> PortPtr {
         journal.add("open " + device);
         return std::make_shared<FailedPort>(device, journal, missing);

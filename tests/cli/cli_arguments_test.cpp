@@ -24,7 +24,7 @@ TEST(CliArguments, AcceptsEachCommandWithOptionsInAnyOrder) {
     const struct {
         std::vector<std::string_view> args;
         Command command;
-        Module module;
+        pemrix::link::ModuleKind module;
         const char* device; // nullptr: --port
         int port;
         const char* input;
@@ -33,19 +33,19 @@ TEST(CliArguments, AcceptsEachCommandWithOptionsInAnyOrder) {
     } rows[] = {
         // clang-format off
         {{"--device", "/dev/ttyUSB0", "link", "--module", "416"},
-         Command::Link, Module::Orvel416, "/dev/ttyUSB0", 0, "", nullptr, false},
+         Command::Link, pemrix::link::ModuleKind::Secure, "/dev/ttyUSB0", 0, "", nullptr, false},
         {{"--port", "3", "read", "--module", "417"},
-         Command::Read, Module::Orvel417, nullptr, 3, "", nullptr, false},
+         Command::Read, pemrix::link::ModuleKind::FireSecure, nullptr, 3, "", nullptr, false},
         {{"read", "--module=relay", "-o", "out.cfg", "--device=/dev/pts/7"},
-         Command::Read, Module::Relay, "/dev/pts/7", 0, "", "out.cfg", false},
+         Command::Read, pemrix::link::ModuleKind::Rele8, "/dev/pts/7", 0, "", "out.cfg", false},
         {{"--port=1", "write", "a.cfg", "--module", "relay", "--fast-timing"},
-         Command::Write, Module::Relay, nullptr, 1, "a.cfg", nullptr, true},
+         Command::Write, pemrix::link::ModuleKind::Rele8, nullptr, 1, "a.cfg", nullptr, true},
         {{"--module", "416", "write", "--device", "d", "--", "-odd.cfg"},
-         Command::Write, Module::Orvel416, "d", 0, "-odd.cfg", nullptr, false},
+         Command::Write, pemrix::link::ModuleKind::Secure, "d", 0, "-odd.cfg", nullptr, false},
         {{"--port", "4", "key", "--module", "417"},
-         Command::Key, Module::Orvel417, nullptr, 4, "", nullptr, false},
+         Command::Key, pemrix::link::ModuleKind::FireSecure, nullptr, 4, "", nullptr, false},
         {{"--device", "d", "read", "--module", "416", "--output", "x.cfg"},
-         Command::Read, Module::Orvel416, "d", 0, "", "x.cfg", false},
+         Command::Read, pemrix::link::ModuleKind::Secure, "d", 0, "", "x.cfg", false},
         // clang-format on
     };
     for (const auto& row : rows) {
@@ -77,32 +77,37 @@ TEST(CliArguments, RefusesBadLinesWithAReason) {
         std::vector<std::string_view> args;
         const char* reason;
     } rows[] = {
-        {{}, "no command"},
-        {{"--module", "416", "--device", "d"}, "no command"},
-        {{"fetch", "--module", "416", "--device", "d"}, "fetch"},
-        {{"link", "--module", "416"}, "--device PATH or --port N"},
-        {{"link", "--module", "416", "--device", "d", "--port", "1"}, "not both"},
-        {{"link", "--device", "d"}, "no module"},
-        {{"link", "--device", "d", "--module", "426"}, "'426'"},
-        {{"link", "--device", "d", "--module", "416", "--module", "417"}, "twice"},
-        {{"link", "--port", "0", "--module", "416"}, "'0'"},
-        {{"link", "--port", "5", "--module", "416"}, "'5'"},
-        {{"link", "--port", "2x", "--module", "416"}, "'2x'"},
-        {{"link", "--port", "", "--module", "416"}, "--port takes"},
-        {{"link", "--device", "", "--module", "416"}, "device path"},
-        {{"link", "--module", "416", "--device"}, "--device needs a value"},
-        {{"key", "--device", "d", "--module", "relay"}, "key takes --module 416 or 417"},
-        {{"write", "--device", "d", "--module", "416"}, "write needs"},
-        {{"write", "a.cfg", "b.cfg", "--device", "d", "--module", "416"}, "'b.cfg'"},
-        {{"link", "extra", "--device", "d", "--module", "416"}, "'extra'"},
-        {{"link", "-o", "x.cfg", "--device", "d", "--module", "416"}, "read only"},
-        {{"write", "a.cfg", "-o", "x.cfg", "--device", "d", "--module", "416"}, "read only"},
-        {{"read", "-o", "", "--device", "d", "--module", "416"}, "file name"},
-        {{"link", "--device", "d", "--module", "416", "--verbose"}, "'--verbose'"},
-        {{"link", "--device", "d", "--module", "416", "--fast-timing", "--fast-timing"}, "twice"},
-        {{"link", "--device", "d", "--module", "416", "--trace", "a", "--trace=b"}, "twice"},
-        {{"link", "--device", "d", "--module", "416", "--trace="}, "--trace needs a file"},
-        {{"link", "--device", "d", "--module", "416", "--trace"}, "--trace needs a value"},
+        {{}, "не задана команда"},
+        {{"--module", "416", "--device", "d"}, "не задана команда"},
+        {{"fetch", "--module", "416", "--device", "d"}, "неизвестная команда «fetch»"},
+        {{"link", "--module", "416"}, "--device ПУТЬ или --port N"},
+        {{"link", "--module", "416", "--device", "d", "--port", "1"}, "но не оба"},
+        {{"link", "--device", "d"}, "не задан модуль"},
+        {{"link", "--device", "d", "--module", "426"}, "«426»"},
+        {{"link", "--device", "d", "--module", "416", "--module", "417"}, "--module указан дважды"},
+        {{"link", "--port", "0", "--module", "416"}, "«0»"},
+        {{"link", "--port", "5", "--module", "416"}, "«5»"},
+        {{"link", "--port", "2x", "--module", "416"}, "«2x»"},
+        {{"link", "--port", "", "--module", "416"}, "--port принимает"},
+        {{"link", "--device", "", "--module", "416"}, "путь к устройству"},
+        {{"link", "--module", "416", "--device"}, "--device требует значение"},
+        {{"key", "--device", "d", "--module", "relay"}, "key принимает --module 416 или 417"},
+        {{"write", "--device", "d", "--module", "416"}, "write требует файл конфигурации"},
+        {{"write", "a.cfg", "b.cfg", "--device", "d", "--module", "416"},
+         "лишний аргумент «b.cfg»"},
+        {{"link", "extra", "--device", "d", "--module", "416"}, "лишний аргумент «extra»"},
+        {{"link", "-o", "x.cfg", "--device", "d", "--module", "416"}, "только к команде read"},
+        {{"write", "a.cfg", "-o", "x.cfg", "--device", "d", "--module", "416"},
+         "только к команде read"},
+        {{"read", "-o", "", "--device", "d", "--module", "416"}, "-o требует имя файла"},
+        {{"link", "--device", "d", "--module", "416", "--verbose"},
+         "неизвестный параметр «--verbose»"},
+        {{"link", "--device", "d", "--module", "416", "--fast-timing", "--fast-timing"},
+         "--fast-timing указан дважды"},
+        {{"link", "--device", "d", "--module", "416", "--trace", "a", "--trace=b"},
+         "--trace указан дважды"},
+        {{"link", "--device", "d", "--module", "416", "--trace="}, "--trace требует имя файла"},
+        {{"link", "--device", "d", "--module", "416", "--trace"}, "--trace требует значение"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.reason);
@@ -145,7 +150,7 @@ TEST(CliArguments, HelpWinsOverEverythingElse) {
 TEST(CliArguments, HelpDocumentsCommandsOptionsAndEveryExitCode) {
     const std::string help = helpText();
     for (const char* word : {"link", "read", "write", "key", "--device", "--port", "--module", "-o",
-                             "--trace", "--fast-timing", "[Devices]", "dialout", "variant",
+                             "--trace", "--fast-timing", "[Devices]", "dialout", "вариант",
                              pemrix::image::WrongModuleKindMessage})
         EXPECT_NE(help.find(word), std::string::npos) << word;
     for (int code :

@@ -2,7 +2,7 @@
 
 #include "cli/commands.h"
 #include "emulator/emulator.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/reporter.h"
 #include "tests/cli/report_texts.h"
 
@@ -32,7 +32,7 @@ class PortFailingAfter : public plink::SystemSerialPort {
     plink::IoResult write(const std::uint8_t* data, std::size_t count) override {
         if (goodWrites_-- > 0)
             return port_->write(data, count);
-        return plink::IoResult::failure({plink::PortErrorKind::Gone, EIO, "Input/output error"});
+        return plink::IoResult::failure({plink::PortErrorKind::Gone, EIO, "устройство отключено"});
     }
     void purge(plink::Purge what) override { port_->purge(what); }
     void close() override { port_->close(); }
@@ -72,7 +72,7 @@ InProcessRun runInProcess(const std::vector<std::string_view>& args, const plink
     return {exitCode, out.text(), err.str()};
 }
 
-ModuleConfig moduleOf(ModuleModel model) {
+ModuleConfig configOf(pemrix::link::ModuleKind model) {
     ModuleConfig config;
     config.model = model;
     return config;
@@ -81,7 +81,7 @@ ModuleConfig moduleOf(ModuleModel model) {
 } // namespace
 
 TEST(CliCommands, AWriteToTheLineThatFailsEndsWithExitCodeSixAndTheReason) {
-    Emulator module(moduleOf(ModuleModel::Orvel416));
+    Emulator module(configOf(pemrix::link::ModuleKind::Secure));
     module.start();
     // The link takes two writes (the request and the verdict); the read's header fails.
     const PortOpener failingAfterLink = [](const std::string& device,
@@ -95,14 +95,14 @@ TEST(CliCommands, AWriteToTheLineThatFailsEndsWithExitCodeSixAndTheReason) {
                      stop, failingAfterLink);
     EXPECT_EQ(run.exitCode, 6);
     EXPECT_EQ(run.out, "");
-    const int kind = plink::ModuleKind::Secure;
+    const auto kind = plink::ModuleKind::Secure;
     EXPECT_EQ(run.err, reportText(kind, R::LinkAttempt, 1) + reportText(kind, R::LinkEstablished) +
                            reportText(kind, R::LineFailed) + module.devicePath() +
-                           ": Input/output error\n");
+                           ": устройство отключено\n");
 }
 
 TEST(CliCommands, AStopBeforeTheLinkSendsNothing) {
-    Emulator module(moduleOf(ModuleModel::Orvel427));
+    Emulator module(configOf(pemrix::link::ModuleKind::Rele8));
     module.start();
     plink::StopFlag stop;
     stop.request();

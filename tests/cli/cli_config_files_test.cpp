@@ -31,11 +31,12 @@ std::vector<int> countingImage(std::size_t size) {
 }
 
 std::string expanderFile(int kind) {
-    return pemrix::image::expanderFileText(countingImage(64), kind);
+    return pemrix::image::expanderFileText(countingImage(64),
+                                           static_cast<pemrix::link::ModuleKind>(kind));
 }
 
 std::string relayFile(int variant, std::vector<int> cells = countingImage(66)) {
-    return pemrix::relay::relayFileText(cells, variant);
+    return pemrix::relay::relayFileText(cells, static_cast<pemrix::link::ModuleKind>(variant));
 }
 
 } // namespace
@@ -53,32 +54,37 @@ TEST(CliConfigFiles, SendsOnlyAFileOfTheModulesKind) {
     const struct {
         const char* name;
         std::string text;
-        Module module;
+        pemrix::link::ModuleKind module;
         std::string error; // empty: accepted
         int fileKind;
     } rows[] = {
-        {"416 file for the 416", expanderFile(2), Module::Orvel416, "", 2},
-        {"417 file for the 417", expanderFile(1), Module::Orvel417, "", 1},
-        {"417 file for the 416", expanderFile(1), Module::Orvel416, WrongModuleKindMessage, 0},
-        {"416 file for the 417", expanderFile(2), Module::Orvel417, WrongModuleKindMessage, 0},
-        {"relay file for the 416", relayFile(5), Module::Orvel416, WrongModuleKindMessage, 0},
-        {"relay file reading 2 at line 65", relayFile(6, relayCells), Module::Orvel416,
+        {"416 file for the 416", expanderFile(2), pemrix::link::ModuleKind::Secure, "", 2},
+        {"417 file for the 417", expanderFile(1), pemrix::link::ModuleKind::FireSecure, "", 1},
+        {"417 file for the 416", expanderFile(1), pemrix::link::ModuleKind::Secure,
          WrongModuleKindMessage, 0},
-        {"relay file, variant 5", relayFile(5), Module::Relay, "", 5},
-        {"relay file, variant 6", relayFile(6), Module::Relay, "", 6},
-        {"416 file for the relay module", expanderFile(2), Module::Relay, WrongModuleKindMessage,
-         0},
-        {"417 file for the relay module", expanderFile(1), Module::Relay, WrongModuleKindMessage,
-         0},
-        {"relay file of variant 7", relayFile(7), Module::Relay, WrongModuleKindMessage, 0},
-        {"relay file without its variant line", shortRelay, Module::Relay,
+        {"416 file for the 417", expanderFile(2), pemrix::link::ModuleKind::FireSecure,
+         WrongModuleKindMessage, 0},
+        {"relay file for the 416", relayFile(5), pemrix::link::ModuleKind::Secure,
+         WrongModuleKindMessage, 0},
+        {"relay file reading 2 at line 65", relayFile(6, relayCells),
+         pemrix::link::ModuleKind::Secure, WrongModuleKindMessage, 0},
+        {"relay file, variant 5", relayFile(5), pemrix::link::ModuleKind::Rele8, "", 5},
+        {"relay file, variant 6", relayFile(6), pemrix::link::ModuleKind::Rele8, "", 6},
+        {"416 file for the relay module", expanderFile(2), pemrix::link::ModuleKind::Rele8,
+         WrongModuleKindMessage, 0},
+        {"417 file for the relay module", expanderFile(1), pemrix::link::ModuleKind::Rele8,
+         WrongModuleKindMessage, 0},
+        {"relay file of variant 7", relayFile(7), pemrix::link::ModuleKind::Rele8,
+         WrongModuleKindMessage, 0},
+        {"relay file without its variant line", shortRelay, pemrix::link::ModuleKind::Rele8,
          missingLineText("", 67, 66), 0},
-        {"short expander file", "1\r\n2\r\n", Module::Orvel416, missingLineText("", 65, 2), 0},
-        {"non-integer value", "x\r\n" + expanderFile(2).substr(5), Module::Orvel416,
+        {"short expander file", "1\r\n2\r\n", pemrix::link::ModuleKind::Secure,
+         missingLineText("", 65, 2), 0},
+        {"non-integer value", "x\r\n" + expanderFile(2).substr(5), pemrix::link::ModuleKind::Secure,
          notAnIntegerInLineText("", 1, "x"), 0},
-        {"value above a byte", "256\r\n" + expanderFile(2).substr(5), Module::Orvel416,
-         notAByteInLineText("", 1, 256), 0},
-        {"negative value", relayFile(5, negativeCells), Module::Relay,
+        {"value above a byte", "256\r\n" + expanderFile(2).substr(5),
+         pemrix::link::ModuleKind::Secure, notAByteInLineText("", 1, 256), 0},
+        {"negative value", relayFile(5, negativeCells), pemrix::link::ModuleKind::Rele8,
          notAByteInLineText("", 66, -1), 0},
     };
     for (const auto& row : rows) {
@@ -90,37 +96,44 @@ TEST(CliConfigFiles, SendsOnlyAFileOfTheModulesKind) {
             continue;
         }
         ASSERT_TRUE(loaded.image) << loaded.error;
-        EXPECT_EQ(loaded.image->cells, countingImage(row.module == Module::Relay ? 66 : 64));
-        EXPECT_EQ(loaded.image->fileKind, row.fileKind);
+        EXPECT_EQ(loaded.image->cells,
+                  countingImage(row.module == pemrix::link::ModuleKind::Rele8 ? 66 : 64));
+        EXPECT_EQ(pemrix::link::kindValue(loaded.image->fileKind), row.fileKind);
     }
 }
 
 TEST(CliConfigFiles, LoadsFromDiskAndNamesTheFileInEveryRefusal) {
     TempFolder folder;
     writeBytes(folder / "a.cfg", expanderFile(2));
-    const LoadedImage loaded = loadImageToWrite(folder / "a.cfg", Module::Orvel416);
+    const LoadedImage loaded = loadImageToWrite(folder / "a.cfg", pemrix::link::ModuleKind::Secure);
     ASSERT_TRUE(loaded.image) << loaded.error;
 
     const auto missing = folder / "missing.cfg";
-    const LoadedImage none = loadImageToWrite(missing, Module::Orvel416);
+    const LoadedImage none = loadImageToWrite(missing, pemrix::link::ModuleKind::Secure);
     EXPECT_FALSE(none.image);
     EXPECT_EQ(none.error, cannotOpenFileText(missing.string(), FileFailure::NotFound));
 
     const auto big = folder / "big.cfg";
     writeBytes(big, "300\r\n" + expanderFile(2).substr(5));
-    EXPECT_EQ(loadImageToWrite(big, Module::Orvel416).error,
+    EXPECT_EQ(loadImageToWrite(big, pemrix::link::ModuleKind::Secure).error,
               notAByteInLineText(big.string(), 1, 300));
 }
 
 TEST(CliConfigFiles, AFileReadIsTheFileAWindowSaves) {
-    EXPECT_EQ(fileTextOfImage(Module::Orvel416, countingImage(64), 2), expanderFile(2));
-    EXPECT_EQ(fileTextOfImage(Module::Orvel417, countingImage(64), 1), expanderFile(1));
+    EXPECT_EQ(fileTextOfImage(pemrix::link::ModuleKind::Secure, countingImage(64),
+                              static_cast<pemrix::link::ModuleKind>(2)),
+              expanderFile(2));
+    EXPECT_EQ(fileTextOfImage(pemrix::link::ModuleKind::FireSecure, countingImage(64),
+                              static_cast<pemrix::link::ModuleKind>(1)),
+              expanderFile(1));
 
     // The relay module's version byte is saved as 0, the variant is the one linked.
     auto fromModule = countingImage(66);
     auto saved = fromModule;
     saved[55] = 0;
-    EXPECT_EQ(fileTextOfImage(Module::Relay, fromModule, 6), relayFile(6, saved));
+    EXPECT_EQ(fileTextOfImage(pemrix::link::ModuleKind::Rele8, fromModule,
+                              static_cast<pemrix::link::ModuleKind>(6)),
+              relayFile(6, saved));
 }
 
 TEST(CliConfigFiles, OutputNamesThatCannotBeWrittenAreKnownBeforeAnythingIsSent) {

@@ -4,7 +4,7 @@
 #include "emulator/emulator.h"
 #include "image/error_texts.h"
 #include "image/expander_file.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/reporter.h"
 #include "relay/relay_file.h"
 #include "tests/cli/cli_program.h"
@@ -15,16 +15,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
-
 using namespace pemrix::emulator;
 using namespace pemrix::cli::testing;
 using pemrix::testing::readBytes;
 using pemrix::testing::TempFolder;
 using pemrix::testing::writeBytes;
 namespace R = pemrix::link::ReportCode;
-namespace Kind = pemrix::link::ModuleKind;
+using Kind = pemrix::link::ModuleKind;
 
 namespace {
 
@@ -44,15 +41,15 @@ bool contains(const std::string& text, const std::string& part) {
 
 TEST(CliEndToEnd, LinksWithEachKindAndPrintsTheKindAnswered) {
     const struct {
-        ModuleModel model;
+        pemrix::link::ModuleKind model;
         const char* module;
-        int kind;
+        pemrix::link::ModuleKind kind;
         const char* printed;
     } rows[] = {
-        {ModuleModel::Orvel416, "416", Kind::Secure, "2\n"},
-        {ModuleModel::Orvel417, "417", Kind::FireSecure, "1\n"},
-        {ModuleModel::Orvel426, "relay", Kind::Rele8, "6\n"},
-        {ModuleModel::Orvel427, "relay", Kind::Rele8, "5\n"},
+        {pemrix::link::ModuleKind::Secure, "416", Kind::Secure, "2\n"},
+        {pemrix::link::ModuleKind::FireSecure, "417", Kind::FireSecure, "1\n"},
+        {pemrix::link::ModuleKind::Rele4, "relay", Kind::Rele8, "6\n"},
+        {pemrix::link::ModuleKind::Rele8, "relay", Kind::Rele8, "5\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.printed);
@@ -67,7 +64,7 @@ TEST(CliEndToEnd, LinksWithEachKindAndPrintsTheKindAnswered) {
 
 TEST(CliEndToEnd, ReadPrintsTheFileOrWritesItWithDashO) {
     const auto image = countingBytes(64, 7);
-    auto module = startModule({ModuleModel::Orvel416, {}, image});
+    auto module = startModule({pemrix::link::ModuleKind::Secure, {}, image});
     const std::string file = pemrix::image::expanderFileText(cellsOf(image), Kind::Secure);
 
     const ProgramRun printed = runAgainst(*module, "read", "416");
@@ -85,7 +82,7 @@ TEST(CliEndToEnd, ReadPrintsTheFileOrWritesItWithDashO) {
 }
 
 TEST(CliEndToEnd, WriteThenReadBackGivesTheSameFile) {
-    auto module = startModule({ModuleModel::Orvel417});
+    auto module = startModule({pemrix::link::ModuleKind::FireSecure});
     const auto image = countingBytes(64, 200);
     const std::string file = pemrix::image::expanderFileText(cellsOf(image), Kind::FireSecure);
     TempFolder folder;
@@ -104,8 +101,8 @@ TEST(CliEndToEnd, WriteThenReadBackGivesTheSameFile) {
 }
 
 TEST(CliEndToEnd, RelayFilesCarryTheVariantOfTheLinkAnswer) {
-    for (const auto& [model, variant] :
-         {std::pair{ModuleModel::Orvel426, 6}, std::pair{ModuleModel::Orvel427, 5}}) {
+    for (const auto& [model, variant] : {std::pair{pemrix::link::ModuleKind::Rele4, 6},
+                                         std::pair{pemrix::link::ModuleKind::Rele8, 5}}) {
         SCOPED_TRACE(variant);
         auto image = countingBytes(66, 1);
         image[55] = 9; // the module's software version
@@ -115,12 +112,15 @@ TEST(CliEndToEnd, RelayFilesCarryTheVariantOfTheLinkAnswer) {
         EXPECT_EQ(read.exitCode, 0) << read.err;
         auto expected = cellsOf(image);
         expected[55] = 0;
-        EXPECT_EQ(read.out, pemrix::relay::relayFileText(expected, variant));
+        EXPECT_EQ(read.out, pemrix::relay::relayFileText(
+                                expected, static_cast<pemrix::link::ModuleKind>(variant)));
 
         TempFolder folder;
         auto toWrite = cellsOf(countingBytes(66, 150));
         toWrite[55] = 0;
-        writeBytes(folder / "relay.cfg", pemrix::relay::relayFileText(toWrite, variant));
+        writeBytes(
+            folder / "relay.cfg",
+            pemrix::relay::relayFileText(toWrite, static_cast<pemrix::link::ModuleKind>(variant)));
         const ProgramRun written =
             runAgainst(*module, "write", "relay", {(folder / "relay.cfg").string()});
         EXPECT_EQ(written.exitCode, 0) << written.err;
@@ -130,19 +130,21 @@ TEST(CliEndToEnd, RelayFilesCarryTheVariantOfTheLinkAnswer) {
 }
 
 TEST(CliEndToEnd, ARelayFileOfTheOtherVariantIsWrittenWithANote) {
-    auto module = startModule({ModuleModel::Orvel426});
+    auto module = startModule({pemrix::link::ModuleKind::Rele4});
     TempFolder folder;
     const auto cells = cellsOf(countingBytes(66, 3));
-    writeBytes(folder / "427.cfg", pemrix::relay::relayFileText(cells, 5));
+    writeBytes(folder / "427.cfg",
+               pemrix::relay::relayFileText(cells, static_cast<pemrix::link::ModuleKind>(5)));
 
     const ProgramRun run = runAgainst(*module, "write", "relay", {(folder / "427.cfg").string()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_TRUE(contains(run.err, "note: the file is for variant 5")) << run.err;
+    EXPECT_TRUE(contains(run.err, "pemrix-cli: замечание: файл для варианта 5 (Orvel-427)"))
+        << run.err;
     EXPECT_EQ(cellsOf(module->image()), cells);
 }
 
 TEST(CliEndToEnd, KeyPrintsTwelveHexDigits) {
-    auto module = startModule({ModuleModel::Orvel417, {}, {}, 0x00000000ABCDULL});
+    auto module = startModule({pemrix::link::ModuleKind::FireSecure, {}, {}, 0x00000000ABCDULL});
     const ProgramRun run = runAgainst(*module, "key", "417");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "00000000ABCD\n");
@@ -157,22 +159,25 @@ TEST(CliEndToEnd, AResultThatCannotBeWrittenEndsWithExitCode74AndNoSuccess) {
         int successReport;
         const char* reason;
     } rows[] = {
-        {"read", StandardOutput::DevFull, R::ReadDone, "No space left on device"},
-        {"key", StandardOutput::DevFull, R::KeyReadDone, "No space left on device"},
-        {"link", StandardOutput::DevFull, R::LinkEstablished, "No space left on device"},
-        {"read", StandardOutput::Closed, R::ReadDone, "Bad file descriptor"},
-        {"key", StandardOutput::Closed, R::KeyReadDone, "Bad file descriptor"},
-        {"link", StandardOutput::Closed, R::LinkEstablished, "Bad file descriptor"},
+        {"read", StandardOutput::DevFull, R::ReadDone, "на диске нет места"},
+        {"key", StandardOutput::DevFull, R::KeyReadDone, "на диске нет места"},
+        {"link", StandardOutput::DevFull, R::LinkEstablished, "на диске нет места"},
+        {"read", StandardOutput::Closed, R::ReadDone, "поток закрыт"},
+        {"key", StandardOutput::Closed, R::KeyReadDone, "поток закрыт"},
+        {"link", StandardOutput::Closed, R::LinkEstablished, "поток закрыт"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.command) +
                      (row.output == StandardOutput::Closed ? " closed" : " full"));
-        auto module = startModule({ModuleModel::Orvel416});
+        auto module = startModule({pemrix::link::ModuleKind::Secure});
         const ProgramRun run = runCliProgram(
             {"--device", module->devicePath(), row.command, "--module", "416", "--fast-timing"}, {},
             row.output);
         EXPECT_EQ(run.exitCode, 74) << run.err;
-        EXPECT_TRUE(contains(run.err, std::string("standard output: ") + row.reason)) << run.err;
+        EXPECT_TRUE(
+            contains(run.err, std::string("pemrix-cli: не удалось записать в стандартный вывод: ") +
+                                  row.reason))
+            << run.err;
         EXPECT_FALSE(contains(run.err, reportText(Kind::Secure, row.successReport))) << run.err;
     }
 
@@ -195,24 +200,28 @@ TEST(CliEndToEnd, EachFaultOfTheModuleEndsWithItsExitCode) {
 
 TEST(CliEndToEnd, AMismatchedFileIsRefusedBeforeAnythingIsSent) {
     TempFolder folder;
-    writeBytes(folder / "417.cfg", pemrix::image::expanderFileText(std::vector<int>(64, 0), 1));
-    writeBytes(folder / "relay.cfg", pemrix::relay::relayFileText(std::vector<int>(66, 0), 5));
+    writeBytes(folder / "417.cfg",
+               pemrix::image::expanderFileText(std::vector<int>(64, 0),
+                                               pemrix::link::ModuleKind::FireSecure));
+    writeBytes(folder / "relay.cfg",
+               pemrix::relay::relayFileText(std::vector<int>(66, 0),
+                                            static_cast<pemrix::link::ModuleKind>(5)));
     writeBytes(folder / "bad.cfg", "12\r\nabc\r\n");
     const struct {
-        ModuleModel model;
+        pemrix::link::ModuleKind model;
         const char* module;
         std::string file;
         std::string error;
     } rows[] = {
-        {ModuleModel::Orvel416, "416", (folder / "417.cfg").string(),
+        {pemrix::link::ModuleKind::Secure, "416", (folder / "417.cfg").string(),
          pemrix::image::WrongModuleKindMessage},
-        {ModuleModel::Orvel416, "416", (folder / "relay.cfg").string(),
+        {pemrix::link::ModuleKind::Secure, "416", (folder / "relay.cfg").string(),
          pemrix::image::WrongModuleKindMessage},
-        {ModuleModel::Orvel427, "relay", (folder / "417.cfg").string(),
+        {pemrix::link::ModuleKind::Rele8, "relay", (folder / "417.cfg").string(),
          pemrix::image::WrongModuleKindMessage},
-        {ModuleModel::Orvel417, "417", (folder / "bad.cfg").string(),
+        {pemrix::link::ModuleKind::FireSecure, "417", (folder / "bad.cfg").string(),
          pemrix::image::missingLineText((folder / "bad.cfg").string(), 65, 2)},
-        {ModuleModel::Orvel417, "417", (folder / "none.cfg").string(),
+        {pemrix::link::ModuleKind::FireSecure, "417", (folder / "none.cfg").string(),
          pemrix::image::cannotOpenFileText((folder / "none.cfg").string(),
                                            pemrix::image::FileFailure::NotFound)},
     };
@@ -228,7 +237,7 @@ TEST(CliEndToEnd, AMismatchedFileIsRefusedBeforeAnythingIsSent) {
 }
 
 TEST(CliEndToEnd, AnOutputFileThatCannotBeWrittenIsRefusedBeforeAnythingIsSent) {
-    auto module = startModule({ModuleModel::Orvel416});
+    auto module = startModule({pemrix::link::ModuleKind::Secure});
     TempFolder folder;
     const ProgramRun run =
         runAgainst(*module, "read", "416", {"-o", (folder / "no" / "x.cfg").string()});
@@ -245,14 +254,13 @@ TEST(CliEndToEnd, AMissingDeviceEndsWithTheSystemsReason) {
     EXPECT_EQ(run.exitCode, 6);
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(contains(run.err, reportText(Kind::Rele8, R::LineFailed))) << run.err;
-    EXPECT_TRUE(
-        contains(run.err, "/dev/pemrix-no-such-port: " + std::string(std::strerror(ENOENT))))
+    EXPECT_TRUE(contains(run.err, "/dev/pemrix-no-such-port: нет такого файла или устройства\n"))
         << run.err;
 }
 
 TEST(CliEndToEnd, AnAdapterPulledDuringAReadEndsWithTheSystemsReason) {
     ModuleConfig config;
-    config.model = ModuleModel::Orvel416;
+    config.model = pemrix::link::ModuleKind::Secure;
     // Pulled as the last byte of the read's header arrives (the link took five).
     config.faults.set(Fault::Unplug, 9);
     Emulator module(config);
@@ -261,25 +269,25 @@ TEST(CliEndToEnd, AnAdapterPulledDuringAReadEndsWithTheSystemsReason) {
     EXPECT_EQ(run.exitCode, 6);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, linkedText(Kind::Secure) + reportText(Kind::Secure, R::LineFailed) +
-                           module.devicePath() + ": " + std::strerror(EIO) + "\n");
+                           module.devicePath() + ": устройство отключено\n");
 }
 
 TEST(CliEndToEnd, UsageErrorsAndHelp) {
     const ProgramRun bad = runCliProgram({"--device", "/dev/null", "link"});
     EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_TRUE(contains(bad.err, "--module")) << bad.err;
-    EXPECT_TRUE(contains(bad.err, "--help")) << bad.err;
+    EXPECT_EQ(bad.err, "pemrix-cli: не задан модуль: укажите --module 416, 417 или relay\n"
+                       "Справка: pemrix-cli --help\n");
 
     const ProgramRun help = runCliProgram({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(contains(help.out, "pemrix-cli (--device PATH | --port N) link")) << help.out;
+    EXPECT_TRUE(contains(help.out, "pemrix-cli (--device ПУТЬ | --port N) link")) << help.out;
     EXPECT_EQ(help.err, "");
 }
 
 TEST(CliEndToEnd, PortNumbersMapThroughTheProgramsSettings) {
     if (!PEMRIX_CLI_PORT_SETTINGS)
         GTEST_SKIP() << "built without the program's settings: COMn is the platform's device";
-    auto module = startModule({ModuleModel::Orvel417});
+    auto module = startModule({pemrix::link::ModuleKind::FireSecure});
     TempFolder config;
     std::filesystem::create_directories(config / "Pemrix");
     writeBytes(config / "Pemrix" / "Pemrix.conf", "[Devices]\nCOM3=" + module->devicePath() + "\n");

@@ -3,7 +3,7 @@
 #include "cli/command_reporter.h"
 #include "cli/exit_codes.h"
 #include "cli/line.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/reporter.h"
 #include "tests/cli/report_texts.h"
 
@@ -26,7 +26,7 @@ TEST(CliOutcome, TheLastDecidingReportWinsAndEveryTextIsShown) {
         {{R::LinkAttempt, R::TimeOut}, std::nullopt},
         {{R::LinkEstablished, R::LineFailed}, 6},
     };
-    const int kind = pemrix::link::ModuleKind::Secure;
+    const auto kind = pemrix::link::ModuleKind::Secure;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.reports.size());
         std::ostringstream err;
@@ -49,10 +49,10 @@ TEST(CliOutcome, TheRelayModuleSpeaksOfTheModuleNotTheExpander) {
     ConsoleTarget target(pemrix::link::ModuleKind::Rele8, err);
     CommandReporter reporter(target);
     reporter.report(R::LineFailed, 0);
-    reporter.releVariantFromLink(6);
+    reporter.linkAnswered(pemrix::link::ModuleKind::Rele4);
     EXPECT_EQ(err.str(), reportText(pemrix::link::ModuleKind::Rele8, R::LineFailed));
     EXPECT_NE(err.str(), reportText(pemrix::link::ModuleKind::Secure, R::LineFailed));
-    EXPECT_EQ(reporter.releVariant(), 6);
+    EXPECT_EQ(reporter.answeredKind(), pemrix::link::ModuleKind::Rele4);
 }
 
 TEST(CliOutcome, LineFailuresCarryTheSystemsReasonAndAHint) {
@@ -62,14 +62,15 @@ TEST(CliOutcome, LineFailuresCarryTheSystemsReasonAndAHint) {
         PortError error;
         std::vector<const char*> parts;
     } rows[] = {
-        {{PortErrorKind::NoPermission, 13, "Permission denied"},
-         {"/dev/ttyUSB0: Permission denied\n", "dialout"}},
-        {{PortErrorKind::InUse, 11, "Resource temporarily unavailable"},
-         {"/dev/ttyUSB0: Resource temporarily unavailable\n", "занят другой программой"}},
-        {{PortErrorKind::NoSuchPort, 2, "No such file or directory"},
-         {"/dev/ttyUSB0: No such file or directory\n", "устройство не найдено"}},
-        {{PortErrorKind::Gone, 5, "Input/output error"}, {"/dev/ttyUSB0: Input/output error\n"}},
-        {{PortErrorKind::Other, 42, ""}, {"system error 42"}},
+        {{PortErrorKind::NoPermission, 13, "нет доступа"},
+         {"/dev/ttyUSB0: нет доступа\n", "dialout"}},
+        {{PortErrorKind::InUse, 11, "устройство занято"},
+         {"/dev/ttyUSB0: устройство занято\n", "занят другой программой"}},
+        {{PortErrorKind::NoSuchPort, 2, "нет такого файла или устройства"},
+         {"/dev/ttyUSB0: нет такого файла или устройства\n", "устройство не найдено"}},
+        {{PortErrorKind::Gone, 5, "устройство отключено"},
+         {"/dev/ttyUSB0: устройство отключено\n"}},
+        {{PortErrorKind::Other, 42, ""}, {"/dev/ttyUSB0: системная ошибка 42\n"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.parts[0]);
@@ -81,8 +82,8 @@ TEST(CliOutcome, LineFailuresCarryTheSystemsReasonAndAHint) {
         }
     }
     // Named as COMn, the port is named so, with its device.
-    const std::string named =
-        lineFailureText("/dev/ttyUSB0", {PortErrorKind::NoSuchPort, 2, "No such file"}, "COM2");
+    const std::string named = lineFailureText(
+        "/dev/ttyUSB0", {PortErrorKind::NoSuchPort, 2, "нет такого файла или устройства"}, "COM2");
     EXPECT_NE(named.find("Порт COM2 (/dev/ttyUSB0): устройство не найдено."), std::string::npos)
         << named;
 }

@@ -3,7 +3,7 @@
 // it has an executable of its own to run beside the others.
 
 #include "emulator/emulator.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/reporter.h"
 #include "tests/cli/cli_program.h"
 #include "tests/cli/report_texts.h"
@@ -17,7 +17,7 @@ namespace R = pemrix::link::ReportCode;
 
 TEST(CliSilentModule, TenUnansweredAttemptsEndWithExitCodeOne) {
     ModuleConfig config;
-    config.model = ModuleModel::Orvel416;
+    config.model = pemrix::link::ModuleKind::Secure;
     config.faults.set(Fault::Silent);
     Emulator module(config);
     module.start();
@@ -26,7 +26,7 @@ TEST(CliSilentModule, TenUnansweredAttemptsEndWithExitCodeOne) {
         {"--device", module.devicePath(), "read", "--module", "416", "--fast-timing"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
-    const int kind = pemrix::link::ModuleKind::Secure;
+    const auto kind = pemrix::link::ModuleKind::Secure;
     std::string expected;
     for (int attempt = 1; attempt <= 10; ++attempt)
         expected += reportText(kind, R::LinkAttempt, attempt);

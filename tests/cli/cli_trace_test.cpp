@@ -33,7 +33,7 @@ ProgramRun runAgainst(const Emulator& module, const std::string& command,
 
 // The order of the bytes is the engine's; here only that both exchanges reach the file.
 TEST(CliTrace, ATracedReadWritesTheLinkAndTheReadToTheFile) {
-    auto module = startModule({ModuleModel::Orvel416});
+    auto module = startModule({pemrix::link::ModuleKind::Secure});
     TempFolder folder;
     const auto path = folder / "trace.txt";
     const ProgramRun run = runAgainst(*module, "read", {"--trace", path.string()});
@@ -61,10 +61,11 @@ TEST(CliTrace, ATraceFileThatCannotBeWrittenIsRefusedBeforeAnythingIsSent) {
     } rows[] = {
         {folder / "no" / "trace.txt", pemrix::image::FileFailure::NoFolder},
         {folder.path(), pemrix::image::FileFailure::IsFolder},
+        {"/proc/trace.txt", pemrix::image::FileFailure::FolderTakesNoFiles},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.path.string());
-        auto module = startModule({ModuleModel::Orvel416});
+        auto module = startModule({pemrix::link::ModuleKind::Secure});
         const ProgramRun run = runAgainst(*module, "link", {"--trace=" + row.path.string()});
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.err, pemrix::image::cannotWriteFileText(row.path.string(), row.why) + "\n");
@@ -76,12 +77,12 @@ TEST(CliTrace, ATraceFileThatCannotBeWrittenIsRefusedBeforeAnythingIsSent) {
 // that failed keeps its own exit code.
 TEST(CliTrace, ATraceThatCannotBeWrittenInFullFailsOnlyAGoodRun) {
     const struct {
-        ModuleModel model;
+        pemrix::link::ModuleKind model;
         int exitCode;
         std::string out;
     } rows[] = {
-        {ModuleModel::Orvel416, 74, "2\n"},
-        {ModuleModel::Orvel417, 3, ""},
+        {pemrix::link::ModuleKind::Secure, 74, "2\n"},
+        {pemrix::link::ModuleKind::FireSecure, 3, ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.exitCode);
@@ -89,7 +90,7 @@ TEST(CliTrace, ATraceThatCannotBeWrittenInFullFailsOnlyAGoodRun) {
         const ProgramRun run = runAgainst(*module, "link", {"--trace", "/dev/full"});
         EXPECT_EQ(run.exitCode, row.exitCode) << run.err;
         EXPECT_EQ(run.out, row.out);
-        EXPECT_THAT(run.err, HasSubstr("pemrix-cli: the trace is incomplete: "));
+        EXPECT_THAT(run.err, HasSubstr("pemrix-cli: журнал обмена записан не полностью: "));
     }
 }
 
@@ -103,15 +104,15 @@ TEST(CliTrace, ATraceOverTheFileToWriteOrTheOutputIsRefusedAndTheFileKept) {
         std::string err;
     } rows[] = {
         {{"write", site, "--trace", sameSite},
-         "pemrix-cli: the trace file '" + sameSite + "' is the configuration file '" + site +
-             "'; give --trace another file\n"},
+         "pemrix-cli: файл журнала «" + sameSite + "» — это файл конфигурации «" + site +
+             "»; укажите в --trace другой файл\n"},
         {{"read", "-o", sameSite, "--trace", site},
-         "pemrix-cli: the trace file '" + site + "' is the output file '" + sameSite +
-             "'; give --trace another file\n"},
+         "pemrix-cli: файл журнала «" + site + "» — это выходной файл «" + sameSite +
+             "»; укажите в --trace другой файл\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args.front());
-        auto module = startModule({ModuleModel::Orvel416});
+        auto module = startModule({pemrix::link::ModuleKind::Secure});
         std::vector<std::string> args{row.args.begin() + 1, row.args.end()};
         const ProgramRun run = runAgainst(*module, row.args.front(), args);
         EXPECT_EQ(run.exitCode, 2);

@@ -39,7 +39,7 @@ using pemrix::testing::TempFolder;
 using pemrix::testing::writeBytes;
 namespace fs = std::filesystem;
 namespace R = pemrix::link::ReportCode;
-namespace Kind = pemrix::link::ModuleKind;
+using Kind = pemrix::link::ModuleKind;
 
 namespace {
 
@@ -135,15 +135,15 @@ class WineCli : public ::testing::Test {
 TEST_F(WineCli, LinksEachKindOnItsOwnComPort) {
     const struct {
         int port;
-        ModuleModel model;
+        pemrix::link::ModuleKind model;
         const char* module;
-        int kind;
+        pemrix::link::ModuleKind kind;
         const char* printed;
     } rows[] = {
-        {1, ModuleModel::Orvel416, "416", Kind::Secure, "2\n"},
-        {2, ModuleModel::Orvel417, "417", Kind::FireSecure, "1\n"},
-        {3, ModuleModel::Orvel426, "relay", Kind::Rele8, "6\n"},
-        {4, ModuleModel::Orvel427, "relay", Kind::Rele8, "5\n"},
+        {1, pemrix::link::ModuleKind::Secure, "416", Kind::Secure, "2\n"},
+        {2, pemrix::link::ModuleKind::FireSecure, "417", Kind::FireSecure, "1\n"},
+        {3, pemrix::link::ModuleKind::Rele4, "relay", Kind::Rele8, "6\n"},
+        {4, pemrix::link::ModuleKind::Rele8, "relay", Kind::Rele8, "5\n"},
     };
     std::vector<std::unique_ptr<Emulator>> modules;
     for (const auto& row : rows) {
@@ -164,7 +164,7 @@ TEST_F(WineCli, LinksEachKindOnItsOwnComPort) {
 // before every LF).
 TEST_F(WineCli, ReadAndKeyPrintTheirResultsByteForByte) {
     const auto image = countingBytes(64, 7);
-    auto module = startModule({ModuleModel::Orvel416, {}, image, 0x00000000ABCDULL});
+    auto module = startModule({pemrix::link::ModuleKind::Secure, {}, image, 0x00000000ABCDULL});
     plug(1, *module);
     const ProgramRun read = onPort(1, "read", "416");
     EXPECT_EQ(read.exitCode, 0) << read.err;
@@ -179,7 +179,7 @@ TEST_F(WineCli, ReadAndKeyPrintTheirResultsByteForByte) {
 // Windows hands a program its arguments in the ANSI code page unless it asks for
 // the wide command line; a Cyrillic folder name must still reach the file.
 TEST_F(WineCli, WriteThenReadBackThroughAFolderWithACyrillicName) {
-    auto module = startModule({ModuleModel::Orvel417});
+    auto module = startModule({pemrix::link::ModuleKind::FireSecure});
     plug(2, *module);
     TempFolder folder;
     const fs::path russian = folder / "Рабочий стол";
@@ -200,8 +200,8 @@ TEST_F(WineCli, WriteThenReadBackThroughAFolderWithACyrillicName) {
 }
 
 TEST_F(WineCli, RelayFilesCarryTheVariantOfTheLinkAnswer) {
-    for (const auto& [model, variant] :
-         {std::pair{ModuleModel::Orvel426, 6}, std::pair{ModuleModel::Orvel427, 5}}) {
+    for (const auto& [model, variant] : {std::pair{pemrix::link::ModuleKind::Rele4, 6},
+                                         std::pair{pemrix::link::ModuleKind::Rele8, 5}}) {
         SCOPED_TRACE(variant);
         auto module = startModule({model, {}, countingBytes(66, 1)});
         plug(4, *module);
@@ -209,12 +209,15 @@ TEST_F(WineCli, RelayFilesCarryTheVariantOfTheLinkAnswer) {
         expected[55] = 0; // the version byte is not kept in files
         const ProgramRun read = onPort(4, "read", "relay");
         EXPECT_EQ(read.exitCode, 0) << read.err;
-        EXPECT_EQ(read.out, pemrix::relay::relayFileText(expected, variant));
+        EXPECT_EQ(read.out, pemrix::relay::relayFileText(
+                                expected, static_cast<pemrix::link::ModuleKind>(variant)));
 
         TempFolder folder;
         auto toWrite = cellsOf(countingBytes(66, 150));
         toWrite[55] = 0;
-        writeBytes(folder / "relay.cfg", pemrix::relay::relayFileText(toWrite, variant));
+        writeBytes(
+            folder / "relay.cfg",
+            pemrix::relay::relayFileText(toWrite, static_cast<pemrix::link::ModuleKind>(variant)));
         const ProgramRun written = onPort(4, "write", "relay", {windowsPath(folder / "relay.cfg")});
         EXPECT_EQ(written.exitCode, 0) << written.err;
         EXPECT_EQ(cellsOf(module->image()), toWrite);
@@ -238,7 +241,7 @@ TEST_F(WineCli, EachOutcomeOfTheModuleEndsWithItsExitCode) {
 // Each of the ten attempts waits out two reads of four bytes: the port's read
 // time-outs end them, or the program would hang here.
 TEST_F(WineCli, TenUnansweredLinkRequestsEndWithExitCodeOne) {
-    auto module = startModule({ModuleModel::Orvel416, {Fault::Silent}});
+    auto module = startModule({pemrix::link::ModuleKind::Secure, {Fault::Silent}});
     plug(2, *module);
     const ProgramRun run = onPort(2, "read", "416");
     EXPECT_EQ(run.exitCode, 1) << run.err;
@@ -250,7 +253,7 @@ TEST_F(WineCli, TenUnansweredLinkRequestsEndWithExitCodeOne) {
 }
 
 TEST_F(WineCli, APortThatCannotBeOpenedEndsWithExitCodeSixAndAHint) {
-    auto module = startModule({ModuleModel::Orvel416});
+    auto module = startModule({pemrix::link::ModuleKind::Secure});
     plug(3, *module);
     TerminalHolder otherProgram(module->devicePath());
     ASSERT_TRUE(otherProgram.held());
@@ -282,7 +285,7 @@ TEST_F(WineCli, APortThatCannotBeOpenedEndsWithExitCodeSixAndAHint) {
 // The configurator's settings on Windows: HKEY_CURRENT_USER\Software\Pemrix, key
 // Devices, value COMn naming the device.
 TEST_F(WineCli, PortNumbersMapThroughTheRegistry) {
-    auto module = startModule({ModuleModel::Orvel417});
+    auto module = startModule({pemrix::link::ModuleKind::FireSecure});
     plug(1, *module);
     const std::string key = "HKCU\\Software\\Pemrix\\Devices";
     ASSERT_EQ(wine({"reg", "add", key, "/v", "COM3", "/d", "\\\\.\\COM1", "/f"}).exitCode, 0);

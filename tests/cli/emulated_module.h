@@ -3,7 +3,7 @@
 // short description, test images, and the reports every successful link prints.
 
 #include "emulator/emulator.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/reporter.h"
 #include "tests/cli/report_texts.h"
 
@@ -17,12 +17,12 @@
 namespace pemrix::cli::testing {
 
 struct ModuleSetup {
-    ModuleSetup(emulator::ModuleModel model, std::vector<emulator::Fault> faults = {},
+    ModuleSetup(pemrix::link::ModuleKind model, std::vector<emulator::Fault> faults = {},
                 std::vector<std::uint8_t> image = {},
                 std::optional<std::uint64_t> key = emulator::DefaultKeyCode)
         : model(model), faults(std::move(faults)), image(std::move(image)), key(key) {}
 
-    emulator::ModuleModel model;
+    pemrix::link::ModuleKind model;
     std::vector<emulator::Fault> faults;
     std::vector<std::uint8_t> image; // empty: the emulator's factory image
     std::optional<std::uint64_t> key;
@@ -51,14 +51,14 @@ inline std::vector<int> cellsOf(const std::vector<std::uint8_t>& bytes) {
 }
 
 // The kind an exchange serves for a --module name.
-inline int kindOfModuleName(const std::string& name) {
+inline link::ModuleKind kindOfModuleName(const std::string& name) {
     if (name == "relay")
         return link::ModuleKind::Rele8;
     return name == "416" ? link::ModuleKind::Secure : link::ModuleKind::FireSecure;
 }
 
 // What every successful link prints first: the first attempt, then the link.
-inline std::string linkedText(int kind) {
+inline std::string linkedText(link::ModuleKind kind) {
     return reportText(kind, link::ReportCode::LinkAttempt, 1) +
            reportText(kind, link::ReportCode::LinkEstablished);
 }

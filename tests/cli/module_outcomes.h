@@ -28,31 +28,30 @@ struct ModuleOutcome {
 
 inline std::vector<ModuleOutcome> moduleOutcomes() {
     using emulator::Fault;
-    using emulator::ModuleModel;
     namespace R = link::ReportCode;
     return {
         // clang-format off
-        {"at line speed", {ModuleModel::Orvel416, {Fault::BaudPacing}}, "write", "416", 0,
+        {"at line speed", {pemrix::link::ModuleKind::Secure, {Fault::BaudPacing}}, "write", "416", 0,
          R::WriteDone},
-        {"another kind answers", {ModuleModel::Orvel417}, "link", "416", 3, R::OtherKind},
-        {"an expander answers the relay link", {ModuleModel::Orvel416}, "read", "relay", 3,
+        {"another kind answers", {pemrix::link::ModuleKind::FireSecure}, "link", "416", 3, R::OtherKind},
+        {"an expander answers the relay link", {pemrix::link::ModuleKind::Secure}, "read", "relay", 3,
          R::OtherKind},
-        {"link answer CRC", {ModuleModel::Orvel416, {Fault::BadLinkCrc}}, "link", "416", 4,
+        {"link answer CRC", {pemrix::link::ModuleKind::Secure, {Fault::BadLinkCrc}}, "link", "416", 4,
          R::LinkCrcError},
-        {"header refused", {ModuleModel::Orvel416, {Fault::RefusedHeader}}, "read", "416", 4,
+        {"header refused", {pemrix::link::ModuleKind::Secure, {Fault::RefusedHeader}}, "read", "416", 4,
          R::CrcError},
-        {"frame CRC on read", {ModuleModel::Orvel417, {Fault::BadFrameCrc}}, "read", "417", 4,
+        {"frame CRC on read", {pemrix::link::ModuleKind::FireSecure, {Fault::BadFrameCrc}}, "read", "417", 4,
          R::CrcError},
-        {"frame CRC on relay read", {ModuleModel::Orvel427, {Fault::BadFrameCrc}}, "read",
+        {"frame CRC on relay read", {pemrix::link::ModuleKind::Rele8, {Fault::BadFrameCrc}}, "read",
          "relay", 4, R::CrcError},
-        {"frame CRC on write", {ModuleModel::Orvel416, {Fault::BadFrameCrc}}, "write", "416", 4,
+        {"frame CRC on write", {pemrix::link::ModuleKind::Secure, {Fault::BadFrameCrc}}, "write", "416", 4,
          R::CrcError},
-        {"no write acknowledgement", {ModuleModel::Orvel416, {Fault::NoWriteAck}}, "write", "416",
+        {"no write acknowledgement", {pemrix::link::ModuleKind::Secure, {Fault::NoWriteAck}}, "write", "416",
          4, R::CrcError},
-        {"no relay write acknowledgement", {ModuleModel::Orvel426, {Fault::NoWriteAck}}, "write",
+        {"no relay write acknowledgement", {pemrix::link::ModuleKind::Rele4, {Fault::NoWriteAck}}, "write",
          "relay", 4, R::CrcError},
-        {"no key", {ModuleModel::Orvel416, {Fault::NoKey}}, "key", "416", 5, R::NoKey},
-        {"all-ones key", {ModuleModel::Orvel416, {}, {}, 0xFFFFFFFFFFFFULL}, "key", "416", 5,
+        {"no key", {pemrix::link::ModuleKind::Secure, {Fault::NoKey}}, "key", "416", 5, R::NoKey},
+        {"all-ones key", {pemrix::link::ModuleKind::Secure, {}, {}, 0xFFFFFFFFFFFFULL}, "key", "416", 5,
          R::NoKey},
         // clang-format on
     };
@@ -60,10 +59,12 @@ inline std::vector<ModuleOutcome> moduleOutcomes() {
 
 // The files the write rows send: <module>.cfg in `folder`.
 inline std::filesystem::path writeOutcomeFiles(const pemrix::testing::TempFolder& folder) {
-    pemrix::testing::writeBytes(folder / "416.cfg",
-                                image::expanderFileText(std::vector<int>(64, 1), 2));
-    pemrix::testing::writeBytes(folder / "relay.cfg",
-                                relay::relayFileText(std::vector<int>(66, 1), 6));
+    pemrix::testing::writeBytes(
+        folder / "416.cfg",
+        image::expanderFileText(std::vector<int>(64, 1), link::ModuleKind::Secure));
+    pemrix::testing::writeBytes(
+        folder / "relay.cfg",
+        relay::relayFileText(std::vector<int>(66, 1), link::ModuleKind::Rele4));
     return folder.path();
 }
 

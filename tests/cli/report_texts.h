@@ -11,7 +11,7 @@
 namespace pemrix::cli::testing {
 
 // The lines of report `code` for a window of `kind`, each ended by a line feed.
-inline std::string reportText(int kind, int code, int attemptNumber = 0) {
+inline std::string reportText(link::ModuleKind kind, int code, int attemptNumber = 0) {
     pemrix::testing::RecordingTarget recorder(kind);
     link::ShowReport(recorder, code, attemptNumber);
     std::string text;

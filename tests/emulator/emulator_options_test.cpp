@@ -12,10 +12,11 @@ using namespace pemrix::emulator;
 
 TEST(EmulatorOptions, EveryFaultHasItsOwnNameThatParsesBack) {
     std::set<std::string_view> names;
-    for (const auto& info : faultTable()) {
+    for (std::size_t i = 0; i < FaultCount; ++i) {
+        const FaultInfo& info = faultInfo(static_cast<Fault>(i));
         SCOPED_TRACE(std::string(info.name));
         EXPECT_TRUE(names.insert(info.name).second);
-        EXPECT_EQ(&faultInfo(info.fault), &info);
+        EXPECT_EQ(info.fault, static_cast<Fault>(i));
         std::string text(info.name);
         if (info.value == FaultValue::Required) {
             text += '=';
@@ -77,19 +78,19 @@ TEST(EmulatorOptions, FaultsKeepTheirNumbersAndDefaults) {
 TEST(EmulatorOptions, Kinds) {
     const struct {
         const char* text;
-        ModuleModel model;
+        pemrix::link::ModuleKind model;
         int kind;
         std::size_t size;
     } rows[] = {
-        {"416", ModuleModel::Orvel416, 2, 64},
-        {"417", ModuleModel::Orvel417, 1, 64},
-        {"426", ModuleModel::Orvel426, 6, 66},
-        {"427", ModuleModel::Orvel427, 5, 66},
+        {"416", pemrix::link::ModuleKind::Secure, 2, 64},
+        {"417", pemrix::link::ModuleKind::FireSecure, 1, 64},
+        {"426", pemrix::link::ModuleKind::Rele4, 6, 66},
+        {"427", pemrix::link::ModuleKind::Rele8, 5, 66},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
         ASSERT_EQ(parseModuleModel(row.text), row.model);
-        EXPECT_EQ(wireKind(row.model), row.kind);
+        EXPECT_EQ(pemrix::link::kindValue(row.model), row.kind);
         EXPECT_EQ(imageSize(row.model), row.size);
     }
     EXPECT_FALSE(parseModuleModel("418"));

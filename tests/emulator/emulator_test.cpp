@@ -25,7 +25,7 @@ Bytes frameOf(const Bytes& image) {
     return frame;
 }
 
-EmulatorConfig configOf(ModuleModel model, Faults faults = {}) {
+EmulatorConfig configOf(pemrix::link::ModuleKind model, Faults faults = {}) {
     EmulatorConfig config;
     config.model = model;
     config.faults = faults;
@@ -62,12 +62,12 @@ double processCpuSeconds() {
 
 TEST(Emulator, ImageWrittenByTheHostComesBackOnRead) {
     const struct {
-        ModuleModel model;
+        pemrix::link::ModuleKind model;
         std::uint8_t writeOp, readOp;
         std::size_t imageSize;
     } rows[] = {
-        {ModuleModel::Orvel416, 0x01, 0x02, 64},
-        {ModuleModel::Orvel427, 0x51, 0x52, 66},
+        {pemrix::link::ModuleKind::Secure, 0x01, 0x02, 64},
+        {pemrix::link::ModuleKind::Rele8, 0x51, 0x52, 66},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(modelName(row.model)));
@@ -92,7 +92,7 @@ TEST(Emulator, ImageWrittenByTheHostComesBackOnRead) {
 }
 
 TEST(Emulator, HostMayCloseAndReopenTheDevice) {
-    Emulator emulator(configOf(ModuleModel::Orvel416));
+    Emulator emulator(configOf(pemrix::link::ModuleKind::Secure));
     emulator.start();
     for (int opening = 1; opening <= 3; ++opening) {
         SCOPED_TRACE(opening);
@@ -108,7 +108,7 @@ TEST(Emulator, HostMayCloseAndReopenTheDevice) {
 }
 
 TEST(Emulator, IdleWithNoHostTakesNoProcessorTime) {
-    Emulator emulator(configOf(ModuleModel::Orvel416));
+    Emulator emulator(configOf(pemrix::link::ModuleKind::Secure));
     emulator.start();
     { HostLine host(emulator.devicePath()); } // a host came and went
     const double before = processCpuSeconds();
@@ -120,7 +120,7 @@ TEST(Emulator, IdleWithNoHostTakesNoProcessorTime) {
 TEST(Emulator, StopIsPromptEvenWithPacedBytesQueued) {
     Faults faults;
     faults.set(Fault::BaudPacing);
-    Emulator emulator(configOf(ModuleModel::Orvel416, faults));
+    Emulator emulator(configOf(pemrix::link::ModuleKind::Secure, faults));
     emulator.start();
     HostLine host(emulator.devicePath());
     host.write(Bytes(600, 0x11)); // five seconds of echoes at 1200 baud
@@ -132,7 +132,7 @@ TEST(Emulator, StopIsPromptEvenWithPacedBytesQueued) {
 }
 
 TEST(Emulator, ServesOnTheCallersThreadWithoutStart) {
-    Emulator emulator(configOf(ModuleModel::Orvel417));
+    Emulator emulator(configOf(pemrix::link::ModuleKind::FireSecure));
     HostLine host(emulator.devicePath());
     host.write({0x55, 0x55, 0xAA, 0xAA});
     Bytes got;
@@ -147,7 +147,7 @@ TEST(Emulator, ServesOnTheCallersThreadWithoutStart) {
 }
 
 TEST(Emulator, RestartsAfterStop) {
-    Emulator emulator(configOf(ModuleModel::Orvel416));
+    Emulator emulator(configOf(pemrix::link::ModuleKind::Secure));
     HostLine host(emulator.devicePath());
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
@@ -158,7 +158,7 @@ TEST(Emulator, RestartsAfterStop) {
 }
 
 TEST(Emulator, StatsAndImageMayBeReadWhileServing) {
-    Emulator emulator(configOf(ModuleModel::Orvel416));
+    Emulator emulator(configOf(pemrix::link::ModuleKind::Secure));
     emulator.start();
     std::atomic<bool> done{false};
     std::thread watcher([&] {

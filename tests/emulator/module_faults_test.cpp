@@ -28,7 +28,7 @@ Bytes frameOf(const Bytes& image) {
 
 // Feeds bytes and returns everything the module sent, echoes included.
 struct Line {
-    explicit Line(ModuleModel model, Faults faults)
+    explicit Line(pemrix::link::ModuleKind model, Faults faults)
         : module(ModuleConfig{model, {}, 0x0000A1B2C3D4ULL, faults}) {}
 
     Bytes send(const Bytes& bytes) {
@@ -58,13 +58,13 @@ Faults only(Fault fault, std::optional<int> value = std::nullopt) {
 } // namespace
 
 TEST(ModuleFaults, SilentModuleSaysNothingAtAll) {
-    Line line(ModuleModel::Orvel416, only(Fault::Silent));
+    Line line(pemrix::link::ModuleKind::Secure, only(Fault::Silent));
     EXPECT_EQ(line.send(concat(LinkRequest, ReadHeader)), Bytes{});
     EXPECT_EQ(line.module.stats().bytesReceived, 8U);
 }
 
 TEST(ModuleFaults, AnswerOnAttemptLeavesEarlierRequestsEchoedOnly) {
-    Line line(ModuleModel::Orvel416, only(Fault::AnswerOnAttempt, 3));
+    Line line(pemrix::link::ModuleKind::Secure, only(Fault::AnswerOnAttempt, 3));
     EXPECT_EQ(line.send(LinkRequest), LinkRequest);
     EXPECT_EQ(line.send(LinkRequest), LinkRequest);
     EXPECT_EQ(line.send(LinkRequest), concat(LinkRequest, {0x55, 0x55, 0x02, 0x7A}));
@@ -76,14 +76,14 @@ TEST(ModuleFaults, AnswerOnAttemptLeavesEarlierRequestsEchoedOnly) {
 
 TEST(ModuleFaults, WrongKindAnswersWithAValidCrc) {
     const struct {
-        ModuleModel model;
+        pemrix::link::ModuleKind model;
         std::optional<int> kind;
         std::uint8_t expected;
     } rows[] = {
-        {ModuleModel::Orvel416, std::nullopt, 0x01},
-        {ModuleModel::Orvel417, std::nullopt, 0x02},
-        {ModuleModel::Orvel427, std::nullopt, 0x02},
-        {ModuleModel::Orvel416, 5, 0x05},
+        {pemrix::link::ModuleKind::Secure, std::nullopt, 0x01},
+        {pemrix::link::ModuleKind::FireSecure, std::nullopt, 0x02},
+        {pemrix::link::ModuleKind::Rele8, std::nullopt, 0x02},
+        {pemrix::link::ModuleKind::Secure, 5, 0x05},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(modelName(row.model)));
@@ -96,7 +96,7 @@ TEST(ModuleFaults, WrongKindAnswersWithAValidCrc) {
 }
 
 TEST(ModuleFaults, BadLinkCrc) {
-    Line line(ModuleModel::Orvel417, only(Fault::BadLinkCrc));
+    Line line(pemrix::link::ModuleKind::FireSecure, only(Fault::BadLinkCrc));
     const auto reply = line.send(LinkRequest);
     ASSERT_EQ(reply.size(), 8U);
     EXPECT_EQ((Bytes(reply.begin() + 4, reply.begin() + 7)), (Bytes{0x55, 0x55, 0x01}));
@@ -104,7 +104,7 @@ TEST(ModuleFaults, BadLinkCrc) {
 }
 
 TEST(ModuleFaults, RefusedHeaderIsAnsweredFFAndStartsNothing) {
-    Line line(ModuleModel::Orvel416, only(Fault::RefusedHeader));
+    Line line(pemrix::link::ModuleKind::Secure, only(Fault::RefusedHeader));
     EXPECT_EQ(line.send(ReadHeader), concat(ReadHeader, {0xFF}));
     EXPECT_EQ(line.send(LinkRequest), concat(LinkRequest, {0x55, 0x55, 0x02, 0x7A}))
         << "the link itself still works";
@@ -112,7 +112,7 @@ TEST(ModuleFaults, RefusedHeaderIsAnsweredFFAndStartsNothing) {
 }
 
 TEST(ModuleFaults, BadFrameCrcSpoilsReadsAndRefusesWrites) {
-    Line line(ModuleModel::Orvel416, only(Fault::BadFrameCrc));
+    Line line(pemrix::link::ModuleKind::Secure, only(Fault::BadFrameCrc));
     const auto before = line.module.image();
     const auto reply = line.send(ReadHeader);
     ASSERT_EQ(reply.size(), 4U + 1U + 67U);
@@ -128,7 +128,7 @@ TEST(ModuleFaults, BadFrameCrcSpoilsReadsAndRefusesWrites) {
 }
 
 TEST(ModuleFaults, NoWriteAckStoresButSaysNothing) {
-    Line line(ModuleModel::Orvel417, only(Fault::NoWriteAck));
+    Line line(pemrix::link::ModuleKind::FireSecure, only(Fault::NoWriteAck));
     const Bytes image(64, 0x42);
     EXPECT_EQ(line.send(WriteHeader), concat(WriteHeader, {0x00}));
     const auto frame = frameOf(image);
@@ -139,12 +139,12 @@ TEST(ModuleFaults, NoWriteAckStoresButSaysNothing) {
 TEST(ModuleFaults, DroppedByteLeavesOneByteOutOfEveryAnswer) {
     {
         SCOPED_TRACE("default: the kind byte of the link answer");
-        Line line(ModuleModel::Orvel416, only(Fault::DroppedByte));
+        Line line(pemrix::link::ModuleKind::Secure, only(Fault::DroppedByte));
         EXPECT_EQ(line.send(LinkRequest), concat(LinkRequest, {0x55, 0x55, 0x7A}));
     }
     {
         SCOPED_TRACE("the CRC of a read frame; the acknowledgement stays");
-        Line line(ModuleModel::Orvel416, only(Fault::DroppedByte, 66));
+        Line line(pemrix::link::ModuleKind::Secure, only(Fault::DroppedByte, 66));
         const auto reply = line.send(ReadHeader);
         auto expected = frameOf(line.module.image());
         expected.pop_back();
@@ -152,21 +152,21 @@ TEST(ModuleFaults, DroppedByteLeavesOneByteOutOfEveryAnswer) {
     }
     {
         SCOPED_TRACE("a key byte");
-        Line line(ModuleModel::Orvel416, only(Fault::DroppedByte, 2));
+        Line line(pemrix::link::ModuleKind::Secure, only(Fault::DroppedByte, 2));
         const auto reply = line.send(KeyHeader);
         EXPECT_EQ(reply.size(), 4U + 1U + 8U);
     }
 }
 
 TEST(ModuleFaults, NoKeyAnswersFF) {
-    Line line(ModuleModel::Orvel417, only(Fault::NoKey));
+    Line line(pemrix::link::ModuleKind::FireSecure, only(Fault::NoKey));
     EXPECT_EQ(line.send(KeyHeader), concat(KeyHeader, {0x00, 0xFF}));
 }
 
 TEST(ModuleFaults, FaultsCombine) {
     Faults faults;
     faults.set(Fault::AnswerOnAttempt, 2).set(Fault::WrongKind, 6);
-    Line line(ModuleModel::Orvel416, faults);
+    Line line(pemrix::link::ModuleKind::Secure, faults);
     EXPECT_EQ(line.send(LinkRequest), LinkRequest);
     EXPECT_EQ(line.send(LinkRequest), concat(LinkRequest, {0x55, 0x55, 0x06, 0x1B}));
 }

@@ -66,7 +66,7 @@ class Host {
     Clock::time_point now{};
 };
 
-ModuleConfig configOf(ModuleModel model, Faults faults = {}) {
+ModuleConfig configOf(pemrix::link::ModuleKind model, Faults faults = {}) {
     ModuleConfig config;
     config.model = model;
     config.faults = faults;
@@ -82,13 +82,13 @@ Bytes concat(Bytes a, const Bytes& b) {
 
 TEST(ModuleProtocol, LinkAnswerNamesTheKindOfEachModel) {
     const struct {
-        ModuleModel model;
+        pemrix::link::ModuleKind model;
         Bytes answer;
     } rows[] = {
-        {ModuleModel::Orvel416, {0x55, 0x55, 0x02, 0x7A}},
-        {ModuleModel::Orvel417, {0x55, 0x55, 0x01, 0x98}},
-        {ModuleModel::Orvel427, {0x55, 0x55, 0x05, 0xF9}},
-        {ModuleModel::Orvel426, {0x55, 0x55, 0x06, 0x1B}},
+        {pemrix::link::ModuleKind::Secure, {0x55, 0x55, 0x02, 0x7A}},
+        {pemrix::link::ModuleKind::FireSecure, {0x55, 0x55, 0x01, 0x98}},
+        {pemrix::link::ModuleKind::Rele8, {0x55, 0x55, 0x05, 0xF9}},
+        {pemrix::link::ModuleKind::Rele4, {0x55, 0x55, 0x06, 0x1B}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(modelName(row.model)));
@@ -101,7 +101,7 @@ TEST(ModuleProtocol, LinkAnswerNamesTheKindOfEachModel) {
 }
 
 TEST(ModuleProtocol, GarbageIsEchoedAndOtherwiseIgnored) {
-    Host host(configOf(ModuleModel::Orvel416));
+    Host host(configOf(pemrix::link::ModuleKind::Secure));
     Bytes garbage;
     for (int value = 0; value < 256; ++value)
         if (value != 0x55)
@@ -120,32 +120,32 @@ TEST(ModuleProtocol, FindsRequestsAfterGarbageAndRunsOfSync) {
     };
     for (const auto& prefix : prefixes) {
         SCOPED_TRACE(::testing::PrintToString(prefix));
-        Host host(configOf(ModuleModel::Orvel416));
+        Host host(configOf(pemrix::link::ModuleKind::Secure));
         EXPECT_EQ(host.send(concat(prefix, LinkRequest)), (Bytes{0x55, 0x55, 0x02, 0x7A}));
     }
 }
 
 TEST(ModuleProtocol, HeaderWithBadCrcGoesUnanswered) {
-    Host host(configOf(ModuleModel::Orvel416));
+    Host host(configOf(pemrix::link::ModuleKind::Secure));
     EXPECT_EQ(host.send({0x55, 0x55, 0x02, 0x7B}), Bytes{});
     EXPECT_EQ(host.send(ReadHeader).front(), 0x00) << "the next good header is heard";
 }
 
 TEST(ModuleProtocol, EachModelServesOnlyItsOperations) {
     const struct {
-        ModuleModel model;
+        pemrix::link::ModuleKind model;
         Bytes header;
         std::uint8_t ack;
     } rows[] = {
-        {ModuleModel::Orvel416, WriteHeader, 0x00},
-        {ModuleModel::Orvel416, ReadHeader, 0x00},
-        {ModuleModel::Orvel417, KeyHeader, 0x00},
-        {ModuleModel::Orvel417, ReleReadHeader, 0xFF},
-        {ModuleModel::Orvel427, ReleWriteHeader, 0x00},
-        {ModuleModel::Orvel426, ReleReadHeader, 0x00},
-        {ModuleModel::Orvel427, ReadHeader, 0xFF},
-        {ModuleModel::Orvel426, KeyHeader, 0xFF},
-        {ModuleModel::Orvel416,
+        {pemrix::link::ModuleKind::Secure, WriteHeader, 0x00},
+        {pemrix::link::ModuleKind::Secure, ReadHeader, 0x00},
+        {pemrix::link::ModuleKind::FireSecure, KeyHeader, 0x00},
+        {pemrix::link::ModuleKind::FireSecure, ReleReadHeader, 0xFF},
+        {pemrix::link::ModuleKind::Rele8, ReleWriteHeader, 0x00},
+        {pemrix::link::ModuleKind::Rele4, ReleReadHeader, 0x00},
+        {pemrix::link::ModuleKind::Rele8, ReadHeader, 0xFF},
+        {pemrix::link::ModuleKind::Rele4, KeyHeader, 0xFF},
+        {pemrix::link::ModuleKind::Secure,
          {0x55, 0x55, 0x04, pemrix::link::crc8(Bytes{0x55, 0x55, 0x04})},
          0xFF},
     };
@@ -160,15 +160,15 @@ TEST(ModuleProtocol, EachModelServesOnlyItsOperations) {
 
 TEST(ModuleProtocol, WrittenImageComesBackOnRead) {
     const struct {
-        ModuleModel model;
+        pemrix::link::ModuleKind model;
         Bytes writeHeader;
         Bytes readHeader;
         std::size_t frameSize;
     } rows[] = {
-        {ModuleModel::Orvel416, WriteHeader, ReadHeader, 67},
-        {ModuleModel::Orvel417, WriteHeader, ReadHeader, 67},
-        {ModuleModel::Orvel427, ReleWriteHeader, ReleReadHeader, 69},
-        {ModuleModel::Orvel426, ReleWriteHeader, ReleReadHeader, 69},
+        {pemrix::link::ModuleKind::Secure, WriteHeader, ReadHeader, 67},
+        {pemrix::link::ModuleKind::FireSecure, WriteHeader, ReadHeader, 67},
+        {pemrix::link::ModuleKind::Rele8, ReleWriteHeader, ReleReadHeader, 69},
+        {pemrix::link::ModuleKind::Rele4, ReleWriteHeader, ReleReadHeader, 69},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(modelName(row.model)));
@@ -196,7 +196,7 @@ TEST(ModuleProtocol, WrittenImageComesBackOnRead) {
 }
 
 TEST(ModuleProtocol, WrittenFrameFailingItsCrcIsRefusedAndNotStored) {
-    Host host(configOf(ModuleModel::Orvel416));
+    Host host(configOf(pemrix::link::ModuleKind::Secure));
     const auto before = host.module.image();
     auto frame = frameOf(countingImage(64));
     frame.back() ^= 0x01;
@@ -207,7 +207,7 @@ TEST(ModuleProtocol, WrittenFrameFailingItsCrcIsRefusedAndNotStored) {
 }
 
 TEST(ModuleProtocol, ImageBytesThatLookLikeRequestsStayImageBytes) {
-    Host host(configOf(ModuleModel::Orvel427));
+    Host host(configOf(pemrix::link::ModuleKind::Rele8));
     Bytes image(66, 0x55);
     image[10] = 0xAA;
     image[11] = 0xAA;
@@ -220,13 +220,13 @@ TEST(ModuleProtocol, ImageBytesThatLookLikeRequestsStayImageBytes) {
 TEST(ModuleProtocol, AbandonedWriteLetsTheNextRequestThrough) {
     {
         SCOPED_TRACE("the host sends a link request instead of the frame");
-        Host host(configOf(ModuleModel::Orvel416));
+        Host host(configOf(pemrix::link::ModuleKind::Secure));
         host.send(WriteHeader);
         EXPECT_EQ(host.send(LinkRequest), (Bytes{0x55, 0x55, 0x02, 0x7A}));
     }
     {
         SCOPED_TRACE("the frame stops half-way and the host starts over later");
-        Host host(configOf(ModuleModel::Orvel416));
+        Host host(configOf(pemrix::link::ModuleKind::Secure));
         const auto before = host.module.image();
         host.send(WriteHeader);
         const auto frame = frameOf(countingImage(64));
@@ -238,7 +238,7 @@ TEST(ModuleProtocol, AbandonedWriteLetsTheNextRequestThrough) {
 }
 
 TEST(ModuleProtocol, SlowButSteadyWriteIsStored) {
-    Host host(configOf(ModuleModel::Orvel427));
+    Host host(configOf(pemrix::link::ModuleKind::Rele8));
     host.send(ReleWriteHeader);
     const auto frame = frameOf(countingImage(66));
     Bytes answers;
@@ -253,7 +253,7 @@ TEST(ModuleProtocol, SlowButSteadyWriteIsStored) {
 TEST(ModuleProtocol, Orvel416FactoryImageAndTheKeyOnTheReader) {
     Bytes orvel416{45, 0, 192, 2, 0, 0, 135, 1};
     orvel416.resize(64, 255);
-    EXPECT_EQ(factoryImageForKind(ModuleModel::Orvel416), orvel416);
+    EXPECT_EQ(factoryImageForKind(pemrix::link::ModuleKind::Secure), orvel416);
 
     // A key a reader could hold: not all zeros, and not beginning with FF, which in a
     // record would end the list of keys.
@@ -264,7 +264,7 @@ TEST(ModuleProtocol, Orvel416FactoryImageAndTheKeyOnTheReader) {
 }
 
 TEST(ModuleProtocol, KeyAnswerCarriesTheKeyLeastSignificantFirst) {
-    auto config = configOf(ModuleModel::Orvel416);
+    auto config = configOf(pemrix::link::ModuleKind::Secure);
     config.keyCode = 0x0123456789ABULL;
     Host host(config);
     const auto answer = host.send(KeyHeader);
@@ -280,17 +280,17 @@ TEST(ModuleProtocol, KeyAnswerCarriesTheKeyLeastSignificantFirst) {
 }
 
 TEST(ModuleProtocol, NoKeyConfiguredAnswersFF) {
-    auto config = configOf(ModuleModel::Orvel417);
+    auto config = configOf(pemrix::link::ModuleKind::FireSecure);
     config.keyCode.reset();
     Host host(config);
     EXPECT_EQ(host.send(KeyHeader), (Bytes{0x00, 0xFF}));
 }
 
 TEST(ModuleProtocol, RejectsImagesOfTheWrongSizeAndKeysWiderThan48Bits) {
-    auto config = configOf(ModuleModel::Orvel427);
+    auto config = configOf(pemrix::link::ModuleKind::Rele8);
     config.image = Bytes(64, 1);
     EXPECT_THROW(ModuleProtocol{config}, std::invalid_argument);
-    config = configOf(ModuleModel::Orvel416);
+    config = configOf(pemrix::link::ModuleKind::Secure);
     config.keyCode = 0x1000000000000ULL;
     EXPECT_THROW(ModuleProtocol{config}, std::invalid_argument);
     config.keyCode = 0xFFFFFFFFFFFFULL;

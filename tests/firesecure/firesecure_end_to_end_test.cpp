@@ -44,7 +44,7 @@ std::vector<int> cells(const Bytes& bytes) {
 
 TEST_F(FireSecureEndToEndTest, F5OpensTheWindowThatLinksReadsEditsWritesAndKeepsFiles) {
     emulator::EmulatorConfig config;
-    config.model = emulator::ModuleModel::Orvel417;
+    config.model = pemrix::link::ModuleKind::FireSecure;
     config.image = moduleImage();
     config.keyCode = 0x00A1B2C3D4E5ULL;
     ASSERT_NO_FATAL_FAILURE(startModule(std::move(config)));

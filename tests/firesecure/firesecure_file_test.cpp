@@ -1,5 +1,4 @@
-#include "firesecure/firesecure_file.h"
-
+#include "firesecure/firesecure_image.h"
 #include "image/expander_file.h"
 
 #include <gtest/gtest.h>
@@ -24,23 +23,28 @@ const std::string FactoryValues = FactoryFile.substr(0, FactoryFile.size() - 3);
 
 TEST(FireSecureFile, FactoryFileByteForByte) {
     const auto factory = fs::decodeFireSecureConfig(fs::fireSecureFactoryImage());
-    EXPECT_EQ(fs::fireSecureFileText(fs::encodeFireSecureConfig(factory)), FactoryFile);
+    EXPECT_EQ(pemrix::image::expanderFileText(fs::encodeFireSecureConfig(factory),
+                                              pemrix::link::ModuleKind::FireSecure),
+              FactoryFile);
 
-    const auto loaded = fs::parseFireSecureFile(FactoryFile);
+    const auto loaded =
+        pemrix::image::parseExpanderFile(FactoryFile, pemrix::link::ModuleKind::FireSecure);
     ASSERT_TRUE(loaded.ok()) << loaded.error().message;
     EXPECT_EQ(loaded.value(), fs::fireSecureFactoryImage());
 }
 
 // The rest of the file format and its errors are the expander files' own.
 TEST(FireSecureFile, OnlyKindOneLoads) {
-    const auto withTail = fs::parseFireSecureFile(FactoryFile + "2\r\n"); // ignored
+    const auto withTail = pemrix::image::parseExpanderFile(
+        FactoryFile + "2\r\n", pemrix::link::ModuleKind::FireSecure); // ignored
     ASSERT_TRUE(withTail.ok()) << withTail.error().message;
     EXPECT_EQ(withTail.value(), fs::fireSecureFactoryImage());
 
     // An Orvel-416 file, refused as such even when its values would not convert.
     for (const std::string& values : {FactoryValues, "y" + FactoryValues.substr(2)}) {
         SCOPED_TRACE(values.substr(0, 2));
-        const auto parsed = fs::parseFireSecureFile(values + "2\r\n");
+        const auto parsed = pemrix::image::parseExpanderFile(values + "2\r\n",
+                                                             pemrix::link::ModuleKind::FireSecure);
         ASSERT_FALSE(parsed.ok());
         EXPECT_STREQ(parsed.error().message.c_str(), img::WrongModuleKindMessage);
     }

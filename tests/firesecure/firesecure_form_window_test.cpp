@@ -6,8 +6,8 @@
 
 #include "tests/firesecure/firesecure_form_rig.h"
 
-#include "firesecure/firesecure_file.h"
 #include "forms/accessible_names.h"
+#include "image/expander_file.h"
 #include "tests/image/temp_folder.h"
 
 #include <QListWidget>
@@ -22,7 +22,7 @@ using WindowTest = FireSecureFormTest;
 TEST_F(WindowTest, CreationStatesBeforeAnyImage) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Охранно-пожарный модуль \"Orvel - 417\""));
     EXPECT_EQ(form->helpTopic(), 29);
-    EXPECT_EQ(form->moduleKind(), 1);
+    EXPECT_EQ(pemrix::link::kindValue(form->moduleKind()), 1);
     EXPECT_EQ(form->minDelay(), 0);
     EXPECT_EQ(edit("DelayEdit")->text(), "1");
     EXPECT_EQ(edit("NumberEdit")->text(), "0");
@@ -154,7 +154,8 @@ TEST_F(WindowTest, FilesCarryKind1AndRefuseAnOrvel416File) {
     click(button("SaveButton"));
     EXPECT_EQ(statusText(), QStringLiteral("Запись конфигурации в файл завершена"));
     std::string text = pemrix::testing::readBytes(file);
-    EXPECT_EQ(text, fireSecureFileText(fireSecureFactoryImage()));
+    EXPECT_EQ(text, pemrix::image::expanderFileText(fireSecureFactoryImage(),
+                                                    pemrix::link::ModuleKind::FireSecure));
     EXPECT_TRUE(text.ends_with("\r\n255\r\n1\r\n"));
 
     text.replace(text.size() - 3, 1, "2");
@@ -166,6 +167,18 @@ TEST_F(WindowTest, FilesCarryKind1AndRefuseAnOrvel416File) {
                 ElementsAre(QStringLiteral(
                     "Ошибка чтения файла конфигурации. Нет совпадения типа прибора.")));
     EXPECT_EQ(edit("DelayEdit")->text(), "45");
+}
+
+// As drawn, where the screen has room: 758 x 522, wider only where the columns'
+// captions need it; the mode boxes under the middle column's groups.
+TEST_F(WindowTest, TheWindowIsAsDrawnWhereTheScreenHasRoom) {
+    open();
+    form->fitInto(QRect(0, 0, 2000, 2000));
+    EXPECT_NEAR(form->height(), 522, 522 * 0.02);
+    EXPECT_GE(form->width(), 758 * 0.98);
+    EXPECT_TRUE(find<QWidget>("MiddleColumn")->isAncestorOf(box("KeyBox")));
+    EXPECT_GT(box("KeyBox")->mapTo(form, QPoint(0, 0)).y(),
+              group("TM")->mapTo(form, QPoint(0, group("TM")->height())).y());
 }
 
 } // namespace

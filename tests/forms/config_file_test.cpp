@@ -37,7 +37,7 @@ class ConfigFileTest : public ::testing::Test {
     pemrix::testing::RecordingHost host;
     pemrix::testing::Journal journal;
     pemrix::testing::TestModuleWindow* window =
-        new pemrix::testing::TestModuleWindow(host, ModuleWindow::Kind::Rele, journal);
+        new pemrix::testing::TestModuleWindow(host, link::ModuleKind::Rele8, journal);
     pemrix::testing::ScriptedDialogs* dialogs = nullptr;
     TempFolder folder;
 };
@@ -48,10 +48,6 @@ TEST_F(ConfigFileTest, AStepAfterTheLoadMayStillFailAfterTheImageAndItsStatus) {
     ConfigFileLoad load;
     load.parse = [](std::string_view, std::string_view) {
         return image::Result<image::ImageCells>({1, 2});
-    };
-    load.apply = [this](const image::ImageCells& cells) {
-        window->applyImage(cells);
-        EXPECT_TRUE(status().isEmpty()) << "the image first";
     };
     load.afterApply = [&](const std::vector<std::string>& lines) {
         seenLines = lines;

@@ -2,8 +2,9 @@
 // the button panel and its actions, the link layouts, the factory list and the steps
 // the operations are made of.
 
+#include "forms/accessible_names.h"
 #include "forms/module_window.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/reports.h"
 #include "tests/forms/reachable_controls.h"
 #include "tests/support/recording_host.h"
@@ -26,7 +27,7 @@ namespace {
 using pemrix::testing::Journal;
 using pemrix::testing::RecordingHost;
 using pemrix::testing::TestModuleWindow;
-using Kind = ModuleWindow::Kind;
+using Kind = link::ModuleKind;
 using Calls = std::vector<std::string>;
 const Calls leaving = {"closed", "stopWorker", "closePort"};
 
@@ -76,11 +77,11 @@ TEST(ModuleWindowTest, AWindowDestroyedWithoutClosingStillLeaves) {
 // Each button of the panel runs its action with itself as the sender; the relay
 // window's panel has no LoadIdButton and a frame at its right end.
 TEST(ModuleWindowTest, ThePanelsButtonsRunTheirActions) {
-    for (Kind kind : {Kind::Secure, Kind::Rele}) {
-        SCOPED_TRACE(kind == Kind::Rele ? "relay panel" : "expander panel");
+    for (Kind kind : {Kind::Secure, Kind::Rele8}) {
+        SCOPED_TRACE(kind == Kind::Rele8 ? "relay panel" : "expander panel");
         Opened opened(kind);
         const std::vector<std::string> actions =
-            kind == Kind::Rele
+            kind == Kind::Rele8
                 ? Calls{"Write", "Read", "Connect", "Cancel", "Default", "Load", "Save"}
                 : Calls{"Write", "Read", "Connect", "Cancel", "LoadId", "Default", "Save", "Load"};
         std::vector<QObject*> senders;
@@ -92,9 +93,9 @@ TEST(ModuleWindowTest, ThePanelsButtonsRunTheirActions) {
         }
         EXPECT_EQ(opened.journal.entries, actions);
         EXPECT_EQ(opened.journal.senders, senders);
-        EXPECT_EQ(opened.window->button("LoadIdButton") == nullptr, kind == Kind::Rele);
+        EXPECT_EQ(opened.window->button("LoadIdButton") == nullptr, kind == Kind::Rele8);
     }
-    Opened rele(Kind::Rele);
+    Opened rele(Kind::Rele8);
     rele.window->show();
     for (QPushButton* button : rele.window->findChildren<QPushButton*>())
         EXPECT_LT(button->geometry().right(), rele.window->trailing->geometry().left());
@@ -105,11 +106,11 @@ TEST(ModuleWindowTest, TheLinkLayoutsSwitchTheButtonsAWindowHas) {
         const char* layout;
         bool write, read, connect, cancel;
     };
-    for (Kind kind : {Kind::Secure, Kind::Rele}) {
+    for (Kind kind : {Kind::Secure, Kind::Rele8}) {
         Opened opened(kind);
         for (const Row& row :
              {Row{"down", false, false, true, false}, Row{"pending", false, false, false, true}}) {
-            SCOPED_TRACE(std::string(row.layout) + (kind == Kind::Rele ? " relay" : " expander"));
+            SCOPED_TRACE(std::string(row.layout) + (kind == Kind::Rele8 ? " relay" : " expander"));
             if (std::string(row.layout) == "down")
                 link::SetLinkDown(*opened.window);
             else
@@ -126,11 +127,30 @@ TEST(ModuleWindowTest, TheLinkLayoutsSwitchTheButtonsAWindowHas) {
     }
 }
 
+// Disabled under the focus, "Разорвать связь" would pass it down the Tab chain to
+// "Заводские установки", where the next Space wipes the user's edits; the focus goes
+// to "Установить связь" instead. Focus elsewhere stays where it is.
+TEST(ModuleWindowTest, TheLinkDownLayoutGivesTheCancelButtonsFocusToConnect) {
+    for (Kind kind : {Kind::Secure, Kind::Rele8}) {
+        SCOPED_TRACE(kind == Kind::Rele8 ? "relay" : "expander");
+        Opened opened(kind);
+        TestModuleWindow& window = *opened.window;
+        for (QWidget* focused : {static_cast<QWidget*>(window.button("CancelButton")),
+                                 static_cast<QWidget*>(window.edit)}) {
+            link::SetLinkPending(window);
+            focused->setFocus();
+            link::SetLinkDown(window);
+            EXPECT_EQ(window.focusWidget(),
+                      focused == window.edit ? focused : window.button("ConnectButton"));
+        }
+    }
+}
+
 TEST(ModuleWindowTest, TheStepsOfTheOperationsAskTheHostInOrder) {
-    Opened opened(Kind::Rele);
+    Opened opened(Kind::Rele8);
     opened.window->startTransfer(link::Operation::ReleRead, {});
     ASSERT_EQ(opened.host.workers.size(), 1U);
-    EXPECT_EQ(opened.host.workers[0].kind, 5);
+    EXPECT_EQ(pemrix::link::kindValue(opened.host.workers[0].kind), 5);
     EXPECT_EQ(opened.host.workers[0].operation, link::Operation::ReleRead);
     EXPECT_FALSE(opened.enabled("WriteButton"));
     EXPECT_FALSE(opened.enabled("ReadButton"));
@@ -142,11 +162,11 @@ TEST(ModuleWindowTest, TheStepsOfTheOperationsAskTheHostInOrder) {
     EXPECT_TRUE(opened.enabled("ReadButton"));
 
     opened.host.calls.clear();
-    opened.window->breakLink(QStringLiteral("нет связи"));
+    opened.window->breakLink();
     EXPECT_EQ(opened.host.calls, (Calls{"stopWorker", "closePort"}));
     EXPECT_TRUE(opened.enabled("ConnectButton"));
     EXPECT_EQ(opened.window->findChild<QStatusBar*>("StatusBar1")->currentMessage(),
-              QStringLiteral("нет связи"));
+              QStringLiteral("Нет связи с модулем. Демонстрационный режим"));
 
     opened.host.calls.clear();
     opened.window->connectLink();
@@ -156,7 +176,7 @@ TEST(ModuleWindowTest, TheStepsOfTheOperationsAskTheHostInOrder) {
 }
 
 TEST(ModuleWindowTest, ButtonsAreFoundByNameAndTheirState) {
-    Opened opened(Kind::Rele);
+    Opened opened(Kind::Rele8);
     EXPECT_TRUE(opened.enabled("WriteButton"));
     opened.window->button("WriteButton")->setEnabled(false);
     EXPECT_FALSE(opened.enabled("WriteButton"));
@@ -255,6 +275,9 @@ TEST(ModuleWindowTest, TheWindowFitsTheScreenAndEveryControlStaysReachable) {
         EXPECT_EQ(window.bar->geometry().bottom(), window.height() - 1) << "the bar stays below";
         EXPECT_EQ(testing::unreachableControls(&window), QStringList());
     }
+    auto* area = window.findChild<PageArea*>();
+    for (QScrollBar* scroll : {area->horizontalScrollBar(), area->verticalScrollBar()})
+        EXPECT_FALSE(spokenName(scroll).isEmpty()) << "a scroll bar is spoken by its name";
 }
 
 } // namespace

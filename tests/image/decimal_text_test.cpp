@@ -43,11 +43,11 @@ TEST(DecimalText, IntegersRefusedNamingTheText) {
 }
 
 TEST(DecimalText, LongTextIsCutInTheMessageAtACharacterBoundary) {
-    const std::string digitsThenLetters = std::string(59, '1') + "ЖЖЖЖ";
+    const std::string digitsThenLetters = std::string(38, '1') + "ЖЖЖЖ";
     const auto parsed = img::parseInteger(digitsThenLetters);
     ASSERT_FALSE(parsed.ok());
-    // 59 ones and the first byte of Ж make 60 bytes: the cut steps back before Ж.
-    EXPECT_EQ(parsed.error().message, "«" + std::string(59, '1') + "…» — не целое число.");
+    // The cut counts characters, not bytes: 38 ones and two Ж make the 40 shown.
+    EXPECT_EQ(parsed.error().message, "«" + std::string(38, '1') + "ЖЖ…» — не целое число.");
 
     const std::string huge(1 << 20, 'x');
     EXPECT_LT(img::parseInteger(huge).error().message.size(), 120u);

@@ -27,6 +27,8 @@ TEST(ErrorTexts, FileTextsNameTheFileAndWhy) {
          "Не удалось открыть файл «a.cfg»: ошибка чтения."},
         {img::cannotWriteFileText("x/a.cfg", FileFailure::NoFolder),
          "Не удалось записать файл «x/a.cfg»: нет такой папки."},
+        {img::cannotWriteFileText("/proc/a.cfg", FileFailure::FolderTakesNoFiles),
+         "Не удалось записать файл «/proc/a.cfg»: в этой папке нельзя создавать файлы."},
         {img::cannotWriteFileText("a.cfg", FileFailure::ReadOnly),
          "Не удалось записать файл «a.cfg»: диск доступен только для чтения."},
         {img::cannotWriteFileText("a.cfg", FileFailure::NoSpace),
@@ -59,7 +61,17 @@ TEST(ErrorTexts, PlacesAndTheTextsFoundThere) {
         {img::notAnIntegerInLineText("a.cfg", 64, ""),
          "Файл «a.cfg», строка 64: «» — не целое число."},
         {img::notAnIntegerText(std::string(70, '7')),
-         "«" + std::string(60, '7') + "…» — не целое число."},
+         "«" + std::string(40, '7') + "…» — не целое число."},
+        // Whatever the line holds, the message comes whole: control characters and
+        // bytes that are no UTF-8 appear escaped, and the cut never splits either.
+        {img::notAnIntegerInLineText("nul.cfg", 11, std::string(3, '\0')),
+         "Файл «nul.cfg», строка 11: «\\x00\\x00\\x00» — не целое число."},
+        {img::notAnIntegerText("1\t2\x7F\xC2\x85"), "«1\\x092\\x7F\\xC2\\x85» — не целое число."},
+        {img::notAnIntegerText("\xFF\xC3\x28\xE0\x80\x80\xED\xA0\x80"),
+         "«\\xFF\\xC3(\\xE0\\x80\\x80\\xED\\xA0\\x80» — не целое число."},
+        {img::notAnIntegerText(std::string(20, '\x01')),
+         "«" + std::string("\\x01\\x01\\x01\\x01\\x01\\x01\\x01\\x01\\x01\\x01") +
+             "…» — не целое число."},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.expected);

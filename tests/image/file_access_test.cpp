@@ -107,6 +107,9 @@ TEST(WriteFileAtomically, FailureLeavesEverythingAsItWas) {
         {"parent is a regular file", folder / "plain" / "a.cfg", img::FileFailure::NoFolder},
         {"parent does not exist", folder / "nowhere" / "a.cfg", img::FileFailure::NoFolder},
         {"target is a folder", folder / "sub", img::FileFailure::IsFolder},
+#if defined(__linux__)
+        {"a folder that takes no files", "/proc/version.cfg", img::FileFailure::FolderTakesNoFiles},
+#endif
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -84,9 +84,3 @@ TEST(FileLines, IntegerLinesNameTheFileTheLineAndTheText) {
         }
     }
 }
-
-TEST(FileLines, FillTextReplacesThePlaceholder) {
-    EXPECT_EQ(img::fillText("Cannot open file %s", "a b.cfg"), "Cannot open file a b.cfg");
-    EXPECT_EQ(img::fillText("no placeholder", "x"), "no placeholder");
-    EXPECT_EQ(img::fillText("%s", "%s"), "%s");
-}

@@ -1,7 +1,7 @@
 #include "image/identifier_records.h"
 
 #include "link/key_code.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 #include <gtest/gtest.h>
 

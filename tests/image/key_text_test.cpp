@@ -27,9 +27,4 @@ TEST(KeyText, FilterPadAndCompleteness) {
     EXPECT_EQ(img::padKeyText("AB12"), "00000000AB12");
     EXPECT_EQ(img::padKeyText(""), "");
     EXPECT_EQ(img::padKeyText("0123456789AB"), "0123456789AB");
-
-    EXPECT_TRUE(img::isCompleteKeyText("0123456789AB"));
-    EXPECT_FALSE(img::isCompleteKeyText("0123456789A"));
-    EXPECT_FALSE(img::isCompleteKeyText("0123456789Ab"));
-    EXPECT_FALSE(img::isCompleteKeyText("0123456789ABC"));
 }

@@ -30,7 +30,6 @@ namespace pemrix::link::testing {
 using emulator::Emulator;
 using emulator::EmulatorConfig;
 using emulator::Fault;
-using emulator::ModuleModel;
 using namespace std::chrono_literals;
 
 using ::pemrix::testing::RecordingTarget;
@@ -40,7 +39,7 @@ using ::pemrix::testing::RecordingTarget;
 // arrive and in what order; the routines' texts are checked on their own.
 class Expected {
   public:
-    explicit Expected(int kind) : window_(kind) {}
+    explicit Expected(ModuleKind kind) : window_(kind) {}
     Expected& report(int code, int attemptNumber = 0) {
         ShowReport(window_, code, attemptNumber);
         return *this;
@@ -62,8 +61,8 @@ class Expected {
         ShowKeyId(window_, code, slot);
         return *this;
     }
-    Expected& variant(int kind) {
-        window_.setReleVariantFromLink(kind);
+    Expected& variant(ModuleKind kind) {
+        window_.linkAnswered(kind);
         return *this;
     }
     const std::vector<std::string>& calls() const { return window_.calls; }
@@ -92,7 +91,8 @@ inline bool runEventsUntil(const std::function<bool()>& done, std::chrono::milli
 }
 
 inline std::unique_ptr<Emulator>
-startModule(ModuleModel model, std::vector<Fault> faults = {}, std::vector<std::uint8_t> image = {},
+startModule(pemrix::link::ModuleKind model, std::vector<Fault> faults = {},
+            std::vector<std::uint8_t> image = {},
             std::optional<std::uint64_t> key = pemrix::emulator::DefaultKeyCode) {
     EmulatorConfig config;
     config.model = model;

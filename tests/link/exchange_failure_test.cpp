@@ -2,7 +2,7 @@
 // and how the exchange ends.
 
 #include "link/frames.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "tests/link/exchange_rig.h"
 
 #include <gmock/gmock.h>
@@ -16,8 +16,8 @@ namespace {
 
 struct FailureRow {
     const char* name;
-    int kind;
-    int operation;
+    ModuleKind kind;
+    Operation operation;
     std::vector<int> data;
     std::function<void(ExchangeRig&)> script;
     std::vector<std::string> events;
@@ -67,7 +67,7 @@ std::vector<FailureRow> failureRows() {
     const auto frame66 = imageFrame(image66);
     return {
         {"stop before the link starts",
-         2,
+         ModuleKind::Secure,
          Operation::Link,
          {},
          [](ExchangeRig& rig) { rig.stop.request(); },
@@ -75,7 +75,7 @@ std::vector<FailureRow> failureRows() {
          {},
          ExchangeEnd::Stopped},
         {"stop inside the loop before the request",
-         1,
+         ModuleKind::FireSecure,
          Operation::Link,
          {},
          [](ExchangeRig& rig) {
@@ -86,7 +86,7 @@ std::vector<FailureRow> failureRows() {
          {"wait 2000", "R4 -"},
          ExchangeEnd::Stopped},
         {"no answer after ten attempts",
-         5,
+         ModuleKind::Rele8,
          Operation::Link,
          {},
          [](ExchangeRig& rig) { silentLink(rig, 10); },
@@ -94,7 +94,7 @@ std::vector<FailureRow> failureRows() {
          {"R4 -", "W FF"},
          ExchangeEnd::Failed},
         {"link answer of another kind",
-         1,
+         ModuleKind::FireSecure,
          Operation::Link,
          {},
          [](ExchangeRig& rig) {
@@ -105,7 +105,7 @@ std::vector<FailureRow> failureRows() {
          {"W FF", "R1 FF"},
          ExchangeEnd::Failed},
         {"link answer CRC wrong",
-         5,
+         ModuleKind::Rele8,
          Operation::Link,
          {},
          [](ExchangeRig& rig) {
@@ -116,7 +116,7 @@ std::vector<FailureRow> failureRows() {
          {"W FF", "R1 FF"},
          ExchangeEnd::Failed},
         {"a missing echo: FF stands in, the write goes on",
-         2,
+         ModuleKind::Secure,
          Operation::Write,
          image64,
          [](ExchangeRig& rig) {
@@ -127,7 +127,7 @@ std::vector<FailureRow> failureRows() {
          {"R1 00"},
          ExchangeEnd::Succeeded},
         {"header acknowledgement not 00",
-         1,
+         ModuleKind::FireSecure,
          Operation::Read,
          {},
          [](ExchangeRig& rig) { headerAnswered(rig.port, 0x80); },
@@ -135,7 +135,7 @@ std::vector<FailureRow> failureRows() {
          {"wait 1000", "R1 80"},
          ExchangeEnd::Failed},
         {"configuration frame CRC wrong",
-         2,
+         ModuleKind::Secure,
          Operation::Read,
          {},
          [](ExchangeRig& rig) {
@@ -148,7 +148,7 @@ std::vector<FailureRow> failureRows() {
          {"W FF", "R1 FF"},
          ExchangeEnd::Failed},
         {"relay configuration frame CRC wrong",
-         5,
+         ModuleKind::Rele8,
          Operation::ReleRead,
          {},
          [](ExchangeRig& rig) {
@@ -161,7 +161,7 @@ std::vector<FailureRow> failureRows() {
          {"W FF", "R1 FF"},
          ExchangeEnd::Failed},
         {"write acknowledgement missing",
-         2,
+         ModuleKind::Secure,
          Operation::Write,
          image64,
          [](ExchangeRig& rig) {
@@ -172,7 +172,7 @@ std::vector<FailureRow> failureRows() {
          {"R1 -"},
          ExchangeEnd::Failed},
         {"relay write acknowledgement not 00",
-         5,
+         ModuleKind::Rele8,
          Operation::ReleWrite,
          image66,
          [](ExchangeRig& rig) {
@@ -185,7 +185,7 @@ std::vector<FailureRow> failureRows() {
          {"R1 01", "wait 1"},
          ExchangeEnd::Failed},
         {"key answer starts with FF",
-         2,
+         ModuleKind::Secure,
          Operation::KeyId,
          {4},
          [](ExchangeRig& rig) {
@@ -196,7 +196,7 @@ std::vector<FailureRow> failureRows() {
          {"wait 1000", "R1 00", "R1 FF"},
          ExchangeEnd::Failed},
         {"key answer CRC wrong",
-         1,
+         ModuleKind::FireSecure,
          Operation::KeyId,
          {4},
          [](ExchangeRig& rig) {
@@ -207,7 +207,7 @@ std::vector<FailureRow> failureRows() {
          {"R1 66", "R1 " + hexBytes(std::span(badKey).last(1))},
          ExchangeEnd::Failed},
         {"first header byte cannot be written",
-         2,
+         ModuleKind::Secure,
          Operation::Read,
          {},
          [](ExchangeRig& rig) { rig.port.failWrite(0); },
@@ -215,7 +215,7 @@ std::vector<FailureRow> failureRows() {
          {"W 55 fails"},
          ExchangeEnd::LineFailed},
         {"a frame byte cannot be written",
-         1,
+         ModuleKind::FireSecure,
          Operation::Write,
          image64,
          [](ExchangeRig& rig) {
@@ -227,7 +227,7 @@ std::vector<FailureRow> failureRows() {
          {"W " + hexBytes({image64[18]}) + " fails"},
          ExchangeEnd::LineFailed},
         {"the last relay frame byte cannot be written",
-         5,
+         ModuleKind::Rele8,
          Operation::ReleWrite,
          image66,
          [](ExchangeRig& rig) {
@@ -240,7 +240,7 @@ std::vector<FailureRow> failureRows() {
           "W " + hexBytes(std::span(frame66).last(1)) + " fails"},
          ExchangeEnd::LineFailed},
         {"a write failing after a stop request is the stop's doing",
-         2,
+         ModuleKind::Secure,
          Operation::Read,
          {},
          [](ExchangeRig& rig) {
@@ -253,7 +253,7 @@ std::vector<FailureRow> failureRows() {
          {"W 55 fails"},
          ExchangeEnd::Stopped},
         {"stop before the header",
-         2,
+         ModuleKind::Secure,
          Operation::Write,
          image64,
          [](ExchangeRig& rig) { rig.stop.request(); },
@@ -261,7 +261,7 @@ std::vector<FailureRow> failureRows() {
          {},
          ExchangeEnd::Stopped},
         {"stop while the header goes out",
-         5,
+         ModuleKind::Rele8,
          Operation::ReleRead,
          {},
          [](ExchangeRig& rig) { rig.port.echo(3).echo().then(rig.stopAction()); },
@@ -269,7 +269,7 @@ std::vector<FailureRow> failureRows() {
          {"W A1", "R1 A1"},
          ExchangeEnd::Stopped},
         {"stop during the acknowledgement wait",
-         2,
+         ModuleKind::Secure,
          Operation::Write,
          image64,
          [](ExchangeRig& rig) {
@@ -280,7 +280,7 @@ std::vector<FailureRow> failureRows() {
          {"wait 1000", "R1 00"},
          ExchangeEnd::Stopped},
         {"stop during the frame of a read",
-         2,
+         ModuleKind::Secure,
          Operation::Read,
          {},
          [frame64](ExchangeRig& rig) {
@@ -293,7 +293,7 @@ std::vector<FailureRow> failureRows() {
          ExchangeEnd::Stopped},
         // Mended: a key code of all ones is what the reader gives with no key on it.
         {"key code of all ones",
-         2,
+         ModuleKind::Secure,
          Operation::KeyId,
          {2},
          [](ExchangeRig& rig) {
@@ -306,7 +306,7 @@ std::vector<FailureRow> failureRows() {
         // Mended: a frame that lost a byte is refused even when the FF standing in
         // for it satisfies the CRC.
         {"frame with a lost byte that FF would complete",
-         2,
+         ModuleKind::Secure,
          Operation::Read,
          {},
          [](ExchangeRig& rig) {
@@ -318,7 +318,7 @@ std::vector<FailureRow> failureRows() {
          {"W FF", "R1 FF"},
          ExchangeEnd::Failed},
         {"key answer with a lost byte that FF would complete",
-         1,
+         ModuleKind::FireSecure,
          Operation::KeyId,
          {1},
          [](ExchangeRig& rig) {
@@ -334,32 +334,32 @@ std::vector<FailureRow> failureRows() {
         // once, whichever call finds it gone, instead of ten attempts or time-outs.
         // Every one-byte read (echoes, acknowledgement, frames, key) goes one way.
         // clang-format off
-        {"gone: the link request cannot be written", 2, Operation::Link, {},
+        {"gone: the link request cannot be written", ModuleKind::Secure, Operation::Link, {},
          [](ExchangeRig& rig) { rig.port.failWrite(0); },
          attempts(1, {"report 14"}), {"W 55 55 AA AA fails"}, ExchangeEnd::LineFailed},
-        {"gone: the echo of the link request", 1, Operation::Link, {},
+        {"gone: the echo of the link request", ModuleKind::FireSecure, Operation::Link, {},
          [](ExchangeRig& rig) { rig.port.fail(); },
          attempts(1, {"report 14"}), {"W 55 55 AA AA", "R4 fails"}, ExchangeEnd::LineFailed},
-        {"gone: the link answer of attempt 3", 5, Operation::Link, {},
+        {"gone: the link answer of attempt 3", ModuleKind::Rele8, Operation::Link, {},
          [](ExchangeRig& rig) { silentLink(rig, 2); rig.port.echo().fail(); },
          attempts(3, {"report 14"}), {"wait 2000", "R4 fails"}, ExchangeEnd::LineFailed},
-        {"gone: in the frame of a read", 2, Operation::Read, {},
+        {"gone: in the frame of a read", ModuleKind::Secure, Operation::Read, {},
          [frame64](ExchangeRig& rig) {
              headerAnswered(rig.port);
              rig.port.serveEach(std::span(frame64).first(30)).fail();
          },
          {"report 14"}, {"R1 fails"}, ExchangeEnd::LineFailed},
-        {"gone: the write acknowledgement", 2, Operation::Write, image64,
+        {"gone: the write acknowledgement", ModuleKind::Secure, Operation::Write, image64,
          [](ExchangeRig& rig) { headerAnswered(rig.port); rig.port.echo(67).fail(); },
          {"report 14"}, {"R1 fails"}, ExchangeEnd::LineFailed},
-        {"a link request that runs out of time is tried again", 2, Operation::Link, {},
+        {"a link request that runs out of time is tried again", ModuleKind::Secure, Operation::Link, {},
          [](ExchangeRig& rig) {
              rig.port.failWrite(0, PortErrorKind::TimedOut);
              silentLink(rig, 1);
              attemptAnswered(rig.port, bytesOf({0x55, 0x55, 0x02, 0x7A}));
              rig.port.echo();
          },
-         attempts(2, {"report 8", "linkUp"}), {"W 00", "R1 00"}, ExchangeEnd::Succeeded},
+         attempts(2, {"variant 2", "report 8", "linkUp"}), {"W 00", "R1 00"}, ExchangeEnd::Succeeded},
         // clang-format on
     };
 }
@@ -385,7 +385,7 @@ TEST(ExchangeFailures, KeyCodeOfAllOnesIsNeverDelivered) {
     ExchangeRig rig;
     headerAnswered(rig.port);
     rig.port.serveEach(keyAnswer(NoKeyCode, 0x00, 0x01));
-    EXPECT_EQ(rig.run(2, Operation::KeyId, {2}), ExchangeEnd::Failed);
+    EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::KeyId, {2}), ExchangeEnd::Failed);
     for (const auto& event : rig.reporter.events)
         EXPECT_EQ(event.rfind("key ", 0), std::string::npos) << event;
 }
@@ -394,7 +394,7 @@ TEST(ExchangeFailures, FailedWriteEndsAtOnceWithNothingMoreOnTheLine) {
     ExchangeRig rig;
     headerAnswered(rig.port);
     rig.port.failWrite(1);
-    EXPECT_EQ(rig.run(1, Operation::KeyId, {1}), ExchangeEnd::LineFailed);
+    EXPECT_EQ(rig.run(ModuleKind::FireSecure, Operation::KeyId, {1}), ExchangeEnd::LineFailed);
     EXPECT_EQ(rig.port.writeCalls(), 2U);
     EXPECT_EQ(rig.port.readCalls(), 1U);
 }
@@ -404,7 +404,7 @@ TEST(ExchangeFailures, FailedVerdictWriteIsNotExamined) {
     headerAnswered(rig.port);
     rig.port.serveEach(imageFrame(countingImage(64))).nothing();
     rig.port.failWrite(4); // the verdict 00
-    EXPECT_EQ(rig.run(2, Operation::Read), ExchangeEnd::Succeeded);
+    EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::Read), ExchangeEnd::Succeeded);
     EXPECT_THAT(rig.reporter.events,
                 ElementsAreArray({"report 6", "image 64", "report 11", "buttons"}));
 }

@@ -1,4 +1,4 @@
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "tests/link/exchange_rig.h"
 
 #include <gmock/gmock.h>
@@ -27,21 +27,26 @@ std::vector<std::string> concat(std::vector<std::string> a, const std::vector<st
 
 TEST(ExchangeLink, EachKindLinksOnItsWorkedAnswer) {
     const struct {
-        int kind;
+        ModuleKind kind;
         std::vector<std::uint8_t> answer;
         std::vector<std::string> events;
     } rows[] = {
-        {1, bytesOf({0x55, 0x55, 0x01, 0x98}), {"report 7 attempt 1", "report 8", "linkUp"}},
-        {2, bytesOf({0x55, 0x55, 0x02, 0x7A}), {"report 7 attempt 1", "report 8", "linkUp"}},
-        {5,
+        {ModuleKind::FireSecure,
+         bytesOf({0x55, 0x55, 0x01, 0x98}),
+         {"report 7 attempt 1", "variant 1", "report 8", "linkUp"}},
+        {ModuleKind::Secure,
+         bytesOf({0x55, 0x55, 0x02, 0x7A}),
+         {"report 7 attempt 1", "variant 2", "report 8", "linkUp"}},
+        {ModuleKind::Rele8,
          bytesOf({0x55, 0x55, 0x05, 0xF9}),
          {"report 7 attempt 1", "variant 5", "report 8", "linkUp"}},
-        {5,
+        {ModuleKind::Rele8,
          bytesOf({0x55, 0x55, 0x06, 0x1B}),
          {"report 7 attempt 1", "variant 6", "report 8", "linkUp"}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE("kind " + std::to_string(row.kind) + " answer " + hexBytes(row.answer));
+        SCOPED_TRACE("kind " + std::to_string(kindValue(row.kind)) + " answer " +
+                     hexBytes(row.answer));
         ExchangeRig rig;
         attemptAnswered(rig.port, row.answer);
         rig.port.echo();
@@ -57,41 +62,44 @@ TEST(ExchangeLink, EachKindLinksOnItsWorkedAnswer) {
 TEST(ExchangeLink, WrongKindOrCrcIsRefusedWithFf) {
     const struct {
         const char* name;
-        int kind;
+        ModuleKind kind;
         std::vector<std::uint8_t> answer;
         std::vector<std::string> events;
     } rows[] = {
         {"Orvel-416 window, relay answers",
-         2,
+         ModuleKind::Secure,
          withCrc(bytesOf({0x55, 0x55, 0x05})),
          {"report 7 attempt 1", "report 2"}},
         {"Orvel-416 window, Orvel-426 answers",
-         2,
+         ModuleKind::Secure,
          withCrc(bytesOf({0x55, 0x55, 0x06})),
          {"report 7 attempt 1", "report 2"}},
         {"Orvel-417 window, Orvel-416 answers",
-         1,
+         ModuleKind::FireSecure,
          withCrc(bytesOf({0x55, 0x55, 0x02})),
          {"report 7 attempt 1", "report 2"}},
         {"relay window, Orvel-416 answers",
-         5,
+         ModuleKind::Rele8,
          withCrc(bytesOf({0x55, 0x55, 0x02})),
          {"report 7 attempt 1", "report 2"}},
         {"two bytes 55 55: the kind byte reads 00",
-         2,
+         ModuleKind::Secure,
          bytesOf({0x55, 0x55}),
          {"report 7 attempt 1", "report 2"}},
-        {"one byte 55 is an answer too", 1, bytesOf({0x55}), {"report 7 attempt 1", "report 2"}},
+        {"one byte 55 is an answer too",
+         ModuleKind::FireSecure,
+         bytesOf({0x55}),
+         {"report 7 attempt 1", "report 2"}},
         {"right kind, wrong CRC",
-         2,
+         ModuleKind::Secure,
          bytesOf({0x55, 0x55, 0x02, 0x7B}),
-         {"report 7 attempt 1", "report 3"}},
+         {"report 7 attempt 1", "variant 2", "report 3"}},
         {"any four bytes are an answer",
-         2,
+         ModuleKind::Secure,
          bytesOf({0x12, 0x34, 0x02, 0x56}),
-         {"report 7 attempt 1", "report 3"}},
+         {"report 7 attempt 1", "variant 2", "report 3"}},
         {"relay, variant set before the CRC is looked at",
-         5,
+         ModuleKind::Rele8,
          bytesOf({0x55, 0x55, 0x06, 0x00}),
          {"report 7 attempt 1", "variant 6", "report 3"}},
     };
@@ -116,9 +124,9 @@ TEST(ExchangeLink, ShortAnswerWithoutSyncByteIsNoAnswer) {
     attemptAnswered(rig.port, bytesOf({0x00, 0x55, 0x02, 0x7A}));
     rig.port.echo();
     // The second answer counts (its second byte is 55) and fails its CRC.
-    EXPECT_EQ(rig.run(2, Operation::Link), ExchangeEnd::Failed);
+    EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::Link), ExchangeEnd::Failed);
     EXPECT_THAT(rig.reporter.events,
-                ElementsAre("report 7 attempt 1", "report 7 attempt 2", "report 3"));
+                ElementsAre("report 7 attempt 1", "report 7 attempt 2", "variant 2", "report 3"));
 }
 
 TEST(ExchangeLink, AnswerOnTheTenthAttemptLinks) {
@@ -127,9 +135,9 @@ TEST(ExchangeLink, AnswerOnTheTenthAttemptLinks) {
         attemptWithoutAnswer(rig.port);
     attemptAnswered(rig.port, bytesOf({0x55, 0x55, 0x02, 0x7A}));
     rig.port.echo();
-    EXPECT_EQ(rig.run(2, Operation::Link), ExchangeEnd::Succeeded);
-    EXPECT_THAT(rig.reporter.events,
-                ElementsAreArray(concat(attemptReports(1, 10), {"report 8", "linkUp"})));
+    EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::Link), ExchangeEnd::Succeeded);
+    EXPECT_THAT(rig.reporter.events, ElementsAreArray(concat(attemptReports(1, 10),
+                                                             {"variant 2", "report 8", "linkUp"})));
     EXPECT_EQ(rig.port.unserved(), 0U);
 }
 
@@ -137,7 +145,7 @@ TEST(ExchangeLink, TenSilentAttemptsReportNoAnswerAndSendFfWithoutEcho) {
     ExchangeRig rig;
     for (int n = 1; n <= 10; ++n)
         attemptWithoutAnswer(rig.port);
-    EXPECT_EQ(rig.run(2, Operation::Link), ExchangeEnd::Failed);
+    EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::Link), ExchangeEnd::Failed);
     EXPECT_THAT(rig.reporter.events, ElementsAreArray(concat(attemptReports(1, 10), {"report 1"})));
     const auto& trace = rig.port.trace();
     ASSERT_EQ(trace.size(), 10U * 4 + 1);
@@ -154,14 +162,14 @@ TEST(ExchangeLink, PortThatNeverOpenedEndsInNoAnswer) {
     // Every call fails: the user hears "no answer" after ten attempts.
     ExchangeRig rig;
     rig.port.failEverything();
-    EXPECT_EQ(rig.run(1, Operation::Link), ExchangeEnd::Failed);
+    EXPECT_EQ(rig.run(ModuleKind::FireSecure, Operation::Link), ExchangeEnd::Failed);
     EXPECT_THAT(rig.reporter.events, ElementsAreArray(concat(attemptReports(1, 10), {"report 1"})));
 }
 
 TEST(ExchangeLink, StopRequestedBeforeStartReports13AndSendsNothing) {
     ExchangeRig rig;
     rig.stop.request();
-    EXPECT_EQ(rig.run(5, Operation::Link), ExchangeEnd::Stopped);
+    EXPECT_EQ(rig.run(ModuleKind::Rele8, Operation::Link), ExchangeEnd::Stopped);
     EXPECT_THAT(rig.reporter.events, ElementsAre("report 13"));
     EXPECT_TRUE(rig.port.trace().empty());
 }
@@ -174,7 +182,7 @@ TEST(ExchangeLink, StopSeenBeforeTheRequestIsWritten) {
         if (event == "report 7 attempt 3")
             rig.stop.request();
     };
-    EXPECT_EQ(rig.run(2, Operation::Link), ExchangeEnd::Stopped);
+    EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::Link), ExchangeEnd::Stopped);
     EXPECT_THAT(rig.reporter.events, ElementsAreArray(concat(attemptReports(1, 3), {"report 13"})));
     EXPECT_EQ(rig.port.writeCalls(), 2U);
 }
@@ -182,7 +190,7 @@ TEST(ExchangeLink, StopSeenBeforeTheRequestIsWritten) {
 TEST(ExchangeLink, StopDuringEchoEndsWithoutReportOrWait) {
     ExchangeRig rig;
     rig.port.echo().then(rig.stopAction());
-    EXPECT_EQ(rig.run(2, Operation::Link), ExchangeEnd::Stopped);
+    EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::Link), ExchangeEnd::Stopped);
     EXPECT_THAT(rig.reporter.events, ElementsAre("report 7 attempt 1"));
     EXPECT_THAT(rig.port.trace(), ElementsAre("W 55 55 AA AA", "R4 55 55 AA AA"));
 }
@@ -197,8 +205,8 @@ TEST(ExchangeLink, StopDuringTheAnswerWaitTakesEffectAfterTheAnswerIsRead) {
     } rows[] = {
         {"attempt 4, no answer", 4, false, concat(attemptReports(1, 5), {"report 13"}),
          ExchangeEnd::Stopped},
-        {"attempt 4, answered", 4, true, concat(attemptReports(1, 4), {"report 8", "linkUp"}),
-         ExchangeEnd::Succeeded},
+        {"attempt 4, answered", 4, true,
+         concat(attemptReports(1, 4), {"variant 2", "report 8", "linkUp"}), ExchangeEnd::Succeeded},
         {"attempt 10, no answer", 10, false, concat(attemptReports(1, 10), {"report 1"}),
          ExchangeEnd::Failed},
     };
@@ -218,7 +226,7 @@ TEST(ExchangeLink, StopDuringTheAnswerWaitTakesEffectAfterTheAnswerIsRead) {
             if (++waits == row.stopInAttempt)
                 rig.stop.request();
         });
-        EXPECT_EQ(rig.run(2, Operation::Link), row.end);
+        EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::Link), row.end);
         EXPECT_THAT(rig.reporter.events, ElementsAreArray(row.events));
         EXPECT_EQ(rig.port.unserved(), 0U);
     }
@@ -246,8 +254,12 @@ TEST(ExchangeLink, PortClosedByTheStopEndsQuietly) {
                 rig.port.close();
             });
         }
-        EXPECT_EQ(rig.run(2, Operation::Link), ExchangeEnd::Stopped);
-        EXPECT_THAT(rig.reporter.events, ElementsAre("report 7 attempt 1"));
+        EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::Link), ExchangeEnd::Stopped);
+        // The answer's kind reaches the window as soon as it is read.
+        std::vector<std::string> events{"report 7 attempt 1"};
+        if (row.answered)
+            events.push_back("variant 2");
+        EXPECT_THAT(rig.reporter.events, ElementsAreArray(events));
     }
 }
 
@@ -255,7 +267,7 @@ TEST(ExchangeLink, MissingVerdictEchoIsATimeOutButTheLinkStands) {
     ExchangeRig rig;
     attemptAnswered(rig.port, bytesOf({0x55, 0x55, 0x01, 0x98}));
     rig.port.nothing();
-    EXPECT_EQ(rig.run(1, Operation::Link), ExchangeEnd::Succeeded);
+    EXPECT_EQ(rig.run(ModuleKind::FireSecure, Operation::Link), ExchangeEnd::Succeeded);
     EXPECT_THAT(rig.reporter.events,
-                ElementsAre("report 7 attempt 1", "report 6", "report 8", "linkUp"));
+                ElementsAre("report 7 attempt 1", "variant 1", "report 6", "report 8", "linkUp"));
 }

@@ -19,7 +19,9 @@ class RecordingReporter : public Reporter {
         record(code == ReportCode::LinkAttempt ? "report 7 attempt " + std::to_string(attemptNumber)
                                                : "report " + std::to_string(code));
     }
-    void releVariantFromLink(int kind) override { record("variant " + std::to_string(kind)); }
+    void linkAnswered(ModuleKind kind) override {
+        record("variant " + std::to_string(kindValue(kind)));
+    }
     void linkUp() override { record("linkUp"); }
     void enableTransferButtons() override { record("buttons"); }
     void deliverImage(const std::vector<int>& image) override {
@@ -51,7 +53,7 @@ struct ExchangeRig {
 
     // Runs with the production waits, which the scripted port records instead of
     // sleeping.
-    ExchangeEnd run(int moduleKind, int operation, std::vector<int> data = {}) {
+    ExchangeEnd run(ModuleKind moduleKind, Operation operation, std::vector<int> data = {}) {
         Exchange exchange(port, {moduleKind, operation, std::move(data)}, reporter, stop, Timing{},
                           port.sleeper());
         exchange.setTrace(trace);

@@ -3,7 +3,7 @@
 
 #include "link/exchange.h"
 #include "link/frames.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -52,7 +52,7 @@ class LinePort : public SerialPort {
         const auto request = linkRequest();
         if (count == request.size() && std::equal(data, data + count, request.begin()) &&
             ++requests_ == answerOn_) {
-            const auto answer = linkAnswer(ModuleKind::Secure);
+            const ShortFrame answer{Frame::Sync, Frame::Sync, 0x02, 0x7A}; // an Orvel-416
             incoming_.insert(incoming_.end(), answer.begin(), answer.end());
         }
         changed_.notify_all();
@@ -98,7 +98,9 @@ class SharedReporter : public Reporter {
             changed_.wait(lock, [&] { return released_; });
         }
     }
-    void releVariantFromLink(int kind) override { add("variant " + std::to_string(kind)); }
+    void linkAnswered(ModuleKind kind) override {
+        add("variant " + std::to_string(kindValue(kind)));
+    }
     void linkUp() override { add("linkUp"); }
     void enableTransferButtons() override { add("buttons"); }
     void deliverImage(const std::vector<int>&) override { add("image"); }
@@ -188,5 +190,6 @@ TEST(ExchangeThread, WorkerWaitsWhileAReportIsBeingShown) {
     worker.join();
 
     EXPECT_EQ(end, ExchangeEnd::Succeeded);
-    EXPECT_THAT(reporter.events(), ElementsAre("report 7 attempt 1", "report 8", "linkUp"));
+    EXPECT_THAT(reporter.events(),
+                ElementsAre("report 7 attempt 1", "variant 2", "report 8", "linkUp"));
 }

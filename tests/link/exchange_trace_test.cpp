@@ -1,4 +1,4 @@
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "tests/link/exchange_rig.h"
 
 #include <gmock/gmock.h>
@@ -24,8 +24,9 @@ const char* arrow(Direction direction) {
 // Every event as one line: "-> 55 Header", "<- missing 4 LinkAnswer", "began 2/2".
 class RecordingTrace : public ByteTrace {
   public:
-    void exchangeBegan(int kind, int operation) override {
-        lines.push_back("began " + std::to_string(kind) + "/" + std::to_string(operation));
+    void exchangeBegan(ModuleKind kind, Operation operation) override {
+        lines.push_back("began " + std::to_string(kindValue(kind)) + "/" +
+                        std::to_string(operationValue(operation)));
     }
     void byte(Direction direction, std::uint8_t value, ByteRole role) override {
         lines.push_back(std::string(arrow(direction)) + " " + hexBytes({value}) + " " +
@@ -122,7 +123,7 @@ TEST(ExchangeTrace, AFailedExchangeTracesItsLastBytes) {
     const struct {
         const char* name;
         std::function<void(ScriptedPort&)> script;
-        int operation;
+        Operation operation;
         std::vector<int> data;
         std::vector<std::string> tail; // the last lines before the end
     } rows[] = {

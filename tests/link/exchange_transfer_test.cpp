@@ -1,4 +1,4 @@
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "tests/link/exchange_rig.h"
 
 #include <gmock/gmock.h>
@@ -38,19 +38,19 @@ std::vector<std::uint8_t> concatBytes(std::vector<std::uint8_t> a,
 TEST(ExchangeHeader, WorkedHeadersGoOutByteByByte) {
     // The module refuses each header, so the trace ends right after it.
     const struct {
-        int kind;
-        int operation;
+        ModuleKind kind;
+        Operation operation;
         std::initializer_list<int> header;
         std::vector<int> data;
     } rows[] = {
-        {2, Operation::Write, {0x55, 0x55, 0x01, 0x98}, countingImage(64)},
-        {1, Operation::Read, {0x55, 0x55, 0x02, 0x7A}, {}},
-        {2, Operation::KeyId, {0x55, 0x55, 0x03, 0x24}, {1}},
-        {5, Operation::ReleWrite, {0x55, 0x55, 0x51, 0x43}, countingImage(66)},
-        {5, Operation::ReleRead, {0x55, 0x55, 0x52, 0xA1}, {}},
+        {ModuleKind::Secure, Operation::Write, {0x55, 0x55, 0x01, 0x98}, countingImage(64)},
+        {ModuleKind::FireSecure, Operation::Read, {0x55, 0x55, 0x02, 0x7A}, {}},
+        {ModuleKind::Secure, Operation::KeyId, {0x55, 0x55, 0x03, 0x24}, {1}},
+        {ModuleKind::Rele8, Operation::ReleWrite, {0x55, 0x55, 0x51, 0x43}, countingImage(66)},
+        {ModuleKind::Rele8, Operation::ReleRead, {0x55, 0x55, 0x52, 0xA1}, {}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.operation);
+        SCOPED_TRACE(operationValue(row.operation));
         ExchangeRig rig;
         headerAnswered(rig.port, 0x01);
         EXPECT_EQ(rig.run(row.kind, row.operation, row.data), ExchangeEnd::Failed);
@@ -62,14 +62,14 @@ TEST(ExchangeHeader, WorkedHeadersGoOutByteByByte) {
 TEST(ExchangeHeader, MissingAcknowledgementIsATimeOutThenARefusal) {
     ExchangeRig rig;
     rig.port.echo(4).nothing();
-    EXPECT_EQ(rig.run(2, Operation::Read), ExchangeEnd::Failed);
+    EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::Read), ExchangeEnd::Failed);
     EXPECT_THAT(rig.reporter.events, ElementsAre("report 6", "report 4"));
 }
 
 TEST(ExchangeHeader, MissingEchoIsReportedAndTheHeaderGoesOn) {
     ExchangeRig rig;
     rig.port.echo().nothing().echo(2).serve({0x01});
-    EXPECT_EQ(rig.run(2, Operation::Read), ExchangeEnd::Failed);
+    EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::Read), ExchangeEnd::Failed);
     EXPECT_THAT(rig.reporter.events, ElementsAre("report 6", "report 4"));
     EXPECT_EQ(rig.port.written(), bytesOf({0x55, 0x55, 0x02, 0x7A}));
 }
@@ -81,7 +81,7 @@ TEST(ExchangeWrite, ExpanderImageFrameAndAcknowledgement) {
     image[1] = -1;
     headerAnswered(rig.port);
     rig.port.echo(67).serve({0x00});
-    EXPECT_EQ(rig.run(2, Operation::Write, image), ExchangeEnd::Succeeded);
+    EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::Write, image), ExchangeEnd::Succeeded);
     EXPECT_THAT(rig.reporter.events, ElementsAre("report 10", "buttons"));
     const auto frame = imageFrame(image);
     ASSERT_EQ(frame.size(), 67U);
@@ -108,7 +108,8 @@ TEST(ExchangeWrite, ExpanderAcknowledgementMissingOrRefused) {
         rig.port.echo(67);
         if (row.arrives)
             rig.port.serve({row.byte});
-        EXPECT_EQ(rig.run(1, Operation::Write, countingImage(64)), ExchangeEnd::Failed);
+        EXPECT_EQ(rig.run(ModuleKind::FireSecure, Operation::Write, countingImage(64)),
+                  ExchangeEnd::Failed);
         EXPECT_THAT(rig.reporter.events, ElementsAre("report 4"));
         EXPECT_EQ(rig.port.readCalls(), 4U + 1U + 67U + 1U); // one acknowledgement read
     }
@@ -119,7 +120,7 @@ TEST(ExchangeWrite, RelayFrameIsPacedAroundEveryByte) {
     const auto image = countingImage(66);
     headerAnswered(rig.port);
     rig.port.echo(69).serve({0x00});
-    EXPECT_EQ(rig.run(5, Operation::ReleWrite, image), ExchangeEnd::Succeeded);
+    EXPECT_EQ(rig.run(ModuleKind::Rele8, Operation::ReleWrite, image), ExchangeEnd::Succeeded);
     EXPECT_THAT(rig.reporter.events, ElementsAre("report 10", "buttons"));
     const auto frame = imageFrame(image);
     ASSERT_EQ(frame.size(), 69U);
@@ -162,7 +163,8 @@ TEST(ExchangeWaits, ASleepThatEndsLateIsMadeUpByTheNextWait) {
         rig.port.readTakes(row.readTakes);
         headerAnswered(rig.port);
         rig.port.echo(69).serve({0x00});
-        EXPECT_EQ(rig.run(5, Operation::ReleWrite, countingImage(66)), ExchangeEnd::Succeeded);
+        EXPECT_EQ(rig.run(ModuleKind::Rele8, Operation::ReleWrite, countingImage(66)),
+                  ExchangeEnd::Succeeded);
         const auto& trace = rig.port.trace();
         EXPECT_EQ(std::count(trace.begin(), trace.end(), "wait 1000"), 1);
         EXPECT_EQ(std::count(trace.begin(), trace.end(), row.pause), 138);
@@ -205,7 +207,7 @@ TEST(ExchangeWrite, RelayAcknowledgementIsPolledUpToTenTimes) {
             else
                 rig.port.serve({static_cast<std::uint8_t>(reply)});
         }
-        EXPECT_EQ(rig.run(5, Operation::ReleWrite, countingImage(66)), row.end);
+        EXPECT_EQ(rig.run(ModuleKind::Rele8, Operation::ReleWrite, countingImage(66)), row.end);
         const auto& trace = rig.port.trace();
         ASSERT_GE(trace.size(), row.tail.size());
         EXPECT_THAT(
@@ -220,16 +222,16 @@ TEST(ExchangeWrite, RelayAcknowledgementIsPolledUpToTenTimes) {
 
 TEST(ExchangeRead, ImageIsDeliveredAfterTheVerdict) {
     const struct {
-        int kind;
-        int operation;
+        ModuleKind kind;
+        Operation operation;
         int imageSize;
         std::initializer_list<int> header;
     } rows[] = {
-        {2, Operation::Read, 64, {0x55, 0x55, 0x02, 0x7A}},
-        {5, Operation::ReleRead, 66, {0x55, 0x55, 0x52, 0xA1}},
+        {ModuleKind::Secure, Operation::Read, 64, {0x55, 0x55, 0x02, 0x7A}},
+        {ModuleKind::Rele8, Operation::ReleRead, 66, {0x55, 0x55, 0x52, 0xA1}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.operation);
+        SCOPED_TRACE(operationValue(row.operation));
         ExchangeRig rig;
         const auto image = countingImage(row.imageSize);
         auto frame = imageFrame(image);
@@ -258,7 +260,7 @@ TEST(ExchangeRead, AllByteValuesComeThroughUnsigned) {
         image.push_back(255 - i);
     headerAnswered(rig.port);
     rig.port.serveEach(imageFrame(image)).echo();
-    EXPECT_EQ(rig.run(1, Operation::Read), ExchangeEnd::Succeeded);
+    EXPECT_EQ(rig.run(ModuleKind::FireSecure, Operation::Read), ExchangeEnd::Succeeded);
     ASSERT_EQ(rig.reporter.images.size(), 1U);
     EXPECT_EQ(rig.reporter.images[0], image);
 }
@@ -269,7 +271,7 @@ TEST(ExchangeRead, StopDuringTheFrameEndsAfterAllBytesWithoutVerdict) {
     headerAnswered(rig.port);
     rig.port.serveEach(std::span(frame).first(10)).then(rig.stopAction());
     rig.port.serveEach(std::span(frame).subspan(10));
-    EXPECT_EQ(rig.run(2, Operation::Read), ExchangeEnd::Stopped);
+    EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::Read), ExchangeEnd::Stopped);
     EXPECT_TRUE(rig.reporter.events.empty());
     EXPECT_EQ(rig.port.unserved(), 0U);
     EXPECT_EQ(rig.port.written(), bytesOf({0x55, 0x55, 0x02, 0x7A}));
@@ -279,7 +281,7 @@ TEST(ExchangeKey, KeyCodeIsBytesSevenToTwoMostSignificantFirst) {
     ExchangeRig rig;
     headerAnswered(rig.port);
     rig.port.serveEach(withCrc(bytesOf({0x00, 0x01, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06})));
-    EXPECT_EQ(rig.run(2, Operation::KeyId, {5}), ExchangeEnd::Succeeded);
+    EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::KeyId, {5}), ExchangeEnd::Succeeded);
     EXPECT_THAT(rig.reporter.events, ElementsAre("key 060504030201 slot 5", "report 12"));
     // No verdict follows a key answer.
     EXPECT_EQ(rig.port.written(), bytesOf({0x55, 0x55, 0x03, 0x24}));
@@ -290,7 +292,7 @@ TEST(ExchangeKey, FfFirstMeansNoKeyAndNothingMoreIsRead) {
     ExchangeRig rig;
     headerAnswered(rig.port);
     rig.port.serve({0xFF}).serveEach(bytesOf({1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(rig.run(1, Operation::KeyId, {8}), ExchangeEnd::Failed);
+    EXPECT_EQ(rig.run(ModuleKind::FireSecure, Operation::KeyId, {8}), ExchangeEnd::Failed);
     EXPECT_THAT(rig.reporter.events, ElementsAre("report 5"));
     EXPECT_EQ(rig.port.unserved(), 8U);
 }
@@ -303,7 +305,7 @@ TEST(ExchangeKey, StopDuringDeliverySkipsReport12) {
         if (event.rfind("key ", 0) == 0)
             rig.stop.request();
     };
-    EXPECT_EQ(rig.run(2, Operation::KeyId, {3}), ExchangeEnd::Succeeded);
+    EXPECT_EQ(rig.run(ModuleKind::Secure, Operation::KeyId, {3}), ExchangeEnd::Succeeded);
     EXPECT_THAT(rig.reporter.events, ElementsAre("key 00000000ABCD slot 3"));
 }
 
@@ -312,16 +314,16 @@ TEST(ExchangeRequestCheck, BadRequestsAreRefusedBeforeAnyByteMoves) {
         const char* name;
         ExchangeRequest request;
     } rows[] = {
-        {"unknown kind", {3, Operation::Link, {}}},
-        {"kind 6 is only an answer", {6, Operation::Link, {}}},
-        {"unknown operation", {2, 4, {}}},
-        {"relay operation for an expander", {2, Operation::ReleRead, {}}},
-        {"expander operation for the relay", {5, Operation::Read, {}}},
-        {"short image", {2, Operation::Write, std::vector<int>(63)}},
-        {"relay image of 64", {5, Operation::ReleWrite, std::vector<int>(64)}},
-        {"no slot", {2, Operation::KeyId, {}}},
-        {"slot 0", {2, Operation::KeyId, {0}}},
-        {"slot 9", {1, Operation::KeyId, {9}}},
+        {"unknown kind", {static_cast<ModuleKind>(3), Operation::Link, {}}},
+        {"kind 6 is only an answer", {ModuleKind::Rele4, Operation::Link, {}}},
+        {"unknown operation", {ModuleKind::Secure, static_cast<Operation>(4), {}}},
+        {"relay operation for an expander", {ModuleKind::Secure, Operation::ReleRead, {}}},
+        {"expander operation for the relay", {ModuleKind::Rele8, Operation::Read, {}}},
+        {"short image", {ModuleKind::Secure, Operation::Write, std::vector<int>(63)}},
+        {"relay image of 64", {ModuleKind::Rele8, Operation::ReleWrite, std::vector<int>(64)}},
+        {"no slot", {ModuleKind::Secure, Operation::KeyId, {}}},
+        {"slot 0", {ModuleKind::Secure, Operation::KeyId, {0}}},
+        {"slot 9", {ModuleKind::FireSecure, Operation::KeyId, {9}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -338,7 +340,7 @@ TEST(ExchangeRequestCheck, BadRequestsAreRefusedBeforeAnyByteMoves) {
 TEST(ExchangeRequestCheck, AnExchangeRunsOnce) {
     ExchangeRig rig;
     rig.stop.request();
-    Exchange exchange(rig.port, {2, Operation::Read, {}}, rig.reporter, rig.stop);
+    Exchange exchange(rig.port, {ModuleKind::Secure, Operation::Read, {}}, rig.reporter, rig.stop);
     EXPECT_EQ(exchange.run(), ExchangeEnd::Stopped);
     EXPECT_THROW(exchange.run(), std::logic_error);
 }

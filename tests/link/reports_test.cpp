@@ -1,5 +1,5 @@
 #include "link/key_code.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/reports.h"
 #include "tests/support/recording_target.h"
 
@@ -44,65 +44,44 @@ std::string message(const char* text) {
 
 } // namespace
 
-TEST(ShowReport, ExpanderWindows) {
+// The modules differ only in the words of their profiles and in key reading.
+TEST(ShowReport, EveryCodeForTheExpandersAndTheRelayModule) {
     const struct {
         int code;
-        std::vector<std::string> calls;
+        std::vector<std::string> expander;
+        std::vector<std::string> relay;
     } rows[] = {
-        {1, {message(kNoAnswerMessage), status(kExpanderNoAnswerStatus), "down"}},
-        {2, {message(kOtherKindMessage), "close"}},
-        {3, {message(kCrcErrorText)}},
-        {4, {status(kCrcErrorText)}},
-        {5, {status(kNoKeyStatus)}},
-        {6, {status(kTimeOutStatus)}},
-        {7, {status(kAttemptPrefix) + "3" + kAttemptSuffix}},
-        {8, {status(kLinkedStatus)}},
-        {9, {message(kKeyExistsMessage)}},
-        {10, {status(kWriteDoneStatus)}},
-        {11, {status(kReadDoneStatus)}},
-        {12, {status(kKeyReadDoneStatus)}},
-        {13, {status(kExpanderNoLinkStatus)}},
-        {14, {status(kExpanderNoLinkStatus), "down"}},
-        {0, {}},
-        {15, {}},
-        {-1, {}},
+        {1,
+         {message(kNoAnswerMessage), status(kExpanderNoAnswerStatus), "down"},
+         {message(kNoAnswerMessage), status(kReleNoAnswerStatus), "down"}},
+        {2, {message(kOtherKindMessage), "close"}, {message(kOtherKindMessage), "close"}},
+        {3, {message(kCrcErrorText)}, {message(kCrcErrorText)}},
+        {4, {status(kCrcErrorText)}, {status(kCrcErrorText)}},
+        {5, {status(kNoKeyStatus)}, {}},
+        {6, {status(kTimeOutStatus)}, {status(kTimeOutStatus)}},
+        {7,
+         {status(kAttemptPrefix) + "3" + kAttemptSuffix},
+         {status(kAttemptPrefix) + "3" + kAttemptSuffix}},
+        {8, {status(kLinkedStatus), "established"}, {status(kLinkedStatus), "established"}},
+        {9, {message(kKeyExistsMessage)}, {message(kKeyExistsMessage)}},
+        {10, {status(kWriteDoneStatus)}, {status(kWriteDoneStatus)}},
+        {11, {status(kReadDoneStatus)}, {status(kReadDoneStatus)}},
+        {12, {status(kKeyReadDoneStatus)}, {}},
+        {13, {status(kExpanderNoLinkStatus)}, {status(kReleNoLinkStatus)}},
+        {14, {status(kExpanderNoLinkStatus), "down"}, {status(kReleNoLinkStatus), "down"}},
+        {0, {}, {}},
+        {15, {}, {}},
+        {-1, {}, {}},
     };
-    for (int kind : {ModuleKind::Secure, ModuleKind::FireSecure}) {
+    for (ModuleKind kind : {ModuleKind::Secure, ModuleKind::FireSecure, ModuleKind::Rele8}) {
         for (const auto& row : rows) {
-            SCOPED_TRACE("kind " + std::to_string(kind) + " report " + std::to_string(row.code));
+            SCOPED_TRACE("kind " + std::to_string(kindValue(kind)) + " report " +
+                         std::to_string(row.code));
             FakeTarget target(kind);
             ShowReport(target, row.code, 3);
-            EXPECT_THAT(target.calls, ElementsAreArray(row.calls));
+            EXPECT_THAT(target.calls,
+                        ElementsAreArray(kind == ModuleKind::Rele8 ? row.relay : row.expander));
         }
-    }
-}
-
-TEST(ShowReport, RelayWindow) {
-    const struct {
-        int code;
-        std::vector<std::string> calls;
-    } rows[] = {
-        {1, {message(kNoAnswerMessage), status(kReleNoAnswerStatus), "demo", "down"}},
-        {2, {message(kOtherKindMessage), "close"}},
-        {3, {message(kCrcErrorText)}},
-        {4, {status(kCrcErrorText)}},
-        {5, {}},
-        {6, {status(kTimeOutStatus)}},
-        {7, {status(kAttemptPrefix) + "3" + kAttemptSuffix}},
-        {8, {status(kLinkedStatus), "rele linked"}},
-        {9, {message(kKeyExistsMessage)}},
-        {10, {status(kWriteDoneStatus)}},
-        {11, {status(kReadDoneStatus)}},
-        {12, {}},
-        {13, {status(kReleNoLinkStatus)}},
-        {14, {status(kReleNoLinkStatus), "demo", "down"}},
-        {16, {}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE("report " + std::to_string(row.code));
-        FakeTarget target(ModuleKind::Rele8);
-        ShowReport(target, row.code, 3);
-        EXPECT_THAT(target.calls, ElementsAreArray(row.calls));
     }
 }
 
@@ -209,14 +188,15 @@ TEST(TargetReporter, RoutesEveryOutcomeToTheRoutines) {
     FakeTarget target(ModuleKind::Secure);
     TargetReporter reporter([&] { return &target; });
     reporter.report(7, 2);
-    reporter.releVariantFromLink(6);
+    reporter.linkAnswered(ModuleKind::Rele4);
     reporter.linkUp();
     reporter.enableTransferButtons();
     reporter.deliverImage(std::vector<int>(64, 1));
     reporter.deliverKey(0xABCD, 3);
-    EXPECT_THAT(target.calls, ElementsAre(status(kAttemptPrefix) + "2" + kAttemptSuffix,
-                                          "variant 6", "enable Read", "enable Write", "enable Read",
-                                          "enable Write", "image", "Id3 00000000ABCD"));
+    EXPECT_THAT(target.calls,
+                ElementsAre(status(kAttemptPrefix) + "2" + kAttemptSuffix, "answered 6",
+                            "enable Read", "enable Write", "enable Read", "enable Write", "image",
+                            "Id3 00000000ABCD"));
 }
 
 TEST(TargetReporter, WindowGoneMeansNothingHappens) {
@@ -226,7 +206,7 @@ TEST(TargetReporter, WindowGoneMeansNothingHappens) {
         return nullptr;
     });
     reporter.report(1, 10);
-    reporter.releVariantFromLink(5);
+    reporter.linkAnswered(ModuleKind::Rele8);
     reporter.linkUp();
     reporter.enableTransferButtons();
     reporter.deliverImage({1, 2});

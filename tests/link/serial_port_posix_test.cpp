@@ -149,11 +149,13 @@ TEST(SerialPortOpening, DeviceThatCannotServeGivesAFailedPortThatRefusesEverythi
     struct Row {
         const char* device;
         PortErrorKind kind;
+        const char* reason; // the system's, in the user's words
     };
     const Row rows[] = {
-        {"/dev/pemrix-no-such-port", PortErrorKind::NoSuchPort},
-        {"", PortErrorKind::NoSuchPort},
-        {"/dev/null", PortErrorKind::Other}, // a device, but no terminal
+        {"/dev/pemrix-no-such-port", PortErrorKind::NoSuchPort, "нет такого файла или устройства"},
+        {"", PortErrorKind::NoSuchPort, "нет такого файла или устройства"},
+        {"/dev/null", PortErrorKind::Other, "это не последовательный порт"},
+        {"/", PortErrorKind::Other, "это папка"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.device);
@@ -163,7 +165,7 @@ TEST(SerialPortOpening, DeviceThatCannotServeGivesAFailedPortThatRefusesEverythi
         EXPECT_FALSE(port->isOpen());
         ASSERT_TRUE(port->openError().has_value());
         EXPECT_EQ(port->openError()->kind, row.kind);
-        EXPECT_FALSE(port->openError()->message.empty());
+        EXPECT_EQ(port->openError()->message, row.reason);
 
         std::uint8_t byte = 0x55;
         const IoResult written = port->write(&byte, 1);
@@ -304,6 +306,7 @@ TEST_F(SerialPortOverPty, SecondOpenerIsRefusedUntilTheFirstCloses) {
     EXPECT_FALSE(second->isOpen());
     ASSERT_TRUE(second->openError().has_value());
     EXPECT_EQ(second->openError()->kind, PortErrorKind::InUse);
+    EXPECT_EQ(second->openError()->message, "устройство занято");
     // The refused opener must not have disturbed the first.
     std::uint8_t byte = 0x7A;
     EXPECT_TRUE(first->write(&byte, 1).ok());
@@ -358,6 +361,7 @@ TEST_F(SerialPortOverPty, VanishedPeerMakesCallsFailAtOnceInsteadOfWaiting) {
     IoResult result = blocked.get();
     EXPECT_TRUE(result.failed);
     EXPECT_EQ(result.error.kind, PortErrorKind::Gone);
+    EXPECT_EQ(result.error.message, "устройство отключено");
 
     // ...and every call after it.
     std::vector<std::uint8_t> buffer(200);

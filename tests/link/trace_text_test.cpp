@@ -1,5 +1,5 @@
 #include "link/exchange.h"
-#include "link/module_kind.h"
+#include "link/module_profile.h"
 #include "link/text_trace.h"
 #include "link/trace_text.h"
 

@@ -117,23 +117,8 @@ TEST(RelayFile, ValuesAreTakenWithoutRangeCheck) {
     EXPECT_EQ(parsed.value().cells[1], -1);
 }
 
-TEST(RelayFile, SavesAtomicallyAndLoadsBack) {
-    TempFolder folder;
-    const auto path = folder / "relay.cfg";
-    writeBytes(path, "old content\r\n");
-    auto image = factoryImage();
-    image[20] = 77;
-    ASSERT_TRUE(saveRelayFile(path, image, pemrix::link::ModuleKind::Rele8));
-    EXPECT_EQ(readBytes(path), relayFileText(image, 5));
-    EXPECT_EQ(folder.entryCount(), 1U) << "no temporary file left behind";
-
-    const auto loaded = loadRelayFile(path);
-    ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded.value().cells, image);
-    EXPECT_EQ(loaded.value().variantLine.value(), 5);
-
-    // Read from a file, a missing line names the file.
-    writeBytes(path, linesText(numberLines(66)));
-    EXPECT_EQ(loadRelayFile(path).value().variantLine.error().message,
-              missingLineText(pathToUtf8(path), 67, 66));
+TEST(RelayFile, AMissingVariantLineNamesTheFile) {
+    const auto file = parseRelayFile(linesText(numberLines(66)), "/x/relay.cfg");
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file.value().variantLine.error().message, missingLineText("/x/relay.cfg", 67, 66));
 }

@@ -1,4 +1,4 @@
-// The relay window's file: 67 lines saved from the controls and ReleVariant; lines
+// The relay window's file: 67 lines saved from the controls and the variant; lines
 // 1..66 applied without a range check, line 67 read afterwards and only without a
 // link, and every failure before the image leaves the window as it was.
 
@@ -68,7 +68,7 @@ TEST_F(RelayFormFileTest, SavesWhatTheWindowShowsWhenTheDialogCloses) {
     const auto path = folder / "saved.cfg";
     dialogs->fileNames.push_back(QString::fromStdString(path.string()));
     dialogs->whileFileDialogOpen = [this] {
-        form->setReleVariantFromLink(5);
+        form->linkAnswered(link::ModuleKind::Rele8);
         iz(1, 9)->setChecked(true);
     };
     click(button("SaveButton"));
@@ -80,9 +80,8 @@ TEST_F(RelayFormFileTest, SavesWhatTheWindowShowsWhenTheDialogCloses) {
 struct LoadRow {
     const char* name;
     std::vector<std::string> lines;
-    bool linked;
-    int variant;      // ReleVariant afterwards
-    const char* tabs; // tabs 1..8 shown afterwards
+    bool linked;      // to an Orvel-426
+    const char* tabs; // tabs 1..8 shown afterwards: the variant
     bool applied;     // the image is shown
     bool errorBox;    // a conversion or index error is shown
 };
@@ -93,26 +92,29 @@ TEST_F(RelayFormFileTest, LoadsTheImageThenTheVariantOnlyWithoutALink) {
     std::vector<std::string> short30 = fileLines(nullptr);
     short30.resize(30);
     const LoadRow rows[] = {
-        {"variant 5, no link", fileLines("5"), false, 5, "11111111", true, false},
-        {"variant 5, linked", fileLines("5"), true, 6, "11110000", true, false},
-        {"variant 6", fileLines("6"), false, 6, "11110000", true, false},
-        {"variant 9", fileLines("9"), false, 6, "11110000", true, false},
-        {"66 lines, no link", fileLines(nullptr), false, 6, "11110000", true, true},
-        {"66 lines, linked", fileLines(nullptr), true, 6, "11110000", true, false},
-        {"line 67 not a number", fileLines("x"), false, 6, "11110000", true, true},
-        {"line 10 not a number", badLine, false, 6, "11110000", false, true},
-        {"30 lines", short30, false, 6, "11110000", false, true},
+        {"variant 5, no link", fileLines("5"), false, "11111111", true, false},
+        {"variant 5, linked", fileLines("5"), true, "11110000", true, false},
+        {"variant 6", fileLines("6"), false, "11110000", true, false},
+        {"variant 9", fileLines("9"), false, "11110000", true, false},
+        {"66 lines, no link", fileLines(nullptr), false, "11110000", true, true},
+        {"66 lines, linked", fileLines(nullptr), true, "11110000", true, false},
+        {"line 67 not a number", fileLines("x"), false, "11110000", true, true},
+        {"line 10 not a number", badLine, false, "11110000", false, true},
+        {"30 lines", short30, false, "11110000", false, true},
     };
     for (const LoadRow& row : rows) {
         SCOPED_TRACE(row.name);
+        form->setLinkDown();
         click(button("DefaultButton"));
         click(radio("Orvel426"));
-        host.linked = row.linked;
+        if (row.linked) {
+            form->linkAnswered(link::ModuleKind::Rele4);
+            form->linkEstablished();
+        }
         dialogs->errors.clear();
         form->showStatus("");
 
         load(row.lines);
-        EXPECT_EQ(host.variant, row.variant);
         EXPECT_EQ(visibleTabs(), row.tabs);
         EXPECT_EQ(iz(1, 9)->isChecked(), row.applied);
         EXPECT_EQ(statusText(), row.applied ? Loaded : QString());
@@ -125,7 +127,7 @@ TEST_F(RelayFormFileTest, AFileOverAMebibyteIsRefusedAndNothingChanges) {
     lines.push_back(std::string(1 << 20, '0'));
     load(lines);
     EXPECT_FALSE(iz(1, 9)->isChecked());
-    EXPECT_EQ(host.variant, 6);
+    EXPECT_EQ(visibleTabs(), "11110000");
     EXPECT_EQ(dialogs->messages.size() + dialogs->errors.size(), 1);
 }
 

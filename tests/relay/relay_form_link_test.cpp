@@ -25,8 +25,8 @@ std::vector<int> imageWithVersion(int version) {
 class RelayFormLinkTest : public RelayFormTest {
   protected:
     // The module answers as `kind`, then the link stands (report 8 and LinkUp).
-    void linkAs(int kind) {
-        form->setReleVariantFromLink(kind);
+    void linkAs(link::ModuleKind kind) {
+        form->linkAnswered(kind);
         link::ShowReport(*form, link::ReportCode::LinkEstablished, 0);
         link::LinkUp(*form);
     }
@@ -54,13 +54,13 @@ TEST_F(RelayFormLinkTest, OpensPendingInDemonstrationWithTheChooserHidden) {
 }
 
 TEST_F(RelayFormLinkTest, NoAnswerEntersDemonstrationWithTheCheckedVariant) {
-    host.variant = 5;
+    linkAs(link::ModuleKind::Rele8);
     link::ShowReport(*form, link::ReportCode::NoAnswer, 0);
     EXPECT_THAT(dialogs->messages, ElementsAre(QStringLiteral("Нет ответа от прибора")));
     EXPECT_EQ(statusText(), DemoNoAnswer);
     EXPECT_TRUE(variantChooserShown());
     EXPECT_TRUE(form->demonstration());
-    EXPECT_EQ(host.variant, 6);
+    EXPECT_EQ(visibleTabs(), "11110000");
     EXPECT_EQ(linkButtons(), "0010");
 }
 
@@ -72,26 +72,21 @@ TEST_F(RelayFormLinkTest, TheModulesAnswerNamesTheVariantAndLeavesDemonstration)
     EXPECT_FALSE(form->demonstration());
     EXPECT_EQ(linkButtons(), "0001");
 
-    linkAs(5);
-    EXPECT_EQ(host.variant, 5);
-    EXPECT_TRUE(host.linked);
+    linkAs(link::ModuleKind::Rele8);
     EXPECT_EQ(visibleTabs(), "11111111");
     EXPECT_EQ(linkButtons(), "1101");
-    linkAs(6);
+    linkAs(link::ModuleKind::Rele4);
     EXPECT_EQ(visibleTabs(), "11110000");
-    EXPECT_EQ(host.variant, 6);
 }
 
 TEST_F(RelayFormLinkTest, BreakingTheLinkFallsBackToTheCheckedVariant) {
-    linkAs(5);
+    linkAs(link::ModuleKind::Rele8);
     host.calls.clear();
     click(button("CancelButton"));
     EXPECT_THAT(host.calls, ElementsAre("stopWorker", "closePort"));
     EXPECT_EQ(statusText(), DemoBroken);
-    EXPECT_FALSE(host.linked);
     EXPECT_TRUE(variantChooserShown());
     EXPECT_TRUE(form->demonstration());
-    EXPECT_EQ(host.variant, 6);
     EXPECT_EQ(visibleTabs(), "11110000");
     EXPECT_EQ(linkButtons(), "0010");
 }
@@ -99,32 +94,30 @@ TEST_F(RelayFormLinkTest, BreakingTheLinkFallsBackToTheCheckedVariant) {
 // An unplugged adapter under a standing link: no module is left, so a file's variant
 // line counts again and the checked variant decides.
 TEST_F(RelayFormLinkTest, AFailedLineLeavesTheWindowWithoutAModule) {
-    linkAs(5);
+    linkAs(link::ModuleKind::Rele8);
     link::ShowReport(*form, link::ReportCode::LineFailed, 0);
-    EXPECT_FALSE(host.linked);
     EXPECT_TRUE(variantChooserShown());
     EXPECT_TRUE(form->demonstration());
-    EXPECT_EQ(host.variant, 6);
     EXPECT_EQ(visibleTabs(), "11110000");
     EXPECT_EQ(linkButtons(), "0010");
 }
 
 TEST_F(RelayFormLinkTest, ReadAndWriteAskForTheRelayOperations) {
-    linkAs(6);
+    linkAs(link::ModuleKind::Rele4);
     iz(2, 40)->setChecked(true);
     click(button("WriteButton"));
     click(button("ReadButton")); // disabled during the transfer
     ASSERT_EQ(host.workers.size(), 1u);
-    EXPECT_EQ(host.workers[0].kind, 5);
-    EXPECT_EQ(host.workers[0].operation, 0x51);
-    EXPECT_EQ(host.workers[0].data, form->CollectImage());
+    EXPECT_EQ(pemrix::link::kindValue(host.workers[0].kind), 5);
+    EXPECT_EQ(pemrix::link::operationValue(host.workers[0].operation), 0x51);
+    EXPECT_EQ(host.workers[0].data, form->BuildConfigImage());
     EXPECT_EQ(host.workers[0].data[39], 2);
 
     link::ShowReport(*form, link::ReportCode::WriteDone, 0);
     link::LinkUp(*form);
     click(button("ReadButton"));
     ASSERT_EQ(host.workers.size(), 2u);
-    EXPECT_EQ(host.workers[1].operation, 0x52);
+    EXPECT_EQ(pemrix::link::operationValue(host.workers[1].operation), 0x52);
     EXPECT_TRUE(host.workers[1].data.empty());
     EXPECT_EQ(linkButtons(), "0001");
 }
@@ -132,20 +125,20 @@ TEST_F(RelayFormLinkTest, ReadAndWriteAskForTheRelayOperations) {
 // The label shows a module's version only with a link and without the factory
 // settings shown over it; a file always carries version 0.
 TEST_F(RelayFormLinkTest, TheVersionLabelShowsOnlyAModulesVersion) {
-    form->ApplyImage(imageWithVersion(7));
+    form->ApplyConfigImage(imageWithVersion(7));
     EXPECT_EQ(versionText(), " ") << "before the module answers";
-    linkAs(6);
-    form->ApplyImage(imageWithVersion(255));
+    linkAs(link::ModuleKind::Rele4);
+    form->ApplyConfigImage(imageWithVersion(255));
     EXPECT_EQ(versionText(), "v255");
     click(button("DefaultButton"));
     EXPECT_EQ(statusText(), QStringLiteral("Заводские установки выставлены"));
-    form->ApplyImage(imageWithVersion(3));
+    form->ApplyConfigImage(imageWithVersion(3));
     EXPECT_EQ(versionText(), "v255") << "the factory settings keep the module's version";
     click(button("ReadButton"));
-    form->ApplyImage(imageWithVersion(3));
+    form->ApplyConfigImage(imageWithVersion(3));
     EXPECT_EQ(versionText(), "v3") << "a read clears the factory settings' mark";
     click(button("CancelButton"));
-    form->ApplyImage(imageWithVersion(4));
+    form->ApplyConfigImage(imageWithVersion(4));
     EXPECT_EQ(versionText(), "v3") << "demonstration keeps the last one";
     click(button("ConnectButton"));
     EXPECT_EQ(versionText(), "");

@@ -14,10 +14,8 @@ using pemrix::testing::RecordingHost;
 
 class RelayFormTest : public pemrix::testing::ModuleWindowTest<TReleForm> {
   protected:
-    // As the main window opens it: variant 6, no link, the factory image shown.
+    // As the main window opens it: no link yet, the factory image shown.
     void SetUp() override {
-        host.variant = 6;
-        host.linked = false;
         ModuleWindowTest::SetUp();
         form->applyImage(form->factoryImage());
         host.calls.clear();

@@ -1,6 +1,6 @@
 // The relay window's rules, driven by name as a user drives them: what each
 // controlling device makes available on all eight relays, what an executive relay
-// keeps, the variant switch, and the order in which ApplyImage runs the rules.
+// keeps, the variant switch, and the order in which ApplyConfigImage runs the rules.
 
 #include "tests/relay/relay_form_rig.h"
 
@@ -108,12 +108,10 @@ TEST_F(RelayFormTest, ADeviceChangeRunsTheModeRuleOnEveryRelay) {
 TEST_F(RelayFormTest, TheVariantButtonsShowAndHideTabsFiveToEight) {
     EXPECT_EQ(visibleTabs(), "11110000");
     iz(6, 30)->setChecked(true);
-    form->enterDemoMode();
+    form->setLinkDown();
     click(radio("Orvel427"));
-    EXPECT_EQ(host.variant, 5);
     EXPECT_EQ(visibleTabs(), "11111111");
     click(radio("Orvel426"));
-    EXPECT_EQ(host.variant, 6);
     EXPECT_EQ(visibleTabs(), "11110000");
     EXPECT_TRUE(iz(6, 30)->isChecked()) << "a hidden tab keeps its controls";
 }
@@ -125,27 +123,27 @@ TEST_F(RelayFormTest, TheImageTakesItsBitsAfterTheDeviceRule) {
     image[Cell::ControllingDevice] = ControllingDevice::Orvel416;
     image[19] = 0x84; // source 20: relays 3 and 8
     image[Cell::TypeBase + 1] = 0x01;
-    form->ApplyImage(image);
+    form->ApplyConfigImage(image);
     EXPECT_EQ(group("Ved")->itemIndex(), ControllingDevice::Orvel416);
     EXPECT_TRUE(iz(3, 20)->isChecked());
     EXPECT_FALSE(iz(3, 20)->isEnabled());
     EXPECT_TRUE(iz(8, 20)->isChecked());
     EXPECT_TRUE(typeiz(1, 1)->isChecked());
     EXPECT_FALSE(typeiz(1, 1)->isEnabled());
-    EXPECT_EQ(form->CollectImage(), image);
+    EXPECT_EQ(form->BuildConfigImage(), image);
 }
 
 TEST_F(RelayFormTest, TheFactoryImageComesBackAlthoughArmingRowsAreDisabled) {
     EXPECT_FALSE(typeiz(4, 7)->isEnabled());
     EXPECT_TRUE(typeiz(4, 7)->isChecked());
-    EXPECT_EQ(form->CollectImage(), relayFactoryImage());
+    EXPECT_EQ(form->BuildConfigImage(), relayFactoryImage());
 }
 
 TEST_F(RelayFormTest, ARelayInNoModeCellKeepsItsSelection) {
     chooseMode(2, RelayMode::ControlLamp);
     std::vector<int> image = relayFactoryImage();
     image[62] = 0xFD; // every relay but relay 2 in "ПЦН тревога"
-    form->ApplyImage(image);
+    form->ApplyConfigImage(image);
     EXPECT_EQ(mode(2)->currentIndex(), RelayMode::ControlLamp);
 }
 
@@ -174,6 +172,14 @@ TEST_F(RelayFormTest, EveryControlHasANameOfItsOwnOnEveryTab) {
     EXPECT_EQ(owners.value(QStringLiteral("Реле 3, ИИ 17")), "iz317");
     EXPECT_EQ(owners.value(QStringLiteral("Реле 3, вскрытие")), "typeiz33");
     EXPECT_EQ(owners.value(QStringLiteral("Реле 8, Режим работы реле")), "Rele8Combo");
+}
+
+// As drawn, where the screen has room: a client area of 671 x 504.
+TEST_F(RelayFormTest, TheWindowIsAsDrawnWhereTheScreenHasRoom) {
+    open();
+    form->fitInto(QRect(0, 0, 2000, 2000));
+    EXPECT_NEAR(form->width(), 671, 671 * 0.02);
+    EXPECT_NEAR(form->height(), 504, 504 * 0.02);
 }
 
 } // namespace

@@ -1,9 +1,8 @@
-#include "secure/secure_file.h"
-
 #include "image/config_file_dialog.h"
 #include "image/error_texts.h"
 #include "image/expander_file.h"
 #include "image/file_lines.h"
+#include "secure/secure_image.h"
 
 #include <gtest/gtest.h>
 
@@ -50,11 +49,12 @@ void expectError(const img::Result<sec::SecureConfigImage>& loaded, img::ErrorKi
 } // namespace
 
 TEST(SecureFile, FactoryFileByteForByte) {
-    const std::string text = sec::secureFileText(sec::encodeSecureConfig(factoryConfig()));
+    const std::string text = pemrix::image::expanderFileText(
+        sec::encodeSecureConfig(factoryConfig()), pemrix::link::ModuleKind::Secure);
     EXPECT_EQ(text, FactoryFile);
     EXPECT_EQ(img::splitLines(text).size(), 65u);
 
-    const auto loaded = sec::parseSecureFile(text);
+    const auto loaded = pemrix::image::parseExpanderFile(text, pemrix::link::ModuleKind::Secure);
     ASSERT_TRUE(loaded.ok()) << loaded.error().message;
     EXPECT_EQ(loaded.value(), sec::secureFactoryImage());
 }
@@ -71,7 +71,8 @@ TEST(SecureFile, IdentifiersSurviveSaveAndLoad) {
                                                   pemrix::link::ModuleKind::Secure,
                                                   config.identifiers, config.identifiersInUse);
     ASSERT_TRUE(text.ok());
-    const auto loaded = sec::parseSecureFile(text.value());
+    const auto loaded =
+        pemrix::image::parseExpanderFile(text.value(), pemrix::link::ModuleKind::Secure);
     ASSERT_TRUE(loaded.ok()) << loaded.error().message;
 
     const auto shown = sec::decodeSecureConfig(loaded.value());
@@ -87,7 +88,8 @@ TEST(SecureFile, SecretButtonWritesLines9To64As255) {
     sec::SecureConfig config = factoryConfig();
     config.identifiersInUse = false;
     config.identifiers[0] = {"0123456789AB", 1};
-    const auto lines = img::splitLines(sec::secureFileText(sec::encodeSecureConfig(config)));
+    const auto lines = img::splitLines(pemrix::image::expanderFileText(
+        sec::encodeSecureConfig(config), pemrix::link::ModuleKind::Secure));
     for (std::size_t i = 8; i < 64; ++i) {
         EXPECT_EQ(lines[i], "255") << "line " << i + 1;
     }
@@ -110,17 +112,11 @@ TEST(SecureFile, AcceptedVariants) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto parsed = sec::parseSecureFile(row.text);
+        const auto parsed =
+            pemrix::image::parseExpanderFile(row.text, pemrix::link::ModuleKind::Secure);
         ASSERT_TRUE(parsed.ok()) << parsed.error().message;
         EXPECT_EQ(parsed.value(), sec::secureFactoryImage());
     }
-}
-
-TEST(SecureFile, ValuesAreTakenWithoutARangeCheck) {
-    const auto parsed = sec::parseSecureFile(factoryFileWith({{1, "300"}, {2, "-1"}}));
-    ASSERT_TRUE(parsed.ok()) << parsed.error().message;
-    EXPECT_EQ(parsed.value()[0], 300);
-    EXPECT_EQ(parsed.value()[1], -1);
 }
 
 TEST(SecureFile, RefusedTexts) {
@@ -150,17 +146,26 @@ TEST(SecureFile, RefusedTexts) {
          img::ErrorKind::NotAnInteger, img::notAnIntegerInLineText("", 3, "y")},
         {"the kind is checked before the values", factoryFileWith({{1, "y"}, {65, "1"}}),
          img::ErrorKind::WrongModuleKind, kindMismatch},
+        // A value no byte holds would be shown as its low eight bits.
+        {"a value above a byte", factoryFileWithLine(7, "300"), img::ErrorKind::NotAByte,
+         img::notAByteInLineText("", 7, 300)},
+        {"256", factoryFileWithLine(1, "256"), img::ErrorKind::NotAByte,
+         img::notAByteInLineText("", 1, 256)},
+        {"a negative value", factoryFileWith({{2, "-1"}, {3, "x"}}), img::ErrorKind::NotAByte,
+         img::notAByteInLineText("", 2, -1)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        expectError(sec::parseSecureFile(row.text), row.kind, row.message);
+        expectError(pemrix::image::parseExpanderFile(row.text, pemrix::link::ModuleKind::Secure),
+                    row.kind, row.message);
     }
 }
 
 // Read from a file, a conversion error names the file (reading and writing the file
 // itself are image/file_access's).
 TEST(SecureFile, AConversionErrorNamesTheFile) {
-    expectError(sec::parseSecureFile(factoryFileWithLine(7, "x"), "/tmp/word.cfg"),
+    expectError(pemrix::image::parseExpanderFile(factoryFileWithLine(7, "x"),
+                                                 pemrix::link::ModuleKind::Secure, "/tmp/word.cfg"),
                 img::ErrorKind::NotAnInteger, img::notAnIntegerInLineText("/tmp/word.cfg", 7, "x"));
 }
 

@@ -177,6 +177,9 @@ TEST_F(FileTest, AFileThatCannotBeLoadedChangesNothing) {
     std::string notNumber = factoryFile();
     notNumber.replace(0, 2, "4x");
     writeBytes(folder / "word.cfg", notNumber);
+    std::string notByte = factoryFile();
+    notByte.replace(0, 2, "300");
+    writeBytes(folder / "byte.cfg", notByte);
     writeBytes(folder / "short.cfg", factoryFile().substr(0, 40));
     writeBytes(folder / "big.cfg", std::string(1024 * 1024 + 1, '1'));
     std::filesystem::create_directory(folder / "folder.cfg");
@@ -189,6 +192,7 @@ TEST_F(FileTest, AFileThatCannotBeLoadedChangesNothing) {
     const Row rows[] = {
         {"fire.cfg", WrongKind, {}},
         {"word.cfg", {}, text(img::notAnIntegerInLineText(name("word.cfg"), 1, "4x"))},
+        {"byte.cfg", {}, text(img::notAByteInLineText(name("byte.cfg"), 1, 300))},
         {"short.cfg", {}, text(img::missingLineText(name("short.cfg"), 65, 11))},
         {"missing.cfg",
          {},

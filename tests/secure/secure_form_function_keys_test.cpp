@@ -28,7 +28,7 @@ class FunctionKeysTest : public ::testing::Test {
         dialogs = &pemrix::testing::ScriptedDialogs::installNew();
         main = std::make_unique<app::TMainForm>();
         main->setPortOpener([](const std::string&) { return app::PortPtr(); });
-        main->setModuleWindowFactory(forms::ModuleWindow::Kind::Secure,
+        main->setModuleWindowFactory(link::ModuleKind::Secure,
                                      [](forms::ModuleHost& host) { return new TSecureForm(host); });
     }
     void TearDown() override {
@@ -53,7 +53,7 @@ TEST_F(FunctionKeysTest, F3OpensTheWindowWithTheFactoryImage) {
     press(Qt::Key_F3);
     ASSERT_NE(window(), nullptr);
     EXPECT_TRUE(window()->isVisible());
-    EXPECT_TRUE(main->secureActive());
+    EXPECT_EQ(main->moduleWindow(), window());
     EXPECT_FALSE(main->mainKeysActive());
     EXPECT_EQ(window()->BuildConfigImage(), window()->factoryImage());
     EXPECT_FALSE(button("WriteButton")->isEnabled()) << "pending";
@@ -101,7 +101,7 @@ TEST_F(FunctionKeysTest, ClosingTheWindowGivesTheKeysBack) {
     ASSERT_NE(window(), nullptr);
     window()->close();
     EXPECT_TRUE(main->mainKeysActive());
-    EXPECT_FALSE(main->secureActive());
+    EXPECT_EQ(main->moduleWindow(), nullptr);
 }
 
 } // namespace

@@ -31,13 +31,13 @@ class KeysTest : public SecureFormTest {
     }
     bool written() const {
         for (const WorkerStart& start : host.workers)
-            if (start.operation == 1)
+            if (start.operation == link::Operation::Write)
                 return true;
         return false;
     }
     std::vector<int> writtenImage() const {
         for (const WorkerStart& start : host.workers)
-            if (start.operation == 1)
+            if (start.operation == link::Operation::Write)
                 return start.data;
         return {};
     }
@@ -100,8 +100,8 @@ TEST_F(KeysTest, AKeyReadGoesToTheClickedSlot) {
     EXPECT_EQ(form->targetIdEdit(), id(3));
     form->LoadIdButtonClick(nullptr);
     ASSERT_EQ(host.workers.size(), 1u);
-    EXPECT_EQ(host.workers[0].kind, 2);
-    EXPECT_EQ(host.workers[0].operation, 3);
+    EXPECT_EQ(pemrix::link::kindValue(host.workers[0].kind), 2);
+    EXPECT_EQ(pemrix::link::operationValue(host.workers[0].operation), 3);
     EXPECT_THAT(host.workers[0].data, ElementsAre(3));
     EXPECT_TRUE(button("WriteButton")->isEnabled()) << "a key read disables no button";
 

@@ -10,8 +10,8 @@
 namespace pemrix::testing {
 
 struct WorkerStart {
-    int kind;
-    int operation;
+    link::ModuleKind kind;
+    link::Operation operation;
     std::vector<int> data;
 };
 
@@ -22,14 +22,13 @@ class RecordingHost : public forms::ModuleHost {
     bool acceptWorkers = true;        // false: as while another exchange still runs
     const forms::ModuleWindow* created = nullptr;
     const forms::ModuleWindow* closed = nullptr;
-    int variant = 6;
-    bool linked = false;
 
     void closePort() override { calls.push_back("closePort"); }
     void StartLink() override { calls.push_back("StartLink"); }
     void stopWorker() override { calls.push_back("stopWorker"); }
-    bool startWorker(int kind, int operation, std::vector<int> data) override {
-        calls.push_back("startWorker " + std::to_string(operation));
+    bool startWorker(link::ModuleKind kind, link::Operation operation,
+                     std::vector<int> data) override {
+        calls.push_back("startWorker " + std::to_string(link::operationValue(operation)));
         if (acceptWorkers)
             workers.push_back({kind, operation, std::move(data)});
         return acceptWorkers;
@@ -42,10 +41,6 @@ class RecordingHost : public forms::ModuleHost {
         calls.push_back("closed");
         closed = window;
     }
-    int releVariant() const override { return variant; }
-    void setReleVariant(int value) override { variant = value; }
-    bool releLinked() const override { return linked; }
-    void setReleLinked(bool value) override { linked = value; }
 };
 
 } // namespace pemrix::testing

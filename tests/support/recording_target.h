@@ -1,8 +1,8 @@
 #pragma once
 // A module window that only records what the exchange reports do to it: every call
 // as a line of text, in order ("status <text>", "message <text>", "enable Read",
-// "disable Write", "image", "Id<k> <text>", "pending", "down", "close", "demo",
-// "variant <kind>", "rele linked"), the images and the identifier texts, and how
+// "disable Write", "image", "Id<k> <text>", "pending", "down", "close",
+// "answered <kind>", "established"), the images and the identifier texts, and how
 // many calls came from another thread than the one that made it. Standard library
 // only, for tests, benchmarks and fuzzers alike.
 
@@ -18,9 +18,9 @@ namespace pemrix::testing {
 
 class RecordingTarget : public link::ReportTarget {
   public:
-    explicit RecordingTarget(int kind) : kind_(kind) {}
+    explicit RecordingTarget(link::ModuleKind kind) : kind_(kind) {}
 
-    int moduleKind() const override { return kind_; }
+    link::ModuleKind moduleKind() const override { return kind_; }
     void showStatus(const std::string& text) override {
         lastStatus = text;
         add("status " + text);
@@ -48,9 +48,10 @@ class RecordingTarget : public link::ReportTarget {
     void setLinkPending() override { add("pending"); }
     void setLinkDown() override { add("down"); }
     void closeWindow() override { add("close"); }
-    void enterDemoMode() override { add("demo"); }
-    void setReleVariantFromLink(int kind) override { add("variant " + std::to_string(kind)); }
-    void markReleLinked() override { add("rele linked"); }
+    void linkAnswered(link::ModuleKind kind) override {
+        add("answered " + std::to_string(link::kindValue(kind)));
+    }
+    void linkEstablished() override { add("established"); }
 
     std::vector<std::string> calls;
     std::vector<std::string> texts; // the texts of status and message calls alone
@@ -65,7 +66,7 @@ class RecordingTarget : public link::ReportTarget {
             ++callsFromOtherThreads;
         calls.push_back(std::move(call));
     }
-    int kind_;
+    link::ModuleKind kind_;
     std::thread::id madeOn_ = std::this_thread::get_id();
 };
 

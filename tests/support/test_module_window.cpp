@@ -31,27 +31,27 @@ constexpr ButtonEntry ReleButtons[] = {
     {"SaveButton", "Save", "F9", true, 0, 3},
 };
 
-const char* kindName(forms::ModuleWindow::Kind kind) {
+const char* kindName(link::ModuleKind kind) {
     switch (kind) {
-    case forms::ModuleWindow::Kind::Secure:
+    case link::ModuleKind::Secure:
         return "Secure";
-    case forms::ModuleWindow::Kind::FireSecure:
+    case link::ModuleKind::FireSecure:
         return "FireSecure";
-    case forms::ModuleWindow::Kind::Rele:
+    default:
         return "Rele";
     }
-    return "?";
 }
 
 } // namespace
 
-TestModuleWindow::TestModuleWindow(forms::ModuleHost& host, Kind kind, Journal& journal)
+TestModuleWindow::TestModuleWindow(forms::ModuleHost& host, link::ModuleKind kind, Journal& journal)
     : ModuleWindow(host), kind_(kind), journal_(journal) {
     journal_.add(std::string("created ") + kindName(kind));
+    const bool readsKeys = module().readsKeys;
     auto* layout = new QVBoxLayout(page());
     forms::ButtonPanel* panel =
-        kind == Kind::Rele ? createButtonPanel(ReleButtons) : createButtonPanel(ExpanderButtons);
-    if (kind == Kind::Rele) {
+        readsKeys ? createButtonPanel(ExpanderButtons) : createButtonPanel(ReleButtons);
+    if (!readsKeys) {
         trailing = new QWidget(panel);
         trailing->setObjectName(QStringLiteral("Demo"));
         trailing->setMinimumSize(20, 20);
@@ -71,31 +71,18 @@ TestModuleWindow::~TestModuleWindow() {
     journal_.add("destroyed");
 }
 
-int TestModuleWindow::moduleKind() const {
-    switch (kind_) {
-    case Kind::Secure:
-        return 2;
-    case Kind::FireSecure:
-        return 1;
-    case Kind::Rele:
-        return 5;
-    }
-    return 0;
-}
-
 int TestModuleWindow::helpTopic() const {
     switch (kind_) {
-    case Kind::Secure:
+    case link::ModuleKind::Secure:
         return 30;
-    case Kind::FireSecure:
+    case link::ModuleKind::FireSecure:
         return 29;
-    case Kind::Rele:
+    default:
         return 36;
     }
-    return 0;
 }
 
-void TestModuleWindow::applyImage(const std::vector<int>& image) {
+void TestModuleWindow::ApplyConfigImage(std::span<const int> image) {
     std::string entry = "applyImage";
     for (int cell : image)
         entry += " " + std::to_string(cell);

@@ -37,12 +37,13 @@ class KeyRecordingEdit : public QLineEdit {
 
 class TestModuleWindow : public forms::ModuleWindow {
   public:
-    TestModuleWindow(forms::ModuleHost& host, Kind kind, Journal& journal);
+    TestModuleWindow(forms::ModuleHost& host, link::ModuleKind kind, Journal& journal);
     ~TestModuleWindow() override;
 
-    Kind kind() const { return kind_; }
-    int moduleKind() const override;
+    link::ModuleKind moduleKind() const override { return kind_; }
     int helpTopic() const override;
+    std::vector<int> BuildConfigImage() const override { return factoryImage(); }
+    void ApplyConfigImage(std::span<const int> image) override;
 
     void WriteButtonClick(QObject* sender) override { action("Write", sender); }
     void ReadButtonClick(QObject* sender) override { action("Read", sender); }
@@ -54,8 +55,7 @@ class TestModuleWindow : public forms::ModuleWindow {
     void LoadButtonClick(QObject* sender) override { action("Load", sender); }
 
     // Only the expander windows read keys.
-    bool keyReadSelected() const override { return kind_ != Kind::Rele && tmItem == 0; }
-    void applyImage(const std::vector<int>& image) override;
+    bool keyReadSelected() const override { return module().readsKeys && tmItem == 0; }
 
     using forms::ModuleWindow::breakLink;
     using forms::ModuleWindow::connectLink;
@@ -69,9 +69,13 @@ class TestModuleWindow : public forms::ModuleWindow {
     // The relay kind's frame at the right end of the panel.
     QWidget* trailing = nullptr;
 
+  protected:
+    forms::ConfigFileSave fileSave() override { return {}; }
+    forms::ConfigFileLoad fileLoad() override { return {}; }
+
   private:
     void action(const char* name, QObject* sender);
-    Kind kind_;
+    link::ModuleKind kind_;
     Journal& journal_;
 };
 
