@@ -2,16 +2,11 @@
 
 #include "link/module_profile.h"
 
+#include <algorithm>
 #include <stdexcept>
-#include <thread>
 #include <utility>
 
 namespace pemrix::link {
-
-void sleepFor(std::chrono::milliseconds duration) {
-    if (duration.count() > 0)
-        std::this_thread::sleep_for(duration);
-}
 
 namespace {
 
@@ -55,7 +50,7 @@ Exchange::Exchange(SerialPort& port, ExchangeRequest request, Reporter& reporter
                    const StopFlag& stop, Timing timing, Sleeper sleep)
     : port_(port), request_(std::move(request)), module_(servedModule(request_)),
       reporter_(reporter), stop_(stop), timing_(timing),
-      sleep_(sleep ? std::move(sleep) : Sleeper(sleepFor)) {}
+      sleep_(sleep.now && sleep.until ? std::move(sleep) : systemSleeper()) {}
 
 ExchangeEnd Exchange::run() {
     if (ran_)
@@ -82,8 +77,17 @@ ExchangeEnd Exchange::runOperation() {
     return runKeyRead();
 }
 
+// A sleep that ends late is made up by the next wait, so that over an exchange of
+// many waits the late wake-ups do not add up: each wait ends where it would have had
+// every sleep before ended on time. The time spent on the line between two waits is
+// not taken off: the module gets every wait in full after its bytes. A wait is
+// shortened by at most half its length, so a long stall of the whole system (the
+// rest of it is forgotten) never runs the bytes after it together.
 void Exchange::wait(std::chrono::milliseconds duration) {
-    sleep_(duration);
+    const WaitClock::duration length = duration;
+    const auto deadline = sleep_.now() + length - std::min(overslept_, length / 2);
+    sleep_.until(deadline);
+    overslept_ = std::max(sleep_.now() - deadline, WaitClock::duration::zero());
 }
 
 void Exchange::report(int code) {

@@ -42,7 +42,7 @@ class Exchange {
   public:
     // Throws std::invalid_argument when checkExchangeRequest refuses the request.
     Exchange(SerialPort& port, ExchangeRequest request, Reporter& reporter, const StopFlag& stop,
-             Timing timing = {}, Sleeper sleep = sleepFor);
+             Timing timing = {}, Sleeper sleep = systemSleeper());
 
     Exchange(const Exchange&) = delete;
     Exchange& operator=(const Exchange&) = delete;
@@ -82,6 +82,7 @@ class Exchange {
     bool lineFailed();
 
     bool stopRequested() const { return stop_.requested(); }
+    // Sleeps `duration` from now, less what the wait before overslept.
     void wait(std::chrono::milliseconds duration);
     void report(int code);
     bool endWith(ExchangeEnd how);
@@ -93,6 +94,8 @@ class Exchange {
     const StopFlag& stop_;
     Timing timing_;
     Sleeper sleep_;
+    // How much later than its deadline the last sleep ended.
+    WaitClock::duration overslept_{};
     ByteTrace* trace_ = nullptr;
     int attemptNumber_ = 0;
     ExchangeEnd end_ = ExchangeEnd::Failed;

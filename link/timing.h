@@ -1,7 +1,7 @@
 #pragma once
-// The fixed waits of an exchange. Production runs with the defaults; tests and the
-// fuzzer pass zero or scaled waits and a sleeping function that records instead of
-// sleeping.
+// The fixed waits of an exchange and how they are taken. Production runs with the
+// defaults on the system's clock; tests and the fuzzer pass zero or scaled waits and
+// a clock of their own that records each wait instead of sleeping.
 
 #include <chrono>
 #include <functional>
@@ -29,10 +29,18 @@ struct Timing {
     }
 };
 
-// How a wait is taken. The engine calls it for every wait, even a zero one.
-using Sleeper = std::function<void(std::chrono::milliseconds)>;
+// The clock the waits are measured on.
+using WaitClock = std::chrono::steady_clock;
 
-// Really sleeps (nothing for a zero or negative wait).
-void sleepFor(std::chrono::milliseconds duration);
+// How a wait is taken: the clock read and a sleep until a moment on it. The engine
+// calls `until` for every wait, even a zero one or one whose moment has passed.
+struct Sleeper {
+    std::function<WaitClock::time_point()> now;
+    std::function<void(WaitClock::time_point)> until;
+};
+
+// The system's monotonic clock and an absolute sleep on it: a sleep that ends late
+// is seen by the clock, so the next wait can make up for it.
+Sleeper systemSleeper();
 
 } // namespace pemrix::link

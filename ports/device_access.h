@@ -38,8 +38,9 @@ struct DeviceHolder {
     int pid = 0;
 };
 
-// The first other process found with the device open, looked up in the process
-// table under `procRoot` (/proc); processes that cannot be read are skipped.
+// The other process holding the device's lock, from the lock table under
+// `procRoot` (/proc/locks); when none does, the first other process found with the
+// device open, in the process table there. Processes that cannot be read are skipped.
 std::optional<DeviceHolder> findDeviceHolder(const std::string& device,
                                              const std::filesystem::path& procRoot = "/proc");
 

@@ -1,7 +1,9 @@
-// Groups from the system's group database, holders from the process table: each
+// Groups from the system's group database, holders from the lock table and the
+// process table: /proc/locks names the process holding a lock on a file, and each
 // process lists its open files as links under /proc/<pid>/fd.
 
 #include "ports/device_access.h"
+#include "ports/file_locks.h"
 
 #include <algorithm>
 #include <charconv>
@@ -10,6 +12,7 @@
 
 #include <grp.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -131,6 +134,17 @@ std::optional<DeviceHolder> findDeviceHolder(const std::string& device, const fs
     WantedDevice wanted;
     if (::stat(device.c_str(), &wanted.file) != 0)
         return std::nullopt;
+    // The program keeping this one out is the one holding the device's lock; any
+    // other opener may only share the device. The openers are looked through when no
+    // process that is still there holds a lock.
+    const LockedFile locked{major(wanted.file.st_dev), minor(wanted.file.st_dev),
+                            static_cast<std::uint64_t>(wanted.file.st_ino)};
+    if (const auto pid = lockHolder(procRoot / "locks", locked, ::getpid())) {
+        const fs::path process = procRoot / std::to_string(*pid);
+        std::error_code gone;
+        if (fs::is_directory(process, gone))
+            return DeviceHolder{programName(process), *pid};
+    }
     wanted.names.push_back(device);
     std::error_code resolveError;
     if (const fs::path resolved = fs::canonical(device, resolveError); !resolveError)

@@ -236,7 +236,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TargetReporter routines([&window]() -> ReportTarget* { return &window; });
     BothReporters reporter(checking, routines);
 
-    Exchange exchange(port, request, reporter, stop, Timing::zero(), [](auto) {});
+    Exchange exchange(port, request, reporter, stop, Timing::zero(),
+                      {[] { return WaitClock::time_point{}; }, [](auto) {}});
     const ExchangeEnd end = exchange.run();
     check((end == ExchangeEnd::Succeeded) == checking.succeeded());
     return 0;

@@ -4,6 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+
 using namespace pemrix::link;
 using namespace pemrix::link::testing;
 using ::testing::ElementsAre;
@@ -135,6 +138,39 @@ TEST(ExchangeWrite, RelayFrameIsPacedAroundEveryByte) {
         EXPECT_EQ(trace[frameStart + i * 4 + 3], "wait 10");
     }
     EXPECT_EQ(trace.back(), "R1 00");
+}
+
+TEST(ExchangeWaits, ASleepThatEndsLateIsMadeUpByTheNextWait) {
+    // The relay write: the header wait, then two 10 ms pauses around each of the 69
+    // frame bytes. The exchange ends on the clock where its waits and reads add up
+    // to, plus the last sleep's lateness only.
+    using namespace std::chrono_literals;
+    const struct {
+        const char* name;
+        WaitClock::duration late;
+        WaitClock::duration readTakes;
+        const char* pause;
+        WaitClock::duration over; // the end beyond the waits and reads
+    } rows[] = {
+        {"every sleep 3 ms late", 3ms, 0ms, "wait 7", 3ms},
+        {"reads take time, which no wait makes up", 3ms, 2ms, "wait 7", 3ms},
+        {"8 ms late: at most half a wait is made up", 8ms, 0ms, "wait 5", 8ms + 138 * 3ms},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ExchangeRig rig;
+        rig.port.oversleep(row.late);
+        rig.port.readTakes(row.readTakes);
+        headerAnswered(rig.port);
+        rig.port.echo(69).serve({0x00});
+        EXPECT_EQ(rig.run(ModuleKind::Rele8, Operation::ReleWrite, countingImage(66)),
+                  ExchangeEnd::Succeeded);
+        const auto& trace = rig.port.trace();
+        EXPECT_EQ(std::count(trace.begin(), trace.end(), "wait 1000"), 1);
+        EXPECT_EQ(std::count(trace.begin(), trace.end(), row.pause), 138);
+        const auto reads = static_cast<int>(rig.port.readCalls()) * row.readTakes;
+        EXPECT_EQ(rig.port.clock().time_since_epoch(), 1000ms + 138 * 10ms + reads + row.over);
+    }
 }
 
 TEST(ExchangeWrite, RelayAcknowledgementIsPolledUpToTenTimes) {

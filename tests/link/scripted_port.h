@@ -79,20 +79,30 @@ class ScriptedPort : public SerialPort {
     // Runs `action` as write call number `index` begins.
     void onWrite(std::size_t index, Action action) { writeActions_[index] = std::move(action); }
 
-    // A sleeping function that records each wait instead of sleeping.
+    // Waits on a clock of the port's own, which moves only when the engine sleeps
+    // (by `oversleep` more than asked) or a read is served (by `readTakes`). Each
+    // wait is recorded by its length from now to its deadline, in milliseconds.
     Sleeper sleeper() {
-        return [this](std::chrono::milliseconds duration) {
-            trace_.push_back("wait " + std::to_string(duration.count()));
-            if (onWait_)
-                onWait_(duration);
-        };
+        return {[this] { return clock_; },
+                [this](WaitClock::time_point deadline) {
+                    const auto length =
+                        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - clock_);
+                    trace_.push_back("wait " + std::to_string(length.count()));
+                    clock_ = std::max(clock_, deadline) + oversleep_;
+                    if (onWait_)
+                        onWait_(length);
+                }};
     }
     void onWait(std::function<void(std::chrono::milliseconds)> action) {
         onWait_ = std::move(action);
     }
+    void oversleep(WaitClock::duration late) { oversleep_ = late; }
+    void readTakes(WaitClock::duration time) { readTakes_ = time; }
+    WaitClock::time_point clock() const { return clock_; }
 
     IoResult read(std::uint8_t* buffer, std::size_t count) override {
         const std::string call = "R" + std::to_string(count) + " ";
+        clock_ += readTakes_;
         if (closed_ || replies_.empty()) {
             const bool failing = closed_ || failReadsAfterScript_;
             trace_.push_back(call + (failing ? "fails" : "-"));
@@ -193,6 +203,9 @@ class ScriptedPort : public SerialPort {
     std::map<std::size_t, PortErrorKind> failingWrites_;
     std::map<std::size_t, Action> writeActions_;
     std::function<void(std::chrono::milliseconds)> onWait_;
+    WaitClock::time_point clock_{};
+    WaitClock::duration oversleep_{};
+    WaitClock::duration readTakes_{};
     std::size_t firstFailingWrite_ = SIZE_MAX;
     std::size_t writeCalls_ = 0;
     bool failReadsAfterScript_ = false;

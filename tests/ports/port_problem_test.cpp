@@ -1,12 +1,21 @@
 // What the user is told about a port that did not open, and the facts behind it:
-// the device's group, the process that holds it, the group the user must join.
+// the device's group, the process that holds it (over fake tables and a real lock),
+// the group the user must join.
 
 #include "ports/port_problem.h"
 #include "tests/image/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstdio>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -30,6 +39,50 @@ std::optional<GroupInfo> ownedBy(const fs::path& file, const char* groupName, mo
         return std::nullopt;
     return group;
 }
+
+// How the lock table names a file: its file system's device and its inode.
+std::string lockedName(const fs::path& file) {
+    struct stat info {};
+    ::stat(file.c_str(), &info);
+    char name[64];
+    std::snprintf(name, sizeof name, "%02x:%02x:%llu", major(info.st_dev), minor(info.st_dev),
+                  static_cast<unsigned long long>(info.st_ino));
+    return name;
+}
+
+// Child processes, each keeping a file open (and locked, if asked) until the test ends.
+struct Children {
+    std::vector<pid_t> pids;
+
+    // The child's number once it has the file, else -1.
+    pid_t keepOpen(const fs::path& file, const char* name, bool lock) {
+        int ready[2];
+        if (::pipe(ready) != 0)
+            return -1;
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::prctl(PR_SET_NAME, name);
+            const int fd = ::open(file.c_str(), O_RDWR);
+            if (fd < 0 || (lock && ::flock(fd, LOCK_EX | LOCK_NB) != 0))
+                ::_exit(1);
+            (void)!::write(ready[1], "", 1);
+            ::pause();
+        }
+        ::close(ready[1]);
+        char byte = 0;
+        const bool kept = pid > 0 && ::read(ready[0], &byte, 1) == 1;
+        ::close(ready[0]);
+        if (pid > 0)
+            pids.push_back(pid);
+        return kept ? pid : -1;
+    }
+    ~Children() {
+        for (pid_t pid : pids) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
+};
 
 } // namespace
 
@@ -172,6 +225,38 @@ TEST(PortProblem, TheHolderIsFoundInTheProcessTable) {
         SCOPED_TRACE(row.device);
         EXPECT_EQ(diagnoseOpenFailure("COM1", row.device.string(), busy, proc).brief, row.brief);
     }
+
+    // The lock table with one line: bash opened the log first, minicom may lock it.
+    const std::string log = lockedName(other);
+    const char* const firstOpener = "COM1 занят: bash (PID 17)";
+    const struct {
+        std::string line;
+        const char* brief;
+    } locks[] = {
+        {"1: FLOCK  ADVISORY  WRITE 4242 " + log + " 0 EOF", "COM1 занят: minicom (PID 4242)"},
+        {"1: -> FLOCK  ADVISORY  WRITE 4242 " + log + " 0 EOF", firstOpener}, // waits for it
+        {"1: FLOCK  ADVISORY  WRITE 9999 " + log + " 0 EOF", firstOpener},    // gone
+        {"1: FLOCK  ADVISORY  WRITE 4242 " + lockedName(device) + " 0 EOF", firstOpener},
+    };
+    for (const auto& row : locks) {
+        SCOPED_TRACE(row.line);
+        writeBytes(proc / "locks", row.line + "\n");
+        EXPECT_EQ(diagnoseOpenFailure("COM1", other.string(), busy, proc).brief, row.brief);
+    }
+}
+
+TEST(PortProblem, TheProgramHoldingARealLockIsNamedNotTheFirstOpener) {
+    TempFolder folder;
+    const fs::path device = folder / "ttyUSB0";
+    writeBytes(device, "");
+    Children children;
+    ASSERT_GT(children.keepOpen(device, "first-opener", false), 0);
+    const pid_t locker = children.keepOpen(device, "locker", true);
+    ASSERT_GT(locker, 0);
+    const auto holder = findDeviceHolder(device.string());
+    ASSERT_TRUE(holder);
+    EXPECT_EQ(holder->pid, locker);
+    EXPECT_EQ(holder->program, "locker");
 }
 
 TEST(PortProblem, TheDevicesGroupDecidesWhichGroupToJoin) {
