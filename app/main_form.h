@@ -88,6 +88,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     void stopWorker() override;
     bool startWorker(link::ModuleKind moduleKind, link::Operation operation,
                      std::vector<int> data) override;
+    void lineLost(const link::PortError& error) override;
     void moduleWindowCreated(forms::ModuleWindow* window) override;
     void moduleWindowClosed(forms::ModuleWindow* window) override;
 

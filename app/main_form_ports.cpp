@@ -1,6 +1,6 @@
 // The device behind the chosen port: the chooser that assigns it, the status-bar
-// label that shows it, and what the label says when the port does not open or the
-// user may not open serial devices at all.
+// label that shows it, and what the label says when the port does not open, its
+// line fails under an exchange, or the user may not open serial devices at all.
 
 #include "app/main_form.h"
 #include "app/main_form_texts.h"
@@ -72,6 +72,15 @@ void TMainForm::notePortOpened(const QString& device) {
                                        device.toStdString(), *error, procRoot_);
     else
         portProblem_.reset();
+    showPortDevice();
+}
+
+// The label says the device is gone until a new link opens the port again.
+void TMainForm::lineLost(const link::PortError& error) {
+    const int port = portNumber();
+    portProblem_ =
+        ports::describeLineLoss(QStringLiteral("COM%1").arg(port).toStdString(),
+                                ports::deviceForPort(Settings.get(), port).toStdString(), error);
     showPortDevice();
 }
 

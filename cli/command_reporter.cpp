@@ -20,6 +20,11 @@ void CommandReporter::showHeldReport() {
     held_.reset();
 }
 
+void CommandReporter::lineFailed(link::Operation operation, const link::PortError& error) {
+    link::ShowLineFailure(target_, operation, error);
+    decided_ = exitCodeForReport(link::ReportCode::LineFailed);
+}
+
 void CommandReporter::linkAnswered(link::ModuleKind kind) {
     answeredKind_ = kind;
 }

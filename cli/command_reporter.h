@@ -24,6 +24,7 @@ class CommandReporter : public link::Reporter {
     void enableTransferButtons() override;
     void deliverImage(const std::vector<int>& image) override;
     void deliverKey(std::uint64_t keyCode, int slot) override;
+    void lineFailed(link::Operation operation, const link::PortError& error) override;
 
     // A report of `code` is not shown when it comes, only by showHeldReport (it
     // still decides the exit code).

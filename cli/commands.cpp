@@ -104,15 +104,13 @@ class CommandRun {
             context_.err << lineFailureText(device_, *error, portName) << std::flush;
             return ExitCode::LineFault;
         }
-        WatchedPort line(*port);
-
-        link::ExchangeEnd end = exchange(line, {kind_, link::Operation::Link, {}});
+        link::ExchangeEnd end = exchange(*port, {kind_, link::Operation::Link, {}});
         if (end == link::ExchangeEnd::Succeeded && args_.command != Command::Link) {
             noteVariantMismatch();
-            end = exchange(line, operationRequest());
+            end = exchange(*port, operationRequest());
         }
         if (end != link::ExchangeEnd::Succeeded)
-            return failure(end, line);
+            return failure(end);
         const int delivered = deliverResult();
         if (delivered == ExitCode::Success)
             reporter_.showHeldReport();
@@ -194,14 +192,13 @@ class CommandRun {
                      << variantName(linkedKind()) << "); образ записывается как есть" << std::endl;
     }
 
-    int failure(link::ExchangeEnd end, const WatchedPort& line) const {
+    // A failed line has been reported with the operation it cut short and the
+    // port's reason.
+    int failure(link::ExchangeEnd end) const {
         if (end == link::ExchangeEnd::Stopped)
             return ExitCode::Interrupted;
-        if (end == link::ExchangeEnd::LineFailed) {
-            if (line.lastFailure())
-                context_.err << lineFailureText(device_, *line.lastFailure()) << std::flush;
+        if (end == link::ExchangeEnd::LineFailed)
             return ExitCode::LineFault;
-        }
         const auto decided = reporter_.decidedExitCode();
         if (!decided || *decided == ExitCode::Success)
             return ExitCode::ExchangeFailed;

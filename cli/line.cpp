@@ -10,23 +10,9 @@ PortOpener systemPortOpener() {
     };
 }
 
-link::IoResult WatchedPort::read(std::uint8_t* buffer, std::size_t count) {
-    return watch(port_.read(buffer, count));
-}
-
-link::IoResult WatchedPort::write(const std::uint8_t* data, std::size_t count) {
-    return watch(port_.write(data, count));
-}
-
-link::IoResult WatchedPort::watch(link::IoResult result) {
-    if (result.failed)
-        lastFailure_ = result.error;
-    return result;
-}
-
 std::string lineFailureText(const std::string& device, const link::PortError& error,
                             const std::string& portName) {
-    std::string text = device + ": " + ports::portErrorReason(error) + '\n';
+    std::string text = device + ": " + link::portErrorReason(error) + '\n';
     switch (error.kind) {
     case link::PortErrorKind::NoPermission:
     case link::PortErrorKind::InUse:

@@ -3,6 +3,7 @@
 // worker, the link start and the function-key routing.
 
 #include "link/module_profile.h"
+#include "link/serial_port.h"
 
 #include <vector>
 
@@ -24,6 +25,10 @@ class ModuleHost {
     // Returns false, doing nothing, while another worker still runs.
     virtual bool startWorker(link::ModuleKind moduleKind, link::Operation operation,
                              std::vector<int> data) = 0;
+
+    // The line of the shared port failed under an exchange of the open window (the
+    // device gone): the host's view of the port says so until a new link.
+    virtual void lineLost(const link::PortError& error) = 0;
 
     // The window's creation switches the main window's function keys off;
     // its closing switches them on again.

@@ -274,6 +274,10 @@ void ModuleWindow::closeWindow() {
     close();
 }
 
+void ModuleWindow::lineLost(const link::PortError& error) {
+    host_.lineLost(error);
+}
+
 void ModuleWindow::closeEvent(QCloseEvent* event) {
     leaveHost();
     QDialog::closeEvent(event);

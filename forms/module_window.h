@@ -87,6 +87,7 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
     void setLinkDown() override;
     void closeWindow() override;
     void applyImage(const std::vector<int>& image) override { ApplyConfigImage(image); }
+    void lineLost(const link::PortError& error) override;
 
   protected:
     // The steps a window adds to the shared actions. A write goes ahead only when

@@ -41,6 +41,9 @@ class TComThread::UiThreadReporter : public Reporter {
     void deliverKey(std::uint64_t keyCode, int slot) override {
         onUi([&] { target_.deliverKey(keyCode, slot); });
     }
+    void lineFailed(Operation operation, const PortError& error) override {
+        onUi([&] { target_.lineFailed(operation, error); });
+    }
 
   private:
     template <typename Call> void onUi(Call call) {

@@ -113,28 +113,28 @@ bool Exchange::goOnAfter(const IoResult& result) {
     // The device has gone (adapter unplugged, terminal hung up): every further call
     // would fail too, and going on would only show time-outs and checksum errors of
     // a module that is not there.
-    return lineFailed();
+    return lineFailed(result.error);
 }
 
-bool Exchange::lineFailed() {
-    report(ReportCode::LineFailed);
+bool Exchange::lineFailed(const PortError& error) {
+    reporter_.lineFailed(request_.operation, error);
     return endWith(ExchangeEnd::LineFailed);
 }
 
-bool Exchange::writeOneByte(std::uint8_t byte, ByteRole role) {
+IoResult Exchange::writeOneByte(std::uint8_t byte, ByteRole role) {
     const IoResult written = port_.write(&byte, 1);
-    const bool sent = !written.failed && written.transferred == 1;
-    traceOne(Direction::ToModule, byte, sent, role);
-    return sent;
+    traceOne(Direction::ToModule, byte, written.ok() && written.transferred == 1, role);
+    return written;
 }
 
 // One byte of a header or frame: a byte the module does not get spoils the frame,
 // so a failed write ends the operation.
 bool Exchange::sendFrameByte(std::uint8_t byte, ByteRole role, bool paced) {
-    if (!writeOneByte(byte, role)) {
+    const IoResult written = writeOneByte(byte, role);
+    if (written.failed || written.transferred != 1) {
         if (stopRequested())
             return endWith(ExchangeEnd::Stopped);
-        return lineFailed();
+        return lineFailed(written.error);
     }
     if (paced)
         wait(timing_.releBytePause);

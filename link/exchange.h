@@ -64,8 +64,8 @@ class Exchange {
     ExchangeEnd runRead();
     ExchangeEnd runKeyRead();
 
-    // Writes one byte to the module and tells the trace of it; whether the line took it.
-    bool writeOneByte(std::uint8_t byte, ByteRole role);
+    // Writes one byte to the module and tells the trace of it; what the line did with it.
+    IoResult writeOneByte(std::uint8_t byte, ByteRole role);
     bool sendFrameByte(std::uint8_t byte, ByteRole role, bool paced);
     bool sendVerdict(std::uint8_t verdict);
     bool readOneByte(std::uint8_t& value, ByteRole role, bool& arrived);
@@ -77,9 +77,9 @@ class Exchange {
                          ByteRole (*roleAt)(std::size_t));
     // After a port call whose failure matters: a failure after a stop request ends
     // the exchange quietly (the window closed the port on purpose); a device that
-    // has gone ends it with ReportCode::LineFailed.
+    // has gone ends it, telling the window which operation failed and why.
     bool goOnAfter(const IoResult& result);
-    bool lineFailed();
+    bool lineFailed(const PortError& error);
 
     bool stopRequested() const { return stop_.requested(); }
     // Sleeps `duration` from now, less what the wait before overslept.

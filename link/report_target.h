@@ -4,6 +4,7 @@
 // Texts are UTF-8.
 
 #include "link/module_profile.h"
+#include "link/serial_port.h"
 
 #include <string>
 #include <vector>
@@ -49,6 +50,9 @@ class ReportTarget {
     // these and the link layouts; the others ignore them.
     virtual void linkAnswered(ModuleKind kind) { (void)kind; }
     virtual void linkEstablished() {}
+    // The line under the window's exchange failed (the device gone); the window has
+    // already said so and taken the layout of no link.
+    virtual void lineLost(const PortError& error) { (void)error; }
 };
 
 } // namespace pemrix::link

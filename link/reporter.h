@@ -4,6 +4,7 @@
 // stays open, and the engine simply waits.
 
 #include "link/module_profile.h"
+#include "link/serial_port.h"
 
 #include <cstdint>
 #include <vector>
@@ -25,8 +26,9 @@ inline constexpr int ReadDone = 11;       // the image was read
 inline constexpr int KeyReadDone = 12;    // the key was read
 inline constexpr int LinkStopped = 13;    // the link was stopped before a request went out
 // The line failed while nobody had asked the exchange to stop: a frame byte could
-// not be written, or the device has gone (adapter unplugged). Shown like LinkStopped,
-// and the window takes the layout of no link.
+// not be written, or the device has gone (adapter unplugged). The engine says so by
+// Reporter::lineFailed; the code alone (no operation, no reason) is shown like
+// LinkStopped, and the window takes the layout of no link.
 inline constexpr int LineFailed = 14;
 } // namespace ReportCode
 
@@ -52,6 +54,13 @@ class Reporter {
     // A key code just read (48 bits, never the all-ones "no key" code) for the
     // identifier slot 1..8 that the window asked to fill.
     virtual void deliverKey(std::uint64_t keyCode, int slot) = 0;
+    // The line failed under `operation` (ReportCode::LineFailed), for the reason the
+    // port gave. A reporter that does not tell the reason shows the code alone.
+    virtual void lineFailed(Operation operation, const PortError& error) {
+        (void)operation;
+        (void)error;
+        report(ReportCode::LineFailed, 0);
+    }
 };
 
 } // namespace pemrix::link

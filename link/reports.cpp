@@ -25,6 +25,23 @@ std::string textOf(std::string_view text) {
     return std::string(text);
 }
 
+// What did not complete when the line failed under an operation.
+const char* unfinishedText(Operation operation) {
+    switch (operation) {
+    case Operation::Link:
+        return "установка связи не выполнена";
+    case Operation::Write:
+    case Operation::ReleWrite:
+        return "запись не выполнена";
+    case Operation::Read:
+    case Operation::ReleRead:
+        return "чтение не выполнено";
+    case Operation::KeyId:
+        return "чтение идентификатора не выполнено";
+    }
+    return "";
+}
+
 } // namespace
 
 void ShowReport(ReportTarget& target, int code, int attemptNumber) {
@@ -88,6 +105,18 @@ void ShowReport(ReportTarget& target, int code, int attemptNumber) {
     }
 }
 
+void ShowLineFailure(ReportTarget& target, Operation operation, const PortError& error) {
+    const ModuleProfile* module = profileOf(target.moduleKind());
+    if (module == nullptr)
+        return;
+    std::string status = textOf(module->noLinkStatus) + ": " + unfinishedText(operation);
+    if (const std::string reason = portErrorReason(error); !reason.empty())
+        status += " — " + reason;
+    target.showStatus(status);
+    SetLinkDown(target);
+    target.lineLost(error);
+}
+
 void LinkUp(ReportTarget& target) {
     target.setButtonEnabled(LinkButton::Read, true);
     target.setButtonEnabled(LinkButton::Write, true);
@@ -131,6 +160,11 @@ void TargetReporter::report(int code, int attemptNumber) {
 void TargetReporter::linkAnswered(ModuleKind kind) {
     if (auto* target = window_())
         target->linkAnswered(kind);
+}
+
+void TargetReporter::lineFailed(Operation operation, const PortError& error) {
+    if (auto* target = window_())
+        ShowLineFailure(*target, operation, error);
 }
 
 void TargetReporter::linkUp() {

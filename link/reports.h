@@ -17,6 +17,10 @@ namespace pemrix::link {
 // Status texts, message boxes and layouts of report `code` (1..14; others do
 // nothing). attemptNumber is read by ReportCode::LinkAttempt only.
 void ShowReport(ReportTarget& target, int code, int attemptNumber);
+// The line failed under `operation`: the status names the operation that did not
+// complete and the port's reason, the window takes the layout of no link, and the
+// window hears that its line is gone.
+void ShowLineFailure(ReportTarget& target, Operation operation, const PortError& error);
 // After LinkEstablished: ReadButton, then WriteButton enabled. Also used after a finished
 // write or read.
 void LinkUp(ReportTarget& target);
@@ -44,6 +48,7 @@ class TargetReporter : public Reporter {
     void enableTransferButtons() override;
     void deliverImage(const std::vector<int>& image) override;
     void deliverKey(std::uint64_t keyCode, int slot) override;
+    void lineFailed(Operation operation, const PortError& error) override;
 
   private:
     WindowLookup window_;

@@ -3,6 +3,8 @@
 // Implemented by the operating system's port (SystemSerialPort) and, in tests, by
 // scripted fakes.
 
+#include "link/system_reason.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -26,6 +28,14 @@ struct PortError {
     int osCode = 0;      // errno or GetLastError()
     std::string message; // the system's own text, for the user
 };
+
+// Why the port failed, in the user's words; a port that gave no text is known by its
+// code alone, and a failure without either has no reason to tell (empty).
+inline std::string portErrorReason(const PortError& error) {
+    if (!error.message.empty())
+        return error.message;
+    return error.osCode == 0 ? std::string() : os::otherErrorReason(error.osCode, {});
+}
 
 // Outcome of one read or write: how many bytes moved, and whether the call failed.
 // A read that times out is not a failure: it simply moved fewer bytes than asked.

@@ -42,7 +42,7 @@ PortProblem noPermission(const std::string& port, const std::string& name,
                     joinAdvice(group)};
     }
     // A reason that only repeats "нет доступа" is not said twice.
-    const std::string reason = portErrorReason(error);
+    const std::string reason = link::portErrorReason(error);
     std::string full = "Нет доступа к порту " + port +
                        (reason == os::noPermissionReason ? "" : ": " + reason) + ".";
     // Without the device's group at hand, the usual one is the likely remedy.
@@ -53,12 +53,6 @@ PortProblem noPermission(const std::string& port, const std::string& name,
 }
 
 } // namespace
-
-std::string portErrorReason(const link::PortError& error) {
-    // The port gives the system's reason in the user's words; a port that gave none
-    // is known by the code alone.
-    return error.message.empty() ? os::otherErrorReason(error.osCode, {}) : error.message;
-}
 
 PortProblem describeOpenFailure(const std::string& portName, const std::string& device,
                                 const link::PortError& error, const OpenFailureFacts& facts) {
@@ -85,8 +79,17 @@ PortProblem describeOpenFailure(const std::string& portName, const std::string& 
         return noPermission(port, name, error, facts);
     default:
         return {name + ": порт не открыт",
-                "Порт " + port + " не открыт: " + portErrorReason(error) + "."};
+                "Порт " + port + " не открыт: " + link::portErrorReason(error) + "."};
     }
+}
+
+PortProblem describeLineLoss(const std::string& portName, const std::string& device,
+                             const link::PortError& error) {
+    const std::string reason = link::portErrorReason(error);
+    const std::string what = reason.empty() ? std::string("связь прервана") : reason;
+    return {shortName(portName, device) + ": " + what,
+            "Порт " + portAndDevice(portName, device) + ": " + what +
+                ". Проверьте, подключён ли адаптер, и установите связь заново."};
 }
 
 PortProblem diagnoseOpenFailure(const std::string& portName, const std::string& device,

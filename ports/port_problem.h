@@ -27,12 +27,14 @@ struct OpenFailureFacts {
     std::optional<DeviceHolder> holder;
 };
 
-// Why the port failed, as the system said it (link/system_reason.h).
-std::string portErrorReason(const link::PortError& error);
-
 // `portName` is "COM1".."COM4", or empty when the device was named directly.
 PortProblem describeOpenFailure(const std::string& portName, const std::string& device,
                                 const link::PortError& error, const OpenFailureFacts& facts);
+
+// The line of a port that was open failed under an exchange (the adapter pulled out,
+// the device gone): what the port's label says until a new link opens it again.
+PortProblem describeLineLoss(const std::string& portName, const std::string& device,
+                             const link::PortError& error);
 
 // Looks the facts up on this system (the process table under `procRoot`) and
 // describes the failure.

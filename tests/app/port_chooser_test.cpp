@@ -188,6 +188,9 @@ TEST_F(PortChooserTest, APortThatDidNotOpenSaysWhyUntilThePortChanges) {
     EXPECT_EQ(form->worker(), nullptr);
     EXPECT_TRUE(openWindow()->button("ConnectButton")->isEnabled());
     EXPECT_FALSE(openWindow()->button("CancelButton")->isEnabled());
+    // A line that fails under the window's exchange is told on the label as well.
+    openWindow()->lineLost({link::PortErrorKind::Gone, 5, "устройство отключено"});
+    EXPECT_EQ(label()->text(), QString::fromUtf8("COM1: устройство отключено"));
     openWindow()->close();
     deleteClosedWindows();
 

@@ -97,8 +97,8 @@ TEST(CliCommands, AWriteToTheLineThatFailsEndsWithExitCodeSixAndTheReason) {
     EXPECT_EQ(run.out, "");
     const auto kind = plink::ModuleKind::Secure;
     EXPECT_EQ(run.err, reportText(kind, R::LinkAttempt, 1) + reportText(kind, R::LinkEstablished) +
-                           reportText(kind, R::LineFailed) + module.devicePath() +
-                           ": устройство отключено\n");
+                           "Нет связи с расширителем: чтение не выполнено — устройство "
+                           "отключено\n");
 }
 
 TEST(CliCommands, AStopBeforeTheLinkSendsNothing) {

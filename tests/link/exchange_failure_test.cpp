@@ -211,7 +211,7 @@ std::vector<FailureRow> failureRows() {
          Operation::Read,
          {},
          [](ExchangeRig& rig) { rig.port.failWrite(0); },
-         {"report 14"},
+         {"line failed 2: gone"},
          {"W 55 fails"},
          ExchangeEnd::LineFailed},
         {"a frame byte cannot be written",
@@ -223,7 +223,7 @@ std::vector<FailureRow> failureRows() {
              rig.port.echo(20);
              rig.port.failWritesFrom(4 + 20);
          },
-         {"report 14"},
+         {"line failed 1: gone"},
          {"W " + hexBytes({image64[18]}) + " fails"},
          ExchangeEnd::LineFailed},
         {"the last relay frame byte cannot be written",
@@ -235,7 +235,7 @@ std::vector<FailureRow> failureRows() {
              rig.port.echo(68);
              rig.port.failWrite(4 + 68);
          },
-         {"report 14"},
+         {"line failed 81: gone"},
          {"R1 " + hexBytes({image66[65]}), "wait 10",
           "W " + hexBytes(std::span(frame66).last(1)) + " fails"},
          ExchangeEnd::LineFailed},
@@ -336,22 +336,22 @@ std::vector<FailureRow> failureRows() {
         // clang-format off
         {"gone: the link request cannot be written", ModuleKind::Secure, Operation::Link, {},
          [](ExchangeRig& rig) { rig.port.failWrite(0); },
-         attempts(1, {"report 14"}), {"W 55 55 AA AA fails"}, ExchangeEnd::LineFailed},
+         attempts(1, {"line failed 0: gone"}), {"W 55 55 AA AA fails"}, ExchangeEnd::LineFailed},
         {"gone: the echo of the link request", ModuleKind::FireSecure, Operation::Link, {},
          [](ExchangeRig& rig) { rig.port.fail(); },
-         attempts(1, {"report 14"}), {"W 55 55 AA AA", "R4 fails"}, ExchangeEnd::LineFailed},
+         attempts(1, {"line failed 0: gone"}), {"W 55 55 AA AA", "R4 fails"}, ExchangeEnd::LineFailed},
         {"gone: the link answer of attempt 3", ModuleKind::Rele8, Operation::Link, {},
          [](ExchangeRig& rig) { silentLink(rig, 2); rig.port.echo().fail(); },
-         attempts(3, {"report 14"}), {"wait 2000", "R4 fails"}, ExchangeEnd::LineFailed},
+         attempts(3, {"line failed 0: gone"}), {"wait 2000", "R4 fails"}, ExchangeEnd::LineFailed},
         {"gone: in the frame of a read", ModuleKind::Secure, Operation::Read, {},
          [frame64](ExchangeRig& rig) {
              headerAnswered(rig.port);
              rig.port.serveEach(std::span(frame64).first(30)).fail();
          },
-         {"report 14"}, {"R1 fails"}, ExchangeEnd::LineFailed},
+         {"line failed 2: gone"}, {"R1 fails"}, ExchangeEnd::LineFailed},
         {"gone: the write acknowledgement", ModuleKind::Secure, Operation::Write, image64,
          [](ExchangeRig& rig) { headerAnswered(rig.port); rig.port.echo(67).fail(); },
-         {"report 14"}, {"R1 fails"}, ExchangeEnd::LineFailed},
+         {"line failed 1: gone"}, {"R1 fails"}, ExchangeEnd::LineFailed},
         {"a link request that runs out of time is tried again", ModuleKind::Secure, Operation::Link, {},
          [](ExchangeRig& rig) {
              rig.port.failWrite(0, PortErrorKind::TimedOut);

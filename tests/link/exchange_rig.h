@@ -31,6 +31,11 @@ class RecordingReporter : public Reporter {
     void deliverKey(std::uint64_t keyCode, int slot) override {
         record("key " + formatKeyCode(keyCode) + " slot " + std::to_string(slot));
     }
+    // "line failed <operation>: <the port's reason>"
+    void lineFailed(Operation operation, const PortError& error) override {
+        record("line failed " + std::to_string(operationValue(operation)) + ": " +
+               portErrorReason(error));
+    }
 
     std::vector<std::string> events;
     std::vector<std::vector<int>> images;

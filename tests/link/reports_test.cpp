@@ -44,6 +44,45 @@ std::string message(const char* text) {
 
 } // namespace
 
+// The line lost under an operation: the status names what did not complete and the
+// port's reason, the window takes the layout of no link and hears of the loss.
+TEST(ShowLineFailure, NamesTheOperationAndTheReason) {
+    const PortError gone{PortErrorKind::Gone, 5, "устройство отключено"};
+    const struct {
+        ModuleKind kind;
+        Operation operation;
+        PortError error;
+        std::string status;
+    } rows[] = {
+        {ModuleKind::Secure, Operation::Write, gone,
+         "Нет связи с расширителем: запись не выполнена — устройство отключено"},
+        {ModuleKind::FireSecure, Operation::Read, gone,
+         "Нет связи с расширителем: чтение не выполнено — устройство отключено"},
+        {ModuleKind::Secure, Operation::KeyId, gone,
+         "Нет связи с расширителем: чтение идентификатора не выполнено — устройство отключено"},
+        {ModuleKind::Rele8, Operation::ReleWrite, gone,
+         "Нет связи с модулем: запись не выполнена — устройство отключено"},
+        {ModuleKind::Rele8, Operation::ReleRead, gone,
+         "Нет связи с модулем: чтение не выполнено — устройство отключено"},
+        {ModuleKind::Secure, Operation::Link, gone,
+         "Нет связи с расширителем: установка связи не выполнена — устройство отключено"},
+        // A port that gave only a code is known by it; one that gave nothing, by the
+        // operation alone.
+        {ModuleKind::Secure,
+         Operation::Read,
+         {PortErrorKind::Other, 71, ""},
+         "Нет связи с расширителем: чтение не выполнено — системная ошибка 71"},
+        {ModuleKind::Rele8, Operation::ReleWrite, {}, "Нет связи с модулем: запись не выполнена"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.status);
+        FakeTarget target(row.kind);
+        ShowLineFailure(target, row.operation, row.error);
+        EXPECT_THAT(target.calls, ElementsAre("status " + row.status, "down",
+                                              "line lost " + portErrorReason(row.error)));
+    }
+}
+
 // The modules differ only in the words of their profiles and in key reading.
 TEST(ShowReport, EveryCodeForTheExpandersAndTheRelayModule) {
     const struct {

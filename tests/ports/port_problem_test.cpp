@@ -172,6 +172,15 @@ TEST(PortProblem, EachCaseSaysWhatHappenedAndWhatToDo) {
     }
 }
 
+TEST(PortProblem, ALineLostUnderAnExchangeSaysSoUntilANewLink) {
+    const PortProblem gone =
+        describeLineLoss("COM1", "/dev/ttyUSB0", {PortErrorKind::Gone, 5, "устройство отключено"});
+    EXPECT_EQ(gone.brief, "COM1: устройство отключено");
+    EXPECT_EQ(gone.full, "Порт COM1 (/dev/ttyUSB0): устройство отключено. Проверьте, подключён "
+                         "ли адаптер, и установите связь заново.");
+    EXPECT_EQ(describeLineLoss("", "/dev/ttyUSB0", {}).brief, "/dev/ttyUSB0: связь прервана");
+}
+
 TEST(PortProblem, TheHolderIsFoundInTheProcessTable) {
     TempFolder folder;
     const fs::path device = folder / "ttyUSB0";

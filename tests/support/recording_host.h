@@ -33,6 +33,9 @@ class RecordingHost : public forms::ModuleHost {
             workers.push_back({kind, operation, std::move(data)});
         return acceptWorkers;
     }
+    void lineLost(const link::PortError& error) override {
+        calls.push_back("lineLost " + error.message);
+    }
     void moduleWindowCreated(forms::ModuleWindow* window) override {
         calls.push_back("created");
         created = window;

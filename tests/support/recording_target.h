@@ -52,6 +52,9 @@ class RecordingTarget : public link::ReportTarget {
         add("answered " + std::to_string(link::kindValue(kind)));
     }
     void linkEstablished() override { add("established"); }
+    void lineLost(const link::PortError& error) override {
+        add("line lost " + link::portErrorReason(error));
+    }
 
     std::vector<std::string> calls;
     std::vector<std::string> texts; // the texts of status and message calls alone
