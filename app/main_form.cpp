@@ -100,7 +100,7 @@ void TMainForm::Orvel417Click() {
     openModuleWindow(link::ModuleKind::FireSecure);
 }
 void TMainForm::Orvel427Click() {
-    openModuleWindow(link::ModuleKind::Rele8);
+    openModuleWindow(link::ReleModule);
 }
 
 void TMainForm::openModuleWindow(link::ModuleKind kind) {

@@ -25,6 +25,7 @@ class QPushButton;
 class QRadioButton;
 class QSettings;
 class QStatusBar;
+class QVBoxLayout;
 class QToolButton;
 
 namespace pemrix::link {
@@ -50,6 +51,9 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
 
     // How the window of each module kind is made; a kind without one opens nothing.
     void setModuleWindowFactory(link::ModuleKind kind, ModuleWindowFactory factory);
+    // A button below the module buttons of the window's own that opens the window of
+    // `kind`: how a module added to the program is offered.
+    void addModuleButton(link::ModuleKind kind, const char* objectName, const char* caption);
     void setPortOpener(PortOpener opener);
     // The fixed waits of the exchanges; tests against an emulator shorten them.
     void setExchangeTiming(link::Timing timing);
@@ -155,6 +159,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     QPointer<HelpWindow> help_;
     QPointer<ExchangeJournalWindow> journal_;
     std::map<link::ModuleKind, ModuleWindowFactory> factories_;
+    QVBoxLayout* moduleButtons_ = nullptr;
     PortOpener portOpener_;
     link::Timing timing_;
     // Why the port did not open, or that the user may not open any: shown until

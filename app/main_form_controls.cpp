@@ -155,6 +155,14 @@ void TMainForm::buildPortDeviceControls() {
     MainStatusBar->addPermanentWidget(PortDeviceLabel);
 }
 
+void TMainForm::addModuleButton(link::ModuleKind kind, const char* objectName,
+                                const char* caption) {
+    auto* button = moduleButton(objectName, caption, centralWidget());
+    // The column ends in a stretch and the help row; the new button goes above them.
+    moduleButtons_->insertWidget(moduleButtons_->count() - 2, button);
+    connect(button, &QPushButton::clicked, this, [this, kind] { openModuleWindow(kind); });
+}
+
 // The picture, the port group and a column of the module buttons with help below.
 void TMainForm::layOutControls(QWidget* client) {
     auto* helpRow = new QHBoxLayout;
@@ -166,6 +174,7 @@ void TMainForm::layOutControls(QWidget* client) {
     buttons->addWidget(Orvel416);
     buttons->addWidget(FireSecureButton);
     buttons->addWidget(Orvel427);
+    moduleButtons_ = buttons;
     buttons->addStretch();
     buttons->addLayout(helpRow);
 

@@ -14,7 +14,7 @@ void registerModuleWindows(TMainForm& form) {
     form.setModuleWindowFactory(link::ModuleKind::FireSecure, [](forms::ModuleHost& host) {
         return new firesecure::TFireSecureForm(host);
     });
-    form.setModuleWindowFactory(link::ModuleKind::Rele8,
+    form.setModuleWindowFactory(link::ReleModule,
                                 [](forms::ModuleHost& host) { return new relay::TReleForm(host); });
 }
 

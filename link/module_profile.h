@@ -64,6 +64,10 @@ struct ModuleProfile {
     std::string_view brokenLinkStatus;       // after the user breaks the link
 };
 
+// The relay module as a whole (its window, its file, its row here) is known by the kind
+// of its eight-relay model; either model may answer its link.
+inline constexpr ModuleKind ReleModule = ModuleKind::Rele8;
+
 namespace detail {
 inline constexpr ModuleVariant SecureVariants[] = {{ModuleKind::Secure, "Orvel-416", "416"}};
 inline constexpr ModuleVariant FireSecureVariants[] = {
@@ -79,8 +83,8 @@ inline constexpr std::array<ModuleProfile, 3> ModuleProfiles{{
     {ModuleKind::FireSecure, "Orvel-417", "417", 64, Operation::Write, Operation::Read, true, false,
      1, detail::FireSecureVariants, "Нет связи с расширителем", "Нет ответа от расширителя",
      "Нет связи с расширителем"},
-    {ModuleKind::Rele8, "Orvel-426/427", "relay", 66, Operation::ReleWrite, Operation::ReleRead,
-     false, true, 10, detail::ReleVariants, "Нет связи с модулем",
+    {ReleModule, "Orvel-426/427", "relay", 66, Operation::ReleWrite, Operation::ReleRead, false,
+     true, 10, detail::ReleVariants, "Нет связи с модулем",
      "Нет ответа от модуля. Демонстрационный режим", "Нет связи с модулем. Демонстрационный режим"},
 }};
 

@@ -58,7 +58,7 @@ constexpr std::array<ModuleFormat, 3> Formats{{
      readExpanderFile<link::ModuleKind::Secure>},
     {link::ModuleKind::FireSecure, fireSecureFactory, expanderText,
      readExpanderFile<link::ModuleKind::FireSecure>},
-    {link::ModuleKind::Rele8, relayFactory, relayText, readRelayFile},
+    {link::ReleModule, relayFactory, relayText, readRelayFile},
 }};
 
 } // namespace

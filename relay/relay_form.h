@@ -39,7 +39,7 @@ class TReleForm : public forms::ModuleWindow {
     explicit TReleForm(forms::ModuleHost& host, QWidget* parent = nullptr);
     ~TReleForm() override;
 
-    link::ModuleKind moduleKind() const override { return link::ModuleKind::Rele8; }
+    link::ModuleKind moduleKind() const override { return link::ReleModule; }
     int helpTopic() const override { return HelpTopic; }
 
     // The image shown in the controls and the one built from them.

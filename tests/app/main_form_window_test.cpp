@@ -7,6 +7,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -187,6 +188,22 @@ TEST_F(MainFormTest, AMissingDeviceIsNotReportedWhenTheLinkStarts) {
     EXPECT_TRUE(dialogs->errors.isEmpty());
     openWindow()->close();
     EXPECT_FALSE(form->portHandle());
+}
+
+// A module added to the program is offered by a button of its own below the others.
+TEST_F(MainFormTest, AnAddedModulesButtonOpensItsWindow) {
+    makeForm();
+    form->setModuleWindowFactory(Kind::FireSecure, [this](forms::ModuleHost& host) {
+        return new TestModuleWindow(host, Kind::FireSecure, journal);
+    });
+    form->addModuleButton(Kind::FireSecure, "AddedModule", "Модуль");
+    auto* added = control<QPushButton>("AddedModule");
+    ASSERT_NE(added, nullptr);
+    form->centralWidget()->layout()->activate();
+    EXPECT_GT(added->y(), control<QPushButton>("Orvel427")->y());
+    added->click();
+    ASSERT_NE(openWindow(), nullptr);
+    EXPECT_EQ(openWindow()->moduleKind(), Kind::FireSecure);
 }
 
 TEST_F(MainFormTest, HelpHasARussianPageForEachTopic) {
