@@ -111,7 +111,7 @@ void TFireSecureForm::createControls() {
     // The key rows keep their height; the group's spare height goes below them.
     if (auto* rows = qobject_cast<QGridLayout*>(IdBox->layout()))
         rows->setRowStretch(rows->rowCount(), 1);
-    createHiddenLists(fireSecureFactoryImageStrings(), IdBox);
+    createHiddenLists(fireSecureFactoryImage(), IdBox);
     main->addLayout(middle, 1);
     main->addWidget(createRelayModes());
     forms::keepDrawnClientSize(this, DrawnClientSize);

@@ -58,10 +58,9 @@ IdentifierGroup* ExpanderWindow::createIdentifierGroup(const IdentifierGroup::Co
     return IdBox;
 }
 
-void ExpanderWindow::createHiddenLists(const std::vector<std::string>& factoryValues,
-                                       QWidget* parent) {
+void ExpanderWindow::createHiddenLists(std::span<const int> factory, QWidget* parent) {
     ListBox1 = makeHiddenList("ListBox1", {}, parent);
-    createFactoryList(factoryValues, parent);
+    createFactoryList(factory, parent);
 }
 
 RadioGroup* ExpanderWindow::createTM(QWidget* parent) {
@@ -134,12 +133,12 @@ QGroupBox* ExpanderWindow::createModeFrame(QWidget* parent) {
     return frame;
 }
 
-ModeFlags ExpanderWindow::modeFlags() const {
+image::ModeFlags ExpanderWindow::modeFlags() const {
     return {KeyBox->isChecked(), TM->itemIndex() == 0, SO->itemIndex() != 0, AutoBox->isChecked(),
             Taktik->itemIndex() != 0};
 }
 
-void ExpanderWindow::applyModeFlags(const ModeFlags& flags) {
+void ExpanderWindow::applyModeFlags(const image::ModeFlags& flags) {
     KeyBox->setChecked(flags.keyboardLocked);
     TM->setItemIndex(flags.identifiersInUse ? 0 : 1);
     SO->setItemIndex(flags.lightOutput ? 1 : 0);

@@ -93,7 +93,7 @@ void TSecureForm::createControls() {
             rows->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), row,
                           end);
     }
-    createHiddenLists(secureFactoryImageStrings(), IdBox);
+    createHiddenLists(secureFactoryImage(), IdBox);
     // The grids take whatever height the window has over its controls' needs.
     main->addLayout(middle, 1);
 

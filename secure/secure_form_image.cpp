@@ -12,16 +12,11 @@
 namespace pemrix::secure {
 
 SecureConfig TSecureForm::readConfig() const {
-    const forms::ModeFlags flags = modeFlags();
     SecureConfig config;
     config.delay = Delay->position();
     config.integrationTime = forms::maskOf(It);
     config.silentAlarm = forms::maskOf(Tt);
-    config.keyboardLocked = flags.keyboardLocked;
-    config.identifiersInUse = flags.identifiersInUse;
-    config.lightOutput = flags.lightOutput;
-    config.autonomous = flags.autonomous;
-    config.openDoorTactic = flags.openDoorTactic;
+    config.mode = modeFlags();
     config.autoArming = forms::maskOf(Av);
     config.roundTheClock = forms::maskOf(Ks);
     config.relayBinding = forms::maskOf(Pr);
@@ -43,8 +38,7 @@ void TSecureForm::ApplyConfigImage(std::span<const int> image) {
     Delay->setPosition(config.delay);
     forms::checkFromMask(It, config.integrationTime);
     forms::checkFromMask(Tt, config.silentAlarm);
-    applyModeFlags({config.keyboardLocked, config.identifiersInUse, config.lightOutput,
-                    config.autonomous, config.openDoorTactic});
+    applyModeFlags(config.mode);
     forms::checkFromMask(Av, config.autoArming);
     forms::checkFromMask(Ks, config.roundTheClock);
     forms::checkFromMask(Pr, config.relayBinding);
