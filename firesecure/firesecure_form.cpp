@@ -120,11 +120,7 @@ void TFireSecureForm::createControls() {
 QGroupBox* TFireSecureForm::createLoopGroup() {
     GroupBox2 = new QGroupBox(QStringLiteral("Настройки ШС:"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    auto* grid = new QGridLayout(GroupBox2);
-    forms::makeTight(grid);
-    grid->setVerticalSpacing(6);
-    for (int loop = 1; loop <= LoopCount; ++loop)
-        grid->addWidget(forms::makeHeading(forms::loopHeading(loop), GroupBox2), 0, loop);
+    QGridLayout* grid = forms::makeLoopGrid(GroupBox2, LoopCount);
 
     // Each row: its label, the prefix of its boxes, the digit of its first box, and
     // where the boxes go.
@@ -145,18 +141,9 @@ QGroupBox* TFireSecureForm::createLoopGroup() {
         {QStringLiteral("Двойная сработка"), "ds", 1, &Ds[0]},
     };
     int gridRow = 1;
-    for (const Row& row : rows) {
-        grid->addWidget(new QLabel(row.label, GroupBox2), gridRow, 0);
-        for (int loop = 1; loop <= LoopCount; ++loop) {
-            const QString name =
-                QString::fromLatin1(row.prefix) + QString::number(row.firstDigit + loop - 1);
-            QCheckBox* box =
-                forms::makeGridBox(GroupBox2, name, row.label, forms::loopHeading(loop));
-            row.boxes[loop - 1] = box;
-            grid->addWidget(box, gridRow, loop, Qt::AlignCenter);
-        }
-        ++gridRow;
-    }
+    for (const Row& row : rows)
+        forms::addLoopRow(grid, gridRow++, row.label, row.prefix, row.firstDigit,
+                          std::span<QCheckBox*>(row.boxes, LoopCount));
 
     // "Тип ШС:" with the words of the upper and the lower buttons beside them.
     auto* typeLabel = new QWidget(GroupBox2);
@@ -226,20 +213,7 @@ QWidget* TFireSecureForm::createMiddleColumn() {
 }
 
 QWidget* TFireSecureForm::createRelayModes() {
-    auto* row = new QWidget(this);
-    row->setObjectName(QStringLiteral("RelayModes"));
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    for (int relay = 1; relay <= RelayCount; ++relay) {
-        const QString title = QStringLiteral("Режим работы реле №%1:").arg(relay);
-        auto* combo = new QComboBox(row);
-        combo->setObjectName(QStringLiteral("Rele%1Combo").arg(relay));
-        combo->addItems(RelayModes);
-        combo->setEditable(false);
-        forms::nameFromLabel(combo, title);
-        ReleCombo[relay - 1] = combo;
-        layout->addWidget(forms::wrapInGroup(title, combo, row), 1);
-    }
+    QWidget* row = forms::makeRelayModeRow(ReleCombo, RelayModes, 1, this);
     // The module's picture in its frame at the lower right.
     auto* picture = new QLabel(QStringLiteral("Orvel - 417"), row);
     picture->setObjectName(QStringLiteral("Image1"));
@@ -250,7 +224,7 @@ QWidget* TFireSecureForm::createRelayModes() {
     font.setPointSizeF(font.pointSizeF() * 1.4);
     picture->setFont(font);
     picture->setMinimumWidth(picture->sizeHint().width() + 24);
-    layout->addWidget(picture);
+    row->layout()->addWidget(picture);
     return row;
 }
 

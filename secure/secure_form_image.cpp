@@ -21,8 +21,8 @@ SecureConfig TSecureForm::readConfig() const {
     config.roundTheClock = forms::maskOf(Ks);
     config.relayBinding = forms::maskOf(Pr);
     config.expanderNumber = Number->position();
-    config.relay1Mode = forms::comboCode(Rele1Combo);
-    config.relay2Mode = forms::comboCode(Rele2Combo);
+    config.relay1Mode = forms::comboCode(ReleCombo[0]);
+    config.relay2Mode = forms::comboCode(ReleCombo[1]);
     config.identifiers = IdBox->records();
     return config;
 }
@@ -44,8 +44,8 @@ void TSecureForm::ApplyConfigImage(std::span<const int> image) {
     forms::checkFromMask(Pr, config.relayBinding);
 
     Number->setPosition(config.expanderNumber);
-    forms::setComboCode(Rele1Combo, config.relay1Mode);
-    forms::setComboCode(Rele2Combo, config.relay2Mode);
+    forms::setComboCode(ReleCombo[0], config.relay1Mode);
+    forms::setComboCode(ReleCombo[1], config.relay2Mode);
     IdBox->showRecords(config.identifiers);
 }
 
