@@ -21,8 +21,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <initializer_list>
-
 namespace pemrix::firesecure {
 
 namespace {
@@ -187,9 +185,8 @@ QWidget* TFireSecureForm::createLoopTypePair(int loop, QWidget* parent) {
     return panel;
 }
 
-// Number, delay, power output, tactic and output type, and under them the mode boxes,
-// one above the other in their frame. The Tab key reaches the mode boxes first, so
-// they are made first.
+// Number, delay, power output, tactic and output type, and under them the mode boxes.
+// The Tab key reaches the mode boxes first, so they are made first.
 QWidget* TFireSecureForm::createMiddleColumn() {
     auto* column = new QWidget(this);
     column->setObjectName(QStringLiteral("MiddleColumn"));
@@ -197,8 +194,6 @@ QWidget* TFireSecureForm::createMiddleColumn() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     QGroupBox* modes = createModeFrame(column);
-    if (auto* boxes = qobject_cast<QHBoxLayout*>(modes->layout()))
-        boxes->setDirection(QBoxLayout::TopToBottom);
     layout->addWidget(createNumberGroup(column));
     layout->addWidget(createDelayGroup(QStringLiteral("1"), column));
     layout->addWidget(createSO(1, column));
@@ -206,9 +201,6 @@ QWidget* TFireSecureForm::createMiddleColumn() {
     layout->addWidget(createTM(column));
     layout->addWidget(modes);
     layout->addStretch(1);
-    // Compact groups keep the column no taller than the grids beside it.
-    for (QGroupBox* group : std::initializer_list<QGroupBox*>{SO, Taktik, TM, modes})
-        forms::makeCompact(group);
     return column;
 }
 

@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QVBoxLayout>
 
 namespace pemrix::forms {
 
@@ -69,6 +70,7 @@ RadioGroup* ExpanderWindow::createTM(QWidget* parent) {
                         parent);
     TM->setObjectName(QStringLiteral("TM"));
     TM->setItemIndex(0);
+    makeCompact(TM);
     return TM;
 }
 
@@ -78,6 +80,7 @@ RadioGroup* ExpanderWindow::createTaktik(QWidget* parent) {
                        {QStringLiteral("Закр. дверь"), QStringLiteral("Откр. дверь")}, 1, parent);
     Taktik->setObjectName(QStringLiteral("Taktik"));
     Taktik->setItemIndex(1);
+    makeCompact(Taktik);
     return Taktik;
 }
 
@@ -86,6 +89,7 @@ RadioGroup* ExpanderWindow::createSO(int columns, QWidget* parent) {
                         {QStringLiteral("Звуковой"), QStringLiteral("Световой")}, columns, parent);
     SO->setObjectName(QStringLiteral("SO"));
     SO->setItemIndex(1);
+    makeCompact(SO);
     return SO;
 }
 
@@ -122,14 +126,14 @@ QGroupBox* ExpanderWindow::createSpinnerGroup(const QString& title, QLineEdit* e
 QGroupBox* ExpanderWindow::createModeFrame(QWidget* parent) {
     auto* frame = new QGroupBox(parent);
     frame->setObjectName(QStringLiteral("ModeFrame"));
-    auto* boxes = new QHBoxLayout(frame);
-    boxes->setContentsMargins(8, 4, 8, 4);
+    auto* boxes = new QVBoxLayout(frame);
     KeyBox = new QCheckBox(QStringLiteral("Блокировка клавиатуры"), frame);
     KeyBox->setObjectName(QStringLiteral("KeyBox"));
     AutoBox = new QCheckBox(QStringLiteral("Автономная работа"), frame);
     AutoBox->setObjectName(QStringLiteral("AutoBox"));
     boxes->addWidget(KeyBox);
     boxes->addWidget(AutoBox);
+    makeCompact(frame);
     return frame;
 }
 

@@ -63,6 +63,8 @@ class ExpanderWindow : public ModuleWindow {
                                            IdentifierGroup::AuthorityRule rule);
     // ListBox1 (the file's line buffer) and ListBox2 (the factory image).
     void createHiddenLists(std::span<const int> factory, QWidget* parent);
+    // TM, Taktik, SO and the mode frame are compact groups: both windows fit them
+    // beside taller grids.
     RadioGroup* createTM(QWidget* parent);
     RadioGroup* createTaktik(QWidget* parent);
     RadioGroup* createSO(int columns, QWidget* parent);
@@ -70,7 +72,7 @@ class ExpanderWindow : public ModuleWindow {
     // расширителя:" (NumberEdit with Number 0..15).
     QGroupBox* createDelayGroup(const QString& initialText, QWidget* parent);
     QGroupBox* createNumberGroup(QWidget* parent);
-    // The frame holding KeyBox and AutoBox.
+    // The frame holding KeyBox above AutoBox.
     QGroupBox* createModeFrame(QWidget* parent);
     // The rules of TM, Taktik, DelayEdit and NumberEdit; after every control exists.
     void connectExpanderRules();

@@ -19,8 +19,6 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include <initializer_list>
-
 namespace pemrix::secure {
 
 namespace {
@@ -136,19 +134,13 @@ QWidget* TSecureForm::createBottomRow() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    // One row, left to right, as narrow as its group titles allow: compact groups, the
-    // mode boxes one above the other in their frame.
+    // One row, left to right, as narrow as its group titles allow.
     layout->addWidget(createTM(row));
     layout->addWidget(createTaktik(row));
     layout->addWidget(createDelayGroup(QStringLiteral("0"), row));
     layout->addWidget(createNumberGroup(row));
-    QGroupBox* modes = createModeFrame(row);
-    if (auto* boxes = qobject_cast<QHBoxLayout*>(modes->layout()))
-        boxes->setDirection(QBoxLayout::TopToBottom);
-    layout->addWidget(modes);
+    layout->addWidget(createModeFrame(row));
     layout->addWidget(createSO(2, row));
-    for (QGroupBox* group : std::initializer_list<QGroupBox*>{TM, Taktik, modes, SO})
-        forms::makeCompact(group);
     return row;
 }
 
