@@ -21,8 +21,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <initializer_list>
-
 namespace pemrix::firesecure {
 
 namespace {
@@ -111,7 +109,7 @@ void TFireSecureForm::createControls() {
     // The key rows keep their height; the group's spare height goes below them.
     if (auto* rows = qobject_cast<QGridLayout*>(IdBox->layout()))
         rows->setRowStretch(rows->rowCount(), 1);
-    createHiddenLists(fireSecureFactoryImageStrings(), IdBox);
+    createHiddenLists(fireSecureFactoryImage(), IdBox);
     main->addLayout(middle, 1);
     main->addWidget(createRelayModes());
     forms::keepDrawnClientSize(this, DrawnClientSize);
@@ -120,11 +118,7 @@ void TFireSecureForm::createControls() {
 QGroupBox* TFireSecureForm::createLoopGroup() {
     GroupBox2 = new QGroupBox(QStringLiteral("Настройки ШС:"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    auto* grid = new QGridLayout(GroupBox2);
-    forms::makeTight(grid);
-    grid->setVerticalSpacing(6);
-    for (int loop = 1; loop <= LoopCount; ++loop)
-        grid->addWidget(forms::makeHeading(forms::loopHeading(loop), GroupBox2), 0, loop);
+    QGridLayout* grid = forms::makeLoopGrid(GroupBox2, LoopCount);
 
     // Each row: its label, the prefix of its boxes, the digit of its first box, and
     // where the boxes go.
@@ -145,18 +139,9 @@ QGroupBox* TFireSecureForm::createLoopGroup() {
         {QStringLiteral("Двойная сработка"), "ds", 1, &Ds[0]},
     };
     int gridRow = 1;
-    for (const Row& row : rows) {
-        grid->addWidget(new QLabel(row.label, GroupBox2), gridRow, 0);
-        for (int loop = 1; loop <= LoopCount; ++loop) {
-            const QString name =
-                QString::fromLatin1(row.prefix) + QString::number(row.firstDigit + loop - 1);
-            QCheckBox* box =
-                forms::makeGridBox(GroupBox2, name, row.label, forms::loopHeading(loop));
-            row.boxes[loop - 1] = box;
-            grid->addWidget(box, gridRow, loop, Qt::AlignCenter);
-        }
-        ++gridRow;
-    }
+    for (const Row& row : rows)
+        forms::addLoopRow(grid, gridRow++, row.label, row.prefix, row.firstDigit,
+                          std::span<QCheckBox*>(row.boxes, LoopCount));
 
     // "Тип ШС:" with the words of the upper and the lower buttons beside them.
     auto* typeLabel = new QWidget(GroupBox2);
@@ -200,9 +185,8 @@ QWidget* TFireSecureForm::createLoopTypePair(int loop, QWidget* parent) {
     return panel;
 }
 
-// Number, delay, power output, tactic and output type, and under them the mode boxes,
-// one above the other in their frame. The Tab key reaches the mode boxes first, so
-// they are made first.
+// Number, delay, power output, tactic and output type, and under them the mode boxes.
+// The Tab key reaches the mode boxes first, so they are made first.
 QWidget* TFireSecureForm::createMiddleColumn() {
     auto* column = new QWidget(this);
     column->setObjectName(QStringLiteral("MiddleColumn"));
@@ -210,8 +194,6 @@ QWidget* TFireSecureForm::createMiddleColumn() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     QGroupBox* modes = createModeFrame(column);
-    if (auto* boxes = qobject_cast<QHBoxLayout*>(modes->layout()))
-        boxes->setDirection(QBoxLayout::TopToBottom);
     layout->addWidget(createNumberGroup(column));
     layout->addWidget(createDelayGroup(QStringLiteral("1"), column));
     layout->addWidget(createSO(1, column));
@@ -219,27 +201,11 @@ QWidget* TFireSecureForm::createMiddleColumn() {
     layout->addWidget(createTM(column));
     layout->addWidget(modes);
     layout->addStretch(1);
-    // Compact groups keep the column no taller than the grids beside it.
-    for (QGroupBox* group : std::initializer_list<QGroupBox*>{SO, Taktik, TM, modes})
-        forms::makeCompact(group);
     return column;
 }
 
 QWidget* TFireSecureForm::createRelayModes() {
-    auto* row = new QWidget(this);
-    row->setObjectName(QStringLiteral("RelayModes"));
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    for (int relay = 1; relay <= RelayCount; ++relay) {
-        const QString title = QStringLiteral("Режим работы реле №%1:").arg(relay);
-        auto* combo = new QComboBox(row);
-        combo->setObjectName(QStringLiteral("Rele%1Combo").arg(relay));
-        combo->addItems(RelayModes);
-        combo->setEditable(false);
-        forms::nameFromLabel(combo, title);
-        ReleCombo[relay - 1] = combo;
-        layout->addWidget(forms::wrapInGroup(title, combo, row), 1);
-    }
+    QWidget* row = forms::makeRelayModeRow(ReleCombo, RelayModes, 1, this);
     // The module's picture in its frame at the lower right.
     auto* picture = new QLabel(QStringLiteral("Orvel - 417"), row);
     picture->setObjectName(QStringLiteral("Image1"));
@@ -250,7 +216,7 @@ QWidget* TFireSecureForm::createRelayModes() {
     font.setPointSizeF(font.pointSizeF() * 1.4);
     picture->setFont(font);
     picture->setMinimumWidth(picture->sizeHint().width() + 24);
-    layout->addWidget(picture);
+    row->layout()->addWidget(picture);
     return row;
 }
 

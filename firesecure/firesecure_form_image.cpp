@@ -26,18 +26,13 @@ std::span<QCheckBox* const> lowerRow(const std::array<QCheckBox*, 2 * LoopCount>
 } // namespace
 
 FireSecureConfig TFireSecureForm::readConfig() const {
-    const forms::ModeFlags flags = modeFlags();
     FireSecureConfig config;
     config.delay = Delay->position();
     config.integrationTime = forms::maskOf(lowerRow(Ittt));
     config.silentAlarm = forms::maskOf(upperRow(Ittt));
     config.autoArming = forms::maskOf(lowerRow(Avks));
     config.roundTheClock = forms::maskOf(upperRow(Avks));
-    config.keyboardLocked = flags.keyboardLocked;
-    config.identifiersInUse = flags.identifiersInUse;
-    config.lightOutput = flags.lightOutput;
-    config.autonomous = flags.autonomous;
-    config.openDoorTactic = flags.openDoorTactic;
+    config.mode = modeFlags();
     config.relay3Mode = forms::comboCode(ReleCombo[2]);
     config.doubleTriggering = forms::maskOf(Ds);
     for (int loop = 1; loop <= LoopCount; ++loop)
@@ -78,8 +73,7 @@ void TFireSecureForm::ApplyConfigImage(std::span<const int> image) {
     forms::checkFromMask(lowerRow(Avks), config.autoArming);
     forms::checkFromMask(upperRow(Avks), config.roundTheClock);
 
-    applyModeFlags({config.keyboardLocked, config.identifiersInUse, config.lightOutput,
-                    config.autonomous, config.openDoorTactic});
+    applyModeFlags(config.mode);
     forms::setComboCode(ReleCombo[2], config.relay3Mode);
 
     forms::checkFromMask(lowerRow(Pr), config.relay1Binding);

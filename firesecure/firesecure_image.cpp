@@ -1,22 +1,12 @@
 #include "firesecure/firesecure_image.h"
 
 #include <array>
-#include <string>
 
 namespace pemrix::firesecure {
 
 namespace {
 
-using image::bitAt;
 using image::byteAt;
-
-namespace ModeBit {
-constexpr int KeyboardLocked = 0;
-constexpr int IdentifiersInUse = 1;
-constexpr int LightOutput = 2;
-constexpr int Autonomous = 3;
-constexpr int OpenDoorTactic = 4;
-} // namespace ModeBit
 
 constexpr int LoopMask = 0x0F;
 constexpr int SecondRowShift = 4; // bits 4-7 of a byte carrying two per-loop rows
@@ -24,10 +14,6 @@ constexpr int NumberMask = 0x0F;
 constexpr int RelayCodeMask = 0x07;
 constexpr int Relay3ModeShift = 5;
 constexpr int Relay2ModeShift = 3;
-
-int byteOf(int value) {
-    return static_cast<int>(static_cast<unsigned>(value) & 0xFFu);
-}
 
 // Two per-loop rows in one byte: `low` in bits 0-3, `high` in bits 4-7.
 int rowPair(std::uint8_t low, std::uint8_t high) {
@@ -53,40 +39,19 @@ int relayMode(int code) {
     return masked < RelayModeCount ? masked : NoRelayMode;
 }
 
-int modeFlags(const FireSecureConfig& config) {
-    int flags = 0;
-    flags |= config.keyboardLocked ? 1 << ModeBit::KeyboardLocked : 0;
-    flags |= config.identifiersInUse ? 1 << ModeBit::IdentifiersInUse : 0;
-    flags |= config.lightOutput ? 1 << ModeBit::LightOutput : 0;
-    flags |= config.autonomous ? 1 << ModeBit::Autonomous : 0;
-    flags |= config.openDoorTactic ? 1 << ModeBit::OpenDoorTactic : 0;
-    return flags | (relayCode(config.relay3Mode) << Relay3ModeShift);
-}
-
-void readModeFlags(int flags, FireSecureConfig& config) {
-    const auto bits = static_cast<std::uint8_t>(flags);
-    config.keyboardLocked = bitAt(bits, ModeBit::KeyboardLocked);
-    config.identifiersInUse = bitAt(bits, ModeBit::IdentifiersInUse);
-    config.lightOutput = bitAt(bits, ModeBit::LightOutput);
-    config.autonomous = bitAt(bits, ModeBit::Autonomous);
-    config.openDoorTactic = bitAt(bits, ModeBit::OpenDoorTactic);
-    config.relay3Mode = relayMode(flags >> Relay3ModeShift);
-}
-
 } // namespace
 
 FireSecureConfigImage encodeFireSecureConfig(const FireSecureConfig& config) {
-    FireSecureConfigImage cells(link::ExpanderImageSize, 0);
-    cells[0] = byteOf(config.delay);
+    FireSecureConfigImage cells =
+        image::expanderImage(config.delay, config.mode, config.identifiers);
     cells[1] = rowPair(config.integrationTime, config.silentAlarm);
     cells[2] = rowPair(config.autoArming, config.roundTheClock);
-    cells[3] = modeFlags(config);
+    cells[3] |= relayCode(config.relay3Mode) << Relay3ModeShift;
     cells[4] = rowPair(config.doubleTriggering, config.fireLoops);
     cells[5] = rowPair(config.relay1Binding, config.relay2Binding);
     cells[6] = relayCode(config.relay1Mode) | (relayCode(config.relay2Mode) << Relay2ModeShift);
     cells[7] = (config.expanderNumber & NumberMask) |
                ((config.relay3Binding & LoopMask) << SecondRowShift);
-    image::packIdentifierRecords(config.identifiers, config.identifiersInUse, cells);
     return cells;
 }
 
@@ -102,7 +67,9 @@ FireSecureConfig decodeFireSecureConfig(std::span<const int> cells) {
     config.autoArming = lowRow(arming);
     config.roundTheClock = highRow(arming);
 
-    readModeFlags(byteAt(cells, 3), config);
+    const std::uint8_t flagsAndRelay3 = byteAt(cells, 3);
+    config.mode = image::modeFlagsOf(flagsAndRelay3);
+    config.relay3Mode = relayMode(flagsAndRelay3 >> Relay3ModeShift);
 
     const int loops = byteAt(cells, 4);
     config.doubleTriggering = lowRow(loops);
@@ -129,10 +96,6 @@ const FireSecureConfigImage& fireSecureFactoryImage() {
     static const auto factory =
         image::expanderImageWithoutRecords(std::array{45, 12, 192, 194, 192, 195, 40, 193});
     return factory;
-}
-
-std::vector<std::string> fireSecureFactoryImageStrings() {
-    return image::decimalStrings(fireSecureFactoryImage());
 }
 
 } // namespace pemrix::firesecure

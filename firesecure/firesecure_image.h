@@ -22,9 +22,8 @@
 //     4. ittt1..ittt4 from integrationTime, ittt5..ittt8 from silentAlarm; then
 //        avks1..avks4 from autoArming, avks5..avks8 from roundTheClock (these run
 //        ChangeAVKS);
-//     5. KeyBox, TM (item 0 when identifiersInUse), SO (item 1 when lightOutput),
-//        AutoBox, Taktik (item 1 when openDoorTactic), Rele3Combo item = relay3Mode
-//        — TM (TMClick) before Taktik (TaktikClick);
+//     5. the mode flags (KeyBox, TM, SO, AutoBox, Taktik: TM's TMClick before Taktik's
+//        TaktikClick), then Rele3Combo item = relay3Mode;
 //     6. pr1..pr4 from relay1Binding, pr5..pr8 from relay2Binding (ChangePriv);
 //     7. Rele1Combo / Rele2Combo items = relay1Mode / relay2Mode;
 //     8. Number made the active control, its position = expanderNumber;
@@ -47,19 +46,14 @@
 // (image::slotStartingWithFF, message image::IdentifierStartsWithFFMessage): the module and the
 // file reader would take it for the end of the list and lose it and every key after it.
 
-#include "image/identifier_records.h"
-#include "image/image_cells.h"
+#include "image/expander_cells.h"
 #include "image/key_text.h"
-#include "link/module_profile.h"
 
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
 namespace pemrix::firesecure {
-
-// The Orvel-417's kind on the wire and in the last line of its files.
 
 inline constexpr int LoopCount = 4;
 
@@ -87,12 +81,8 @@ struct FireSecureConfig {
     std::uint8_t roundTheClock = 0; // bits 4-7, avks5..avks8
 
     // Byte 3.
-    bool keyboardLocked = false;   // bit 0, KeyBox checked
-    bool identifiersInUse = false; // bit 1, TM on item 0 "Идентификатор"
-    bool lightOutput = false;      // bit 2, SO on item 1 "Световой"
-    bool autonomous = false;       // bit 3, AutoBox checked
-    bool openDoorTactic = false;   // bit 4, Taktik on item 1 "Откр. дверь"
-    int relay3Mode = 0;            // bits 5-7, Rele3Combo item (or NoRelayMode)
+    image::ModeFlags mode{}; // bits 0-4
+    int relay3Mode = 0;      // bits 5-7, Rele3Combo item (or NoRelayMode)
 
     // Byte 4.
     std::uint8_t doubleTriggering = 0; // bits 0-3, ds1..ds4
@@ -117,8 +107,8 @@ struct FireSecureConfig {
 };
 
 // The 64 cells for these fields. Fields are masked to their widths (loop masks to four
-// bits), so every cell is 0..255. With identifiersInUse false no record is stored and
-// 8..63 are 255; empty slots take no record; a key text shorter than 12 characters
+// bits), so every cell is 0..255. With mode.identifiersInUse false no record is stored
+// and 8..63 are 255; empty slots take no record; a key text shorter than 12 characters
 // packs as if padded with "0" at its end.
 FireSecureConfigImage encodeFireSecureConfig(const FireSecureConfig& config);
 
@@ -128,7 +118,5 @@ FireSecureConfig decodeFireSecureConfig(std::span<const int> image);
 
 // The factory image: 45, 12, 192, 194, 192, 195, 40, 193, then 56 cells of 255.
 const FireSecureConfigImage& fireSecureFactoryImage();
-// The same as the decimal strings of the window's hidden list ListBox2.
-std::vector<std::string> fireSecureFactoryImageStrings();
 
 } // namespace pemrix::firesecure

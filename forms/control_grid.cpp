@@ -3,6 +3,7 @@
 #include "forms/accessible_names.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,6 +33,46 @@ QCheckBox* makeGridBox(QWidget* parent, const QString& name, const QString& rowH
     box->setObjectName(name);
     nameGridCell(box, rowHeading, columnHeading);
     return box;
+}
+
+QGridLayout* makeLoopGrid(QGroupBox* group, int loops) {
+    auto* grid = new QGridLayout(group);
+    makeTight(grid);
+    grid->setVerticalSpacing(6);
+    for (int loop = 1; loop <= loops; ++loop)
+        grid->addWidget(makeHeading(loopHeading(loop), group), 0, loop);
+    return grid;
+}
+
+void addLoopRow(QGridLayout* grid, int row, const QString& label, const char* prefix,
+                int firstDigit, std::span<QCheckBox*> boxes) {
+    QWidget* group = grid->parentWidget();
+    grid->addWidget(new QLabel(label, group), row, 0);
+    for (int loop = 1; loop <= static_cast<int>(boxes.size()); ++loop) {
+        const QString name = QString::fromLatin1(prefix) + QString::number(firstDigit + loop - 1);
+        QCheckBox* box = makeGridBox(group, name, label, loopHeading(loop));
+        boxes[static_cast<std::size_t>(loop - 1)] = box;
+        grid->addWidget(box, row, loop, Qt::AlignCenter);
+    }
+}
+
+QWidget* makeRelayModeRow(std::span<QComboBox*> combos, const QStringList& modes, int stretch,
+                          QWidget* parent) {
+    auto* row = new QWidget(parent);
+    row->setObjectName(QStringLiteral("RelayModes"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (int relay = 1; relay <= static_cast<int>(combos.size()); ++relay) {
+        const QString title = QStringLiteral("Режим работы реле №%1:").arg(relay);
+        auto* combo = new QComboBox(row);
+        combo->setObjectName(QStringLiteral("Rele%1Combo").arg(relay));
+        combo->addItems(modes);
+        combo->setEditable(false);
+        nameFromLabel(combo, title);
+        combos[static_cast<std::size_t>(relay - 1)] = combo;
+        layout->addWidget(wrapInGroup(title, combo, row), stretch);
+    }
+    return row;
 }
 
 void makeCompact(QGroupBox* group) {

@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QVBoxLayout>
 
 namespace pemrix::forms {
 
@@ -58,10 +59,9 @@ IdentifierGroup* ExpanderWindow::createIdentifierGroup(const IdentifierGroup::Co
     return IdBox;
 }
 
-void ExpanderWindow::createHiddenLists(const std::vector<std::string>& factoryValues,
-                                       QWidget* parent) {
+void ExpanderWindow::createHiddenLists(std::span<const int> factory, QWidget* parent) {
     ListBox1 = makeHiddenList("ListBox1", {}, parent);
-    createFactoryList(factoryValues, parent);
+    createFactoryList(factory, parent);
 }
 
 RadioGroup* ExpanderWindow::createTM(QWidget* parent) {
@@ -70,6 +70,7 @@ RadioGroup* ExpanderWindow::createTM(QWidget* parent) {
                         parent);
     TM->setObjectName(QStringLiteral("TM"));
     TM->setItemIndex(0);
+    makeCompact(TM);
     return TM;
 }
 
@@ -79,6 +80,7 @@ RadioGroup* ExpanderWindow::createTaktik(QWidget* parent) {
                        {QStringLiteral("Закр. дверь"), QStringLiteral("Откр. дверь")}, 1, parent);
     Taktik->setObjectName(QStringLiteral("Taktik"));
     Taktik->setItemIndex(1);
+    makeCompact(Taktik);
     return Taktik;
 }
 
@@ -87,6 +89,7 @@ RadioGroup* ExpanderWindow::createSO(int columns, QWidget* parent) {
                         {QStringLiteral("Звуковой"), QStringLiteral("Световой")}, columns, parent);
     SO->setObjectName(QStringLiteral("SO"));
     SO->setItemIndex(1);
+    makeCompact(SO);
     return SO;
 }
 
@@ -123,23 +126,23 @@ QGroupBox* ExpanderWindow::createSpinnerGroup(const QString& title, QLineEdit* e
 QGroupBox* ExpanderWindow::createModeFrame(QWidget* parent) {
     auto* frame = new QGroupBox(parent);
     frame->setObjectName(QStringLiteral("ModeFrame"));
-    auto* boxes = new QHBoxLayout(frame);
-    boxes->setContentsMargins(8, 4, 8, 4);
+    auto* boxes = new QVBoxLayout(frame);
     KeyBox = new QCheckBox(QStringLiteral("Блокировка клавиатуры"), frame);
     KeyBox->setObjectName(QStringLiteral("KeyBox"));
     AutoBox = new QCheckBox(QStringLiteral("Автономная работа"), frame);
     AutoBox->setObjectName(QStringLiteral("AutoBox"));
     boxes->addWidget(KeyBox);
     boxes->addWidget(AutoBox);
+    makeCompact(frame);
     return frame;
 }
 
-ModeFlags ExpanderWindow::modeFlags() const {
+image::ModeFlags ExpanderWindow::modeFlags() const {
     return {KeyBox->isChecked(), TM->itemIndex() == 0, SO->itemIndex() != 0, AutoBox->isChecked(),
             Taktik->itemIndex() != 0};
 }
 
-void ExpanderWindow::applyModeFlags(const ModeFlags& flags) {
+void ExpanderWindow::applyModeFlags(const image::ModeFlags& flags) {
     KeyBox->setChecked(flags.keyboardLocked);
     TM->setItemIndex(flags.identifiersInUse ? 0 : 1);
     SO->setItemIndex(flags.lightOutput ? 1 : 0);

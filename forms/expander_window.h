@@ -11,9 +11,9 @@
 
 #include "forms/identifier_group.h"
 #include "forms/module_window.h"
+#include "image/mode_flags.h"
 
 #include <span>
-#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -25,15 +25,6 @@ namespace pemrix::forms {
 class ButtonPanel;
 class RadioGroup;
 class UpDown;
-
-// Byte 3, bits 0..4, of both expanders' images.
-struct ModeFlags {
-    bool keyboardLocked = false;   // KeyBox checked
-    bool identifiersInUse = false; // TM on item 0 "Идентификатор"
-    bool lightOutput = false;      // SO on item 1 "Световой"
-    bool autonomous = false;       // AutoBox checked
-    bool openDoorTactic = false;   // Taktik on item 1 "Откр. дверь"
-};
 
 class ExpanderWindow : public ModuleWindow {
     Q_OBJECT
@@ -71,7 +62,9 @@ class ExpanderWindow : public ModuleWindow {
     IdentifierGroup* createIdentifierGroup(const IdentifierGroup::Columns& columns,
                                            IdentifierGroup::AuthorityRule rule);
     // ListBox1 (the file's line buffer) and ListBox2 (the factory image).
-    void createHiddenLists(const std::vector<std::string>& factoryValues, QWidget* parent);
+    void createHiddenLists(std::span<const int> factory, QWidget* parent);
+    // TM, Taktik, SO and the mode frame are compact groups: both windows fit them
+    // beside taller grids.
     RadioGroup* createTM(QWidget* parent);
     RadioGroup* createTaktik(QWidget* parent);
     RadioGroup* createSO(int columns, QWidget* parent);
@@ -79,16 +72,16 @@ class ExpanderWindow : public ModuleWindow {
     // расширителя:" (NumberEdit with Number 0..15).
     QGroupBox* createDelayGroup(const QString& initialText, QWidget* parent);
     QGroupBox* createNumberGroup(QWidget* parent);
-    // The frame holding KeyBox and AutoBox.
+    // The frame holding KeyBox above AutoBox.
     QGroupBox* createModeFrame(QWidget* parent);
     // The rules of TM, Taktik, DelayEdit and NumberEdit; after every control exists.
     void connectExpanderRules();
     // The creation steps both windows take: MinDelay 0, the identifier group as TM says.
     void prepareExpander();
 
-    ModeFlags modeFlags() const;
+    image::ModeFlags modeFlags() const;
     // KeyBox, TM, SO, AutoBox, Taktik in this order (TM before Taktik).
-    void applyModeFlags(const ModeFlags& flags);
+    void applyModeFlags(const image::ModeFlags& flags);
 
     // The rules.
     void DelayEditChange();

@@ -6,6 +6,7 @@
 #include "forms/error_report.h"
 #include "forms/module_host.h"
 #include "forms/page_area.h"
+#include "image/image_cells.h"
 #include "link/reports.h"
 
 #include <QAbstractButton>
@@ -170,8 +171,8 @@ void ModuleWindow::status(const QString& text) {
     StatusBar1->showMessage(text);
 }
 
-void ModuleWindow::createFactoryList(const std::vector<std::string>& values, QWidget* parent) {
-    ListBox2 = makeHiddenList("ListBox2", values, parent);
+void ModuleWindow::createFactoryList(std::span<const int> factory, QWidget* parent) {
+    ListBox2 = makeHiddenList("ListBox2", image::decimalStrings(factory), parent);
 }
 
 const link::ModuleProfile& ModuleWindow::module() const {

@@ -111,7 +111,7 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
     QPushButton* button(link::LinkButton which) const;
     void status(const QString& text);
     // Creates ListBox2 holding the factory image as decimal strings.
-    void createFactoryList(const std::vector<std::string>& values, QWidget* parent);
+    void createFactoryList(std::span<const int> factory, QWidget* parent);
 
     // The steps the windows' operations are made of.
     // Disables WriteButton and ReadButton and starts an exchange; a start the host

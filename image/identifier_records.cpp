@@ -73,10 +73,4 @@ std::optional<int> slotStartingWithFF(const IdentifierSlots& slots, bool identif
     return std::nullopt;
 }
 
-ImageCells expanderImageWithoutRecords(std::span<const int> header) {
-    ImageCells cells(link::ExpanderImageSize, EndOfRecords);
-    std::copy_n(header.begin(), std::min(header.size(), cells.size()), cells.begin());
-    return cells;
-}
-
 } // namespace pemrix::image

@@ -54,8 +54,4 @@ IdentifierSlots unpackIdentifierRecords(std::span<const int> image);
 // with 255, if any. Only slots that are stored count: none with the secret button.
 std::optional<int> slotStartingWithFF(const IdentifierSlots& slots, bool identifiersInUse);
 
-// An expander image of `header` followed by no identifier record: the shape of both
-// expanders' factory images.
-ImageCells expanderImageWithoutRecords(std::span<const int> header);
-
 } // namespace pemrix::image

@@ -17,13 +17,18 @@ using ImageCells = std::vector<int>;
 // Unused memory of the modules, and the filler after the identifier records.
 inline constexpr std::uint8_t UnusedByte = 0xFF;
 
+// A cell as the byte the worker sends: its low eight bits.
+constexpr std::uint8_t lowByte(int cell) {
+    return static_cast<std::uint8_t>(static_cast<unsigned>(cell) & 0xFFu);
+}
+
 // The cell at `offset` as a byte. A cell past the end of a short image reads as 255,
 // the value of unused memory in the modules.
 inline std::uint8_t byteAt(std::span<const int> cells, std::size_t offset) {
     if (offset >= cells.size()) {
         return UnusedByte;
     }
-    return static_cast<std::uint8_t>(static_cast<unsigned>(cells[offset]) & 0xFFu);
+    return lowByte(cells[offset]);
 }
 
 // Bit `index` (0 = value 1 … 7 = value 128) of a per-loop or per-box byte.

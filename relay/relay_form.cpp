@@ -102,7 +102,7 @@ void TReleForm::createControls() {
     for (int relay = 1; relay <= RelayCount; ++relay)
         Rele->addTab(createRelayTab(relay), QStringLiteral("Реле № %1").arg(relay));
     main->addWidget(Rele, 1);
-    createFactoryList(relayFactoryImageStrings(), page());
+    createFactoryList(relayFactoryImage(), page());
 }
 
 QWidget* TReleForm::createVariantFrame() {

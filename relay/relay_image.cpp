@@ -102,8 +102,4 @@ const RelayImage& relayFactoryImage() {
     return factory;
 }
 
-std::vector<std::string> relayFactoryImageStrings() {
-    return image::decimalStrings(relayFactoryImage());
-}
-
 } // namespace pemrix::relay

@@ -136,7 +136,5 @@ std::string relayVersionText(int version);
 // The factory image: source n bound to relay n (n = 1..8), types 1, 2, 3, 7 and 12 for
 // every relay, every relay in "ПЦН тревога", controlling device 0, 1200 bit/s.
 const RelayImage& relayFactoryImage();
-// The same as the decimal strings of the window's hidden list ListBox2.
-std::vector<std::string> relayFactoryImageStrings();
 
 } // namespace pemrix::relay

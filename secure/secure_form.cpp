@@ -19,8 +19,6 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include <initializer_list>
-
 namespace pemrix::secure {
 
 namespace {
@@ -51,8 +49,8 @@ TSecureForm::~TSecureForm() = default;
 
 void TSecureForm::FormCreate() {
     prepareExpander();
-    Rele1Combo->setCurrentIndex(0);
-    Rele2Combo->setCurrentIndex(0);
+    for (QComboBox* combo : ReleCombo)
+        combo->setCurrentIndex(0);
     IdBox->uncheckAll();
 }
 
@@ -75,7 +73,7 @@ void TSecureForm::createControls() {
     auto* left = new QVBoxLayout;
     // The loop grid takes up any height the identifier grid has over the left column.
     left->addWidget(createLoopGroup(), 1);
-    left->addWidget(createRelayModes());
+    left->addWidget(forms::makeRelayModeRow(ReleCombo, RelayModes, 0, this));
     middle->addLayout(left, 1);
 
     QStringList loops;
@@ -93,7 +91,7 @@ void TSecureForm::createControls() {
             rows->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), row,
                           end);
     }
-    createHiddenLists(secureFactoryImageStrings(), IdBox);
+    createHiddenLists(secureFactoryImage(), IdBox);
     // The grids take whatever height the window has over its controls' needs.
     main->addLayout(middle, 1);
 
@@ -104,39 +102,17 @@ void TSecureForm::createControls() {
 QGroupBox* TSecureForm::createLoopGroup() {
     auto* group = new QGroupBox(QStringLiteral("Настройки ШС:"), this);
     group->setObjectName(QStringLiteral("LoopBox"));
-    auto* grid = new QGridLayout(group);
-    forms::makeTight(grid);
-    grid->setVerticalSpacing(6);
-    for (int loop = 1; loop <= LoopCount; ++loop)
-        grid->addWidget(forms::makeHeading(forms::loopHeading(loop), group), 0, loop);
+    QGridLayout* grid = forms::makeLoopGrid(group, LoopCount);
+    forms::addLoopRow(grid, 1, QStringLiteral("Время интегрирования"), "it", 1, It);
+    forms::addLoopRow(grid, 2, QStringLiteral("Автовзятие"), "av", 1, Av);
+    forms::addLoopRow(grid, 3, QStringLiteral("Тихая тревога"), "tt", 1, Tt);
+    forms::addLoopRow(grid, 4, QStringLiteral("Круглосуточно"), "ks", 1, Ks);
 
-    struct Row {
-        QString label;
-        const char* prefix;
-        std::array<QCheckBox*, LoopCount>* boxes;
-    };
-    const Row rows[] = {
-        {QStringLiteral("Время интегрирования"), "it", &It},
-        {QStringLiteral("Автовзятие"), "av", &Av},
-        {QStringLiteral("Тихая тревога"), "tt", &Tt},
-        {QStringLiteral("Круглосуточно"), "ks", &Ks},
-    };
-    int gridRow = 1;
-    for (const Row& row : rows) {
-        grid->addWidget(new QLabel(row.label, group), gridRow, 0);
-        for (int loop = 1; loop <= LoopCount; ++loop) {
-            const QString name = QString::fromLatin1(row.prefix) + QString::number(loop);
-            QCheckBox* box = forms::makeGridBox(group, name, row.label, forms::loopHeading(loop));
-            (*row.boxes)[loop - 1] = box;
-            grid->addWidget(box, gridRow, loop, Qt::AlignCenter);
-        }
-        ++gridRow;
-    }
-
-    // Each relay box stands between the columns of its pair of loops.
+    // Rows 5 and 6: each relay box stands between the columns of its pair of loops.
     const QString relayRows[] = {QStringLiteral("Привязка реле 1"),
                                  QStringLiteral("Привязка реле 2")};
     for (int relay = 0; relay < 2; ++relay) {
+        const int gridRow = 5 + relay;
         grid->addWidget(new QLabel(relayRows[relay], group), gridRow, 0);
         for (int pair = 0; pair < 4; ++pair) {
             const int index = relay * 4 + pair;
@@ -148,29 +124,8 @@ QGroupBox* TSecureForm::createLoopGroup() {
             Pr[index] = box;
             grid->addWidget(box, gridRow, firstLoop, 1, 2, Qt::AlignCenter);
         }
-        ++gridRow;
     }
     return group;
-}
-
-QWidget* TSecureForm::createRelayModes() {
-    auto* row = new QWidget(this);
-    row->setObjectName(QStringLiteral("RelayModes"));
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    const QString titles[] = {QStringLiteral("Режим работы реле №1:"),
-                              QStringLiteral("Режим работы реле №2:")};
-    QComboBox** combos[] = {&Rele1Combo, &Rele2Combo};
-    for (int relay = 0; relay < 2; ++relay) {
-        auto* combo = new QComboBox(row);
-        combo->setObjectName(QStringLiteral("Rele%1Combo").arg(relay + 1));
-        combo->addItems(RelayModes);
-        combo->setEditable(false);
-        forms::nameFromLabel(combo, titles[relay]);
-        *combos[relay] = combo;
-        layout->addWidget(forms::wrapInGroup(titles[relay], combo, row));
-    }
-    return row;
 }
 
 QWidget* TSecureForm::createBottomRow() {
@@ -179,19 +134,13 @@ QWidget* TSecureForm::createBottomRow() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    // One row, left to right, as narrow as its group titles allow: compact groups, the
-    // mode boxes one above the other in their frame.
+    // One row, left to right, as narrow as its group titles allow.
     layout->addWidget(createTM(row));
     layout->addWidget(createTaktik(row));
     layout->addWidget(createDelayGroup(QStringLiteral("0"), row));
     layout->addWidget(createNumberGroup(row));
-    QGroupBox* modes = createModeFrame(row);
-    if (auto* boxes = qobject_cast<QHBoxLayout*>(modes->layout()))
-        boxes->setDirection(QBoxLayout::TopToBottom);
-    layout->addWidget(modes);
+    layout->addWidget(createModeFrame(row));
     layout->addWidget(createSO(2, row));
-    for (QGroupBox* group : std::initializer_list<QGroupBox*>{TM, Taktik, modes, SO})
-        forms::makeCompact(group);
     return row;
 }
 

@@ -38,7 +38,6 @@ class TSecureForm : public forms::ExpanderWindow {
     // secure_form.cpp
     void createControls();
     QGroupBox* createLoopGroup();
-    QWidget* createRelayModes();
     QWidget* createBottomRow();
     void FormCreate();
     void ChangeKS();
@@ -51,8 +50,7 @@ class TSecureForm : public forms::ExpanderWindow {
     std::array<QCheckBox*, LoopCount> Tt{}; // tt1..tt8
     std::array<QCheckBox*, LoopCount> Ks{}; // ks1..ks8
     std::array<QCheckBox*, LoopCount> Pr{}; // pr1..pr8
-    QComboBox* Rele1Combo = nullptr;
-    QComboBox* Rele2Combo = nullptr;
+    std::array<QComboBox*, 2> ReleCombo{};  // Rele1Combo, Rele2Combo
 };
 
 } // namespace pemrix::secure

@@ -12,22 +12,17 @@
 namespace pemrix::secure {
 
 SecureConfig TSecureForm::readConfig() const {
-    const forms::ModeFlags flags = modeFlags();
     SecureConfig config;
     config.delay = Delay->position();
     config.integrationTime = forms::maskOf(It);
     config.silentAlarm = forms::maskOf(Tt);
-    config.keyboardLocked = flags.keyboardLocked;
-    config.identifiersInUse = flags.identifiersInUse;
-    config.lightOutput = flags.lightOutput;
-    config.autonomous = flags.autonomous;
-    config.openDoorTactic = flags.openDoorTactic;
+    config.mode = modeFlags();
     config.autoArming = forms::maskOf(Av);
     config.roundTheClock = forms::maskOf(Ks);
     config.relayBinding = forms::maskOf(Pr);
     config.expanderNumber = Number->position();
-    config.relay1Mode = forms::comboCode(Rele1Combo);
-    config.relay2Mode = forms::comboCode(Rele2Combo);
+    config.relay1Mode = forms::comboCode(ReleCombo[0]);
+    config.relay2Mode = forms::comboCode(ReleCombo[1]);
     config.identifiers = IdBox->records();
     return config;
 }
@@ -43,15 +38,14 @@ void TSecureForm::ApplyConfigImage(std::span<const int> image) {
     Delay->setPosition(config.delay);
     forms::checkFromMask(It, config.integrationTime);
     forms::checkFromMask(Tt, config.silentAlarm);
-    applyModeFlags({config.keyboardLocked, config.identifiersInUse, config.lightOutput,
-                    config.autonomous, config.openDoorTactic});
+    applyModeFlags(config.mode);
     forms::checkFromMask(Av, config.autoArming);
     forms::checkFromMask(Ks, config.roundTheClock);
     forms::checkFromMask(Pr, config.relayBinding);
 
     Number->setPosition(config.expanderNumber);
-    forms::setComboCode(Rele1Combo, config.relay1Mode);
-    forms::setComboCode(Rele2Combo, config.relay2Mode);
+    forms::setComboCode(ReleCombo[0], config.relay1Mode);
+    forms::setComboCode(ReleCombo[1], config.relay2Mode);
     IdBox->showRecords(config.identifiers);
 }
 

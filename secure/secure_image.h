@@ -4,13 +4,10 @@
 // The codec knows bytes and bits only; the window (TSecureForm) owns the order in
 // which controls are set, because its rules fire as controls change.
 
-#include "image/identifier_records.h"
-#include "image/image_cells.h"
-#include "link/module_profile.h"
+#include "image/expander_cells.h"
 
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
 namespace pemrix::secure {
@@ -27,12 +24,7 @@ struct SecureConfig {
     std::uint8_t integrationTime = 0; // byte 1, it1..it8
     std::uint8_t silentAlarm = 0;     // byte 2, tt1..tt8
 
-    // Byte 3 (bits 5..7 are ignored when read and written as 0).
-    bool keyboardLocked = false;   // bit 0, KeyBox checked
-    bool identifiersInUse = false; // bit 1, TM on item 0 "Идентификатор"
-    bool lightOutput = false;      // bit 2, SO on item 1 "Световой"
-    bool autonomous = false;       // bit 3, AutoBox checked
-    bool openDoorTactic = false;   // bit 4, Taktik on item 1 "Откр. дверь"
+    image::ModeFlags mode{}; // byte 3 (bits 5..7 are ignored when read and written as 0)
 
     std::uint8_t autoArming = 0;    // byte 4, av1..av8
     std::uint8_t roundTheClock = 0; // byte 5, ks1..ks8
@@ -52,7 +44,7 @@ struct SecureConfig {
 };
 
 // The 64 cells for these fields. Fields are masked to their widths, so every cell
-// is 0..255. With identifiersInUse false no record is stored and 8..63 are 255;
+// is 0..255. With mode.identifiersInUse false no record is stored and 8..63 are 255;
 // empty slots take no record; a key text shorter than 12 characters packs as if
 // padded with "0" at its end.
 SecureConfigImage encodeSecureConfig(const SecureConfig& config);
@@ -63,7 +55,5 @@ SecureConfig decodeSecureConfig(std::span<const int> image);
 
 // The factory image: 45, 0, 192, 2, 0, 0, 135, 1, then 56 cells of 255.
 const SecureConfigImage& secureFactoryImage();
-// The same as the decimal strings of the window's hidden list ListBox2.
-std::vector<std::string> secureFactoryImageStrings();
 
 } // namespace pemrix::secure

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A rebuilt image shows the same fields again; with the secret button it stores
     // no keys even when the file held records.
     auto expected = config;
-    if (!expected.identifiersInUse) {
+    if (!expected.mode.identifiersInUse) {
         expected.identifiers = {};
     }
     if (!(pemrix::secure::decodeSecureConfig(rebuilt) == expected)) {

@@ -69,7 +69,7 @@ TEST(SecureFile, IdentifiersSurviveSaveAndLoad) {
     config.relay2Mode = 3;
     const auto text = img::expanderConfigFileText(sec::encodeSecureConfig(config),
                                                   pemrix::link::ModuleKind::Secure,
-                                                  config.identifiers, config.identifiersInUse);
+                                                  config.identifiers, config.mode.identifiersInUse);
     ASSERT_TRUE(text.ok());
     const auto loaded =
         pemrix::image::parseExpanderFile(text.value(), pemrix::link::ModuleKind::Secure);
@@ -86,7 +86,7 @@ TEST(SecureFile, IdentifiersSurviveSaveAndLoad) {
 
 TEST(SecureFile, SecretButtonWritesLines9To64As255) {
     sec::SecureConfig config = factoryConfig();
-    config.identifiersInUse = false;
+    config.mode.identifiersInUse = false;
     config.identifiers[0] = {"0123456789AB", 1};
     const auto lines = img::splitLines(pemrix::image::expanderFileText(
         sec::encodeSecureConfig(config), pemrix::link::ModuleKind::Secure));
@@ -176,14 +176,14 @@ TEST(SecureFile, KeyBeginningWithFFIsRefused) {
     const auto text = [&config] {
         return img::expanderConfigFileText(sec::encodeSecureConfig(config),
                                            pemrix::link::ModuleKind::Secure, config.identifiers,
-                                           config.identifiersInUse);
+                                           config.mode.identifiersInUse);
     };
     ASSERT_FALSE(text().ok());
     EXPECT_EQ(text().error().kind, img::ErrorKind::IdentifierStartsWithFF);
     EXPECT_EQ(text().error().message, img::IdentifierStartsWithFFMessage);
 
     // With the secret button no key is stored, so nothing stands in the way.
-    config.identifiersInUse = false;
+    config.mode.identifiersInUse = false;
     EXPECT_TRUE(text().ok());
 }
 

@@ -19,13 +19,13 @@ std::vector<int> factoryWithHeader(std::initializer_list<std::pair<int, int>> ce
 
 sec::SecureConfig withIdentifiers(bool inUse) {
     sec::SecureConfig config = sec::decodeSecureConfig(sec::secureFactoryImage());
-    config.identifiersInUse = inUse;
+    config.mode.identifiersInUse = inUse;
     return config;
 }
 
 } // namespace
 
-TEST(SecureFactory, ImageStringsAndMeaning) {
+TEST(SecureFactory, ImageAndMeaning) {
     const std::vector<int>& factory = sec::secureFactoryImage();
     ASSERT_EQ(factory.size(), 64u);
     const std::vector<int> header = {45, 0, 192, 2, 0, 0, 135, 1};
@@ -34,21 +34,11 @@ TEST(SecureFactory, ImageStringsAndMeaning) {
         EXPECT_EQ(factory[p], 255) << "offset " << p;
     }
 
-    const auto strings = sec::secureFactoryImageStrings();
-    ASSERT_EQ(strings.size(), 64u);
-    for (std::size_t i = 0; i < 64; ++i) {
-        EXPECT_EQ(strings[i], std::to_string(factory[i])) << "line " << i;
-    }
-
     const sec::SecureConfig config = sec::decodeSecureConfig(factory);
     EXPECT_EQ(config.delay, 45);
     EXPECT_EQ(config.integrationTime, 0);
     EXPECT_EQ(config.silentAlarm, 0b1100'0000); // loops 7 and 8
-    EXPECT_FALSE(config.keyboardLocked);
-    EXPECT_TRUE(config.identifiersInUse);
-    EXPECT_FALSE(config.lightOutput);
-    EXPECT_FALSE(config.autonomous);
-    EXPECT_FALSE(config.openDoorTactic);
+    EXPECT_EQ(config.mode, img::ModeFlags{.identifiersInUse = true});
     EXPECT_EQ(config.autoArming, 0);
     EXPECT_EQ(config.roundTheClock, 0);
     EXPECT_EQ(config.relayBinding, 0b1000'0111); // pr1..pr3 and pr8
@@ -78,25 +68,21 @@ TEST(SecureCodec, ModeFlagBits) {
     struct Row {
         const char* name;
         int byte3;
-        bool keyboardLocked, identifiersInUse, lightOutput, autonomous, openDoorTactic;
+        img::ModeFlags mode;
     };
     const Row rows[] = {
-        {"nothing: secret button", 0, false, false, false, false, false},
-        {"KeyBox", 1, true, false, false, false, false},
-        {"TM on Идентификатор", 2, false, true, false, false, false},
-        {"SO on Световой", 4, false, false, true, false, false},
-        {"AutoBox", 8, false, false, false, true, false},
-        {"Taktik on Откр. дверь", 16, false, false, false, false, true},
-        {"all", 31, true, true, true, true, true},
+        {"nothing: secret button", 0, {}},
+        {"KeyBox", 1, {.keyboardLocked = true}},
+        {"TM on Идентификатор", 2, {.identifiersInUse = true}},
+        {"SO on Световой", 4, {.lightOutput = true}},
+        {"AutoBox", 8, {.autonomous = true}},
+        {"Taktik on Откр. дверь", 16, {.openDoorTactic = true}},
+        {"all", 31, {true, true, true, true, true}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const auto config = sec::decodeSecureConfig(factoryWithHeader({{3, row.byte3}}));
-        EXPECT_EQ(config.keyboardLocked, row.keyboardLocked);
-        EXPECT_EQ(config.identifiersInUse, row.identifiersInUse);
-        EXPECT_EQ(config.lightOutput, row.lightOutput);
-        EXPECT_EQ(config.autonomous, row.autonomous);
-        EXPECT_EQ(config.openDoorTactic, row.openDoorTactic);
+        EXPECT_EQ(config.mode, row.mode);
         EXPECT_EQ(sec::encodeSecureConfig(config)[3], row.byte3);
     }
 }
@@ -144,7 +130,8 @@ TEST(SecureCodec, FieldsAreMaskedToTheirWidths) {
 TEST(SecureCodec, CellsOutsideAByteAreReadThroughTheirLowByte) {
     const auto config = sec::decodeSecureConfig(factoryWithHeader({{0, 300}, {3, -1}, {7, 0x1E5}}));
     EXPECT_EQ(config.delay, 44);
-    EXPECT_TRUE(config.keyboardLocked && config.identifiersInUse && config.openDoorTactic);
+    EXPECT_TRUE(config.mode.keyboardLocked && config.mode.identifiersInUse &&
+                config.mode.openDoorTactic);
     EXPECT_EQ(config.expanderNumber, 5);
 
     const std::vector<int> tooShort = {45, 0};

@@ -7,6 +7,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace pemrix::testing {
 
 void KeyRecordingEdit::keyPressEvent(QKeyEvent* event) {
@@ -64,7 +66,7 @@ TestModuleWindow::TestModuleWindow(forms::ModuleHost& host, link::ModuleKind kin
     edit->setObjectName(QStringLiteral("FocusEdit"));
     (new QVBoxLayout(group))->addWidget(edit);
     layout->addWidget(group);
-    createFactoryList({"7", "8", "9"}, page());
+    createFactoryList(std::array{7, 8, 9}, page());
 }
 
 TestModuleWindow::~TestModuleWindow() {
