@@ -26,6 +26,19 @@ std::optional<link::ModuleKind> moduleNamed(std::string_view name) {
     return std::nullopt;
 }
 
+// The --module values of the modules the table has, or of those that read keys:
+// "416, 417 или relay".
+std::string moduleChoices(bool readingKeys) {
+    std::vector<std::string_view> names;
+    for (const link::ModuleProfile& profile : link::ModuleProfiles)
+        if (!readingKeys || profile.readsKeys)
+            names.push_back(profile.optionName);
+    std::string text;
+    for (std::size_t n = 0; n < names.size(); ++n)
+        text += (n == 0 ? "" : n + 1 == names.size() ? " или " : ", ") + std::string(names[n]);
+    return text;
+}
+
 std::optional<int> portNumberFrom(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -107,7 +120,7 @@ class Parser {
                     return fail("--module указан дважды");
                 const auto module = moduleNamed(value);
                 if (!module)
-                    return fail("--module принимает 416, 417 или relay, а не «" +
+                    return fail("--module принимает " + moduleChoices(false) + ", а не «" +
                                 std::string(value) + "»");
                 arguments_.module = *module;
                 moduleGiven_ = true;
@@ -171,10 +184,11 @@ class Parser {
         if (!arguments_.device && !arguments_.portNumber)
             return fail("не задана линия: укажите --device ПУТЬ или --port N");
         if (!moduleGiven_)
-            return fail("не задан модуль: укажите --module 416, 417 или relay");
-        if (arguments_.command == Command::Key && !link::profileOf(arguments_.module)->readsKeys)
-            return fail(
-                "у релейного модуля нет считывателя ключей: key принимает --module 416 или 417");
+            return fail("не задан модуль: укажите --module " + moduleChoices(false));
+        if (const link::ModuleProfile& module = *link::profileOf(arguments_.module);
+            arguments_.command == Command::Key && !module.readsKeys)
+            return fail("у модуля " + std::string(module.name) +
+                        " нет считывателя ключей: key принимает --module " + moduleChoices(true));
         if (arguments_.command == Command::Write && !inputGiven_)
             return fail("write требует файл конфигурации для отправки");
         if (arguments_.outputFile && arguments_.command != Command::Read)
