@@ -96,8 +96,9 @@ void TComThread::run() {
     UiThreadReporter reporter(*this, window_);
     Exchange exchange(*port_, request_, reporter, stop_, timing_);
     exchange.setTrace(trace_.get());
-    outcome_ = exchange.run();
+    const ExchangeEnd outcome = exchange.run();
     releasePort();
+    emit exchangeEnded(outcome);
 }
 
 } // namespace pemrix::link

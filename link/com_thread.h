@@ -45,10 +45,13 @@ class TComThread : public QThread {
     // Workers created and not yet deleted. At program end the application lets them
     // run out (each ends at its next checkpoint once stopped and its port closed).
     static int liveCount();
-    // How the exchange ended; meaningful once the exchange has run. The worker
-    // deletes itself after finished(), so read it from the worker's own thread (e.g.
-    // at the end of a subclass's run()), never from a slot connected to finished().
-    ExchangeEnd outcome() const { return outcome_; }
+
+  signals:
+    // How the exchange ended: sent once, from the worker's own thread, as the
+    // exchange ends and before finished(). The worker deletes itself after
+    // finished(), so connect a receiver that lives on another thread (queued: the
+    // outcome travels by value).
+    void exchangeEnded(pemrix::link::ExchangeEnd outcome);
 
   protected:
     void run() override;
@@ -65,7 +68,6 @@ class TComThread : public QThread {
     Timing timing_;
     std::shared_ptr<ByteTrace> trace_;
     StopFlag stop_;
-    ExchangeEnd outcome_ = ExchangeEnd::Failed;
     std::atomic<bool> portReleased_{false};
 };
 

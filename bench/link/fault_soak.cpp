@@ -18,7 +18,6 @@
 #include <QPointer>
 #include <QTimer>
 
-#include <atomic>
 #include <chrono>
 #include <memory>
 
@@ -26,24 +25,6 @@ namespace {
 
 using namespace pemrix;
 using namespace std::chrono_literals;
-
-// Hands its outcome out as its exchange ends: the worker deletes itself right after.
-class SoakWorker : public link::TComThread {
-  public:
-    SoakWorker(std::shared_ptr<link::SerialPort> port, link::ExchangeRequest request,
-               WindowLookup window, std::shared_ptr<std::atomic<int>> outcome)
-        : TComThread(std::move(port), std::move(request), std::move(window), link::Timing::zero()),
-          outcome_(std::move(outcome)) {}
-
-  protected:
-    void run() override {
-        TComThread::run();
-        outcome_->store(static_cast<int>(outcome()));
-    }
-
-  private:
-    std::shared_ptr<std::atomic<int>> outcome_;
-};
 
 std::string runSession(const bench::SessionPlan& plan, const bench::SoakOptions& options,
                        bench::SessionResult& result, bench::SoakTally& tally) {
@@ -53,11 +34,13 @@ std::string runSession(const bench::SessionPlan& plan, const bench::SoakOptions&
         link::SystemSerialPort::open(module->devicePath(), link::OpenOptions{0ms});
     const std::weak_ptr<link::SerialPort> portWatch = port;
     auto window = std::make_unique<bench::RecordingWindow>(plan.request.moduleKind);
-    auto outcome = std::make_shared<std::atomic<int>>(-1);
-
     bench::RecordingWindow* const target = window.get();
-    QPointer<link::TComThread> worker = new SoakWorker(
-        port, plan.request, [target] { return target; }, outcome);
+    QPointer<link::TComThread> worker = new link::TComThread(
+        port, plan.request, [target] { return target; }, link::Timing::zero());
+    // Queued here, ahead of the worker's deletion after finished().
+    QObject receiver;
+    QObject::connect(worker, &link::TComThread::exchangeEnded, &receiver,
+                     [&result](link::ExchangeEnd end) { result.outcome = end; });
     worker->startExchange();
 
     QElapsedTimer clock;
@@ -78,14 +61,12 @@ std::string runSession(const bench::SessionPlan& plan, const bench::SoakOptions&
     }
     if (worker) {
         // A worker that hangs keeps what it uses; it is left to itself.
+        result.outcome.reset();
         (void)window.release();
         (void)module.release();
         return bench::judgeSession(plan, result);
     }
 
-    const int end = outcome->load();
-    if (end >= 0)
-        result.outcome = static_cast<link::ExchangeEnd>(end);
     result.calls = window->calls;
     result.images = window->images;
     // The window's closing closes the port; then nothing may hold it any more.

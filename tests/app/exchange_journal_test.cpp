@@ -5,8 +5,8 @@
 #include "app/exchange_journal_window.h"
 #include "link/com_thread.h"
 #include "tests/app/main_form_rig.h"
-#include "tests/image/temp_folder.h"
-#include "tests/link/com_thread_rig.h"
+#include "tests/support/com_thread_rig.h"
+#include "tests/support/temp_folder.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // folder closed to other users.
 
 #include "app/graphical_session.h"
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <map>

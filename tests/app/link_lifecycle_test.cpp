@@ -13,7 +13,7 @@
 #include "link/reports.h"
 #include "link/system_serial_port.h"
 #include "secure/secure_form.h"
-#include "tests/link/com_thread_rig.h"
+#include "tests/support/com_thread_rig.h"
 #include "tests/support/gated_port.h"
 #include "tests/support/scripted_dialogs.h"
 

@@ -7,7 +7,7 @@
 #include "ports/port_settings.h"
 #include "tests/app/expected_texts.h"
 #include "tests/app/main_form_rig.h"
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -4,7 +4,7 @@
 #include "image/error_texts.h"
 #include "image/expander_file.h"
 #include "relay/relay_file.h"
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

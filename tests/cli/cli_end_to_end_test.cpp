@@ -11,7 +11,7 @@
 #include "tests/cli/emulated_module.h"
 #include "tests/cli/module_outcomes.h"
 #include "tests/cli/report_texts.h"
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // spellings and through links, and names not yet created.
 
 #include "cli/same_file.h"
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

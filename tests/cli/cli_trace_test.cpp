@@ -5,7 +5,7 @@
 #include "image/error_texts.h"
 #include "tests/cli/cli_program.h"
 #include "tests/cli/emulated_module.h"
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -22,7 +22,7 @@
 #include "tests/cli/cli_program.h"
 #include "tests/cli/emulated_module.h"
 #include "tests/cli/module_outcomes.h"
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

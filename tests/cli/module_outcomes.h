@@ -7,7 +7,7 @@
 #include "relay/relay_file.h"
 #include "tests/cli/cli_program.h"
 #include "tests/cli/emulated_module.h"
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

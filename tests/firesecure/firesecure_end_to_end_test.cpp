@@ -5,7 +5,7 @@
 
 #include "tests/support/expander_end_to_end_rig.h"
 
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace pemrix::firesecure::testing {
 namespace {

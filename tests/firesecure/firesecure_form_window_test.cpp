@@ -8,7 +8,7 @@
 
 #include "forms/accessible_names.h"
 #include "image/expander_file.h"
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <QListWidget>
 #include <gmock/gmock.h>

@@ -5,9 +5,9 @@
 #include "forms/config_file.h"
 #include "forms/dialogs.h"
 #include "forms/error_report.h"
-#include "tests/image/temp_folder.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/scripted_dialogs.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/test_module_window.h"
 
 #include <QStatusBar>

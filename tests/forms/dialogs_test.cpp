@@ -3,7 +3,7 @@
 // the default extension; saving replaces a file without asking.
 
 #include "forms/dialogs.h"
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -2,7 +2,7 @@
 
 #include "image/error_texts.h"
 
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

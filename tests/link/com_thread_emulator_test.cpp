@@ -3,7 +3,7 @@
 // user-interface thread, in order, while that thread runs its event loop.
 
 #include "link/module_profile.h"
-#include "tests/link/com_thread_rig.h"
+#include "tests/support/com_thread_rig.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // the group the user must join.
 
 #include "ports/port_problem.h"
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "emulator/pseudo_terminal.h"
 #include "ports/serial_devices.h"
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -11,8 +11,8 @@
 #include "link/system_serial_port.h"
 #include "link/timing.h"
 #include "relay/relay_form.h"
-#include "tests/image/temp_folder.h"
 #include "tests/support/scripted_dialogs.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/window_rig.h"
 
 #include <QApplication>

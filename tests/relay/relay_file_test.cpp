@@ -5,7 +5,7 @@
 #include "image/file_lines.h"
 #include "relay/relay_file.h"
 #include "relay/relay_image.h"
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

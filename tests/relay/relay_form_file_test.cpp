@@ -4,7 +4,7 @@
 
 #include "tests/relay/relay_form_rig.h"
 
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <string>
 #include <vector>

@@ -5,7 +5,7 @@
 #include "tests/secure/secure_form_rig.h"
 
 #include "image/error_texts.h"
-#include "tests/image/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <QDir>
 #include <QListWidget>

@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <atomic>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -112,34 +111,18 @@ inline std::shared_ptr<SerialPort> openPort(const Emulator& module) {
     return port;
 }
 
-// A worker that also hands its outcome out as its exchange ends, on its own thread:
-// the worker deletes itself right after, so the outcome cannot be asked of it later.
-class ObservedComThread : public TComThread {
-  public:
-    ObservedComThread(std::shared_ptr<SerialPort> port, ExchangeRequest request,
-                      WindowLookup window, Timing timing, std::shared_ptr<std::atomic<int>> outcome)
-        : TComThread(std::move(port), std::move(request), std::move(window), timing),
-          outcome_(std::move(outcome)) {}
-
-  protected:
-    void run() override {
-        TComThread::run();
-        outcome_->store(static_cast<int>(outcome()));
-    }
-
-  private:
-    std::shared_ptr<std::atomic<int>> outcome_;
-};
-
 // One worker as a module window starts it: created and started on this thread,
-// reporting to `target` here, deleting itself at its end.
+// reporting to `target` here, deleting itself at its end. Its outcome comes here by a
+// queued connection, ahead of the deletion that follows finished().
 class WorkerRun {
   public:
     WorkerRun(std::shared_ptr<SerialPort> port, ExchangeRequest request, RecordingTarget& target,
               Timing timing = Timing::zero())
         : port_(std::move(port)) {
-        worker_ = new ObservedComThread(
-            port_, std::move(request), [&target] { return &target; }, timing, outcome_);
+        worker_ = new TComThread(
+            port_, std::move(request), [&target] { return &target; }, timing);
+        QObject::connect(worker_, &TComThread::exchangeEnded, &receiver_,
+                         [this](ExchangeEnd end) { ends_.push_back(end); });
     }
 
     TComThread& worker() { return *worker_; }
@@ -150,14 +133,15 @@ class WorkerRun {
     bool waitForEnd() {
         return runEventsUntil([this] { return worker_.isNull(); }, NoHangLimit);
     }
+    // The outcome the worker announced, if it announced exactly one.
     std::optional<ExchangeEnd> outcome() const {
-        const int outcome = outcome_->load();
-        return outcome < 0 ? std::nullopt : std::optional(static_cast<ExchangeEnd>(outcome));
+        return ends_.size() == 1 ? std::optional(ends_.front()) : std::nullopt;
     }
 
   private:
     std::shared_ptr<SerialPort> port_;
-    std::shared_ptr<std::atomic<int>> outcome_ = std::make_shared<std::atomic<int>>(-1);
+    QObject receiver_;
+    std::vector<ExchangeEnd> ends_;
     QPointer<TComThread> worker_;
 };
 
