@@ -2,7 +2,7 @@
 // them from the factory settings: loop 1 and 2 security loops, 3 and 4 fire loops;
 // relay 1 on loops 1 and 2 "ПЦН тревога", relay 2 on loops 3 and 4 "Пожарная
 // тревога", relay 3 on loops 3 and 4 "Неисправность". The delay, number, tactic and
-// output-type rules are the Orvel-416's and tested there.
+// output-type rules are both expanders' and tested over both in tests/forms.
 
 #include "tests/firesecure/firesecure_form_rig.h"
 

@@ -4,13 +4,7 @@
 #include "secure/secure_form.h"
 #include "tests/support/module_window_rig.h"
 
-#include <string>
-#include <vector>
-
 namespace pemrix::secure::testing {
-
-using pemrix::testing::RecordingHost;
-using pemrix::testing::WorkerStart;
 
 class SecureFormTest : public pemrix::testing::ModuleWindowTest<TSecureForm> {
   protected:

@@ -12,14 +12,25 @@
 #include <QApplication>
 #include <QPointer>
 
+#include <type_traits>
+
 namespace pemrix::testing {
 
-template <class Window> class ModuleWindowTest : public ::testing::Test, public WindowControls {
+// `Base`: ::testing::TestWithParam<...> for a test over several windows.
+template <class Window, class Base = ::testing::Test>
+class ModuleWindowTest : public Base, public WindowControls {
   protected:
     void SetUp() override {
         dialogs = &ScriptedDialogs::installNew();
-        form = new Window(host);
+        form = makeWindow(host);
         host.calls.clear();
+    }
+    // A `Window`, or for a rig over several windows the one its parameter names.
+    virtual Window* makeWindow(RecordingHost& windowHost) {
+        if constexpr (std::is_abstract_v<Window>)
+            return nullptr;
+        else
+            return new Window(windowHost);
     }
     void TearDown() override {
         delete form.data();

@@ -15,8 +15,9 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <ostream>
+#include <string>
+#include <vector>
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -43,6 +44,9 @@ class WindowControls {
     QCheckBox* q(int column, int slot) const {
         return box(QStringLiteral("q%1%2").arg(column).arg(slot));
     }
+    // The authority boxes q1<slot>..q8<slot> as '1' (checked, enabled) and '0'.
+    std::string checked(int slot) const { return authorityRow(slot, &QCheckBox::isChecked); }
+    std::string enabled(int slot) const { return authorityRow(slot, &QCheckBox::isEnabled); }
     QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
     QLineEdit* id(int slot) const { return edit(QStringLiteral("Id%1").arg(slot)); }
     QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
@@ -68,10 +72,18 @@ class WindowControls {
             QTest::keyClicks(target, text);
     }
     // Puts a complete key into a slot with authority in `columns`.
-    void setKey(int slot, const QString& key, std::initializer_list<int> columns) {
+    void setKey(int slot, const QString& key, const std::vector<int>& columns) {
         type(id(slot), key);
         for (int column : columns)
             click(q(column, slot));
+    }
+
+  private:
+    template <class Test> std::string authorityRow(int slot, Test test) const {
+        std::string row;
+        for (int column = 1; column <= 8; ++column)
+            row += (q(column, slot)->*test)() ? '1' : '0';
+        return row;
     }
 };
 

@@ -1,13 +1,13 @@
-// Touch-memory keys in the Orvel-416 window: the edits' filter and length rule, the
+// Touch-memory keys in both expander windows: the edits' filter and length rule, the
 // target of a key read, keys arriving from the module, and the check before a write.
 
-#include "tests/secure/secure_form_rig.h"
+#include "tests/support/expander_window_rig.h"
 
 #include "link/reports.h"
 
 #include <gmock/gmock.h>
 
-namespace pemrix::secure::testing {
+namespace pemrix::testing {
 namespace {
 
 using ::testing::ElementsAre;
@@ -22,19 +22,14 @@ const QString KeyExists = QStringLiteral("Идентификатор уже су
 const QString CopyRemoved = QStringLiteral("Удалена копия идентификатора");
 const QString StartsWithFF = QStringLiteral("Идентификатор не может начинаться с FF");
 
-class KeysTest : public SecureFormTest {
+class KeysTest : public ExpanderWindowTest {
   protected:
     void SetUp() override {
-        SecureFormTest::SetUp();
+        ExpanderWindowTest::SetUp();
         open();
         link();
     }
-    bool written() const {
-        for (const WorkerStart& start : host.workers)
-            if (start.operation == link::Operation::Write)
-                return true;
-        return false;
-    }
+    bool written() const { return !writtenImage().empty(); }
     std::vector<int> writtenImage() const {
         for (const WorkerStart& start : host.workers)
             if (start.operation == link::Operation::Write)
@@ -42,8 +37,8 @@ class KeysTest : public SecureFormTest {
         return {};
     }
 };
-
-TEST_F(KeysTest, TypingKeepsOnlyHexDigitsInCapitals) {
+PEMRIX_OVER_EXPANDER_WINDOWS(KeysTest);
+TEST_P(KeysTest, TypingKeepsOnlyHexDigitsInCapitals) {
     struct Row {
         const char* typed;
         const char* shown;
@@ -62,7 +57,7 @@ TEST_F(KeysTest, TypingKeepsOnlyHexDigitsInCapitals) {
     }
 }
 
-TEST_F(KeysTest, LeavingAShortKeyAsksAndNoPadsWithLeadingZeros) {
+TEST_P(KeysTest, LeavingAShortKeyAsksAndNoPadsWithLeadingZeros) {
     type(id(1), "1234");
     click(box("KeyBox"));
     EXPECT_THAT(dialogs->questionCaptions, ElementsAre(ShortKeyCaption));
@@ -72,7 +67,7 @@ TEST_F(KeysTest, LeavingAShortKeyAsksAndNoPadsWithLeadingZeros) {
     EXPECT_TRUE(box("KeyBox")->isChecked());
 }
 
-TEST_F(KeysTest, LeavingAShortKeyAndAnsweringYesReturnsToTheEdit) {
+TEST_P(KeysTest, LeavingAShortKeyAndAnsweringYesReturnsToTheEdit) {
     type(id(4), "ABC");
     dialogs->answers = {true};
     click(id(5));
@@ -82,7 +77,7 @@ TEST_F(KeysTest, LeavingAShortKeyAndAnsweringYesReturnsToTheEdit) {
     EXPECT_EQ(form->activeControls().control(), id(4));
 }
 
-TEST_F(KeysTest, LeavingAnEmptyOrCompleteKeyAsksNothing) {
+TEST_P(KeysTest, LeavingAnEmptyOrCompleteKeyAsksNothing) {
     click(id(1));
     click(id(2));
     type(id(2), "0123456789AB");
@@ -90,7 +85,7 @@ TEST_F(KeysTest, LeavingAnEmptyOrCompleteKeyAsksNothing) {
     EXPECT_THAT(dialogs->questions, IsEmpty());
 }
 
-TEST_F(KeysTest, AKeyReadGoesToTheClickedSlot) {
+TEST_P(KeysTest, AKeyReadGoesToTheClickedSlot) {
     click(button("LoadIdButton")); // nothing chosen yet: nothing happens
     EXPECT_TRUE(host.workers.empty());
     form->LoadIdButtonClick(nullptr); // F6 likewise
@@ -100,7 +95,7 @@ TEST_F(KeysTest, AKeyReadGoesToTheClickedSlot) {
     EXPECT_EQ(form->targetIdEdit(), id(3));
     form->LoadIdButtonClick(nullptr);
     ASSERT_EQ(host.workers.size(), 1u);
-    EXPECT_EQ(pemrix::link::kindValue(host.workers[0].kind), 2);
+    EXPECT_EQ(host.workers[0].kind, window().kind);
     EXPECT_EQ(pemrix::link::operationValue(host.workers[0].operation), 3);
     EXPECT_THAT(host.workers[0].data, ElementsAre(3));
     EXPECT_TRUE(button("WriteButton")->isEnabled()) << "a key read disables no button";
@@ -111,7 +106,7 @@ TEST_F(KeysTest, AKeyReadGoesToTheClickedSlot) {
     EXPECT_EQ(statusText(), QStringLiteral("Чтение идентификатора завершено"));
 }
 
-TEST_F(KeysTest, AKeyAlreadyInAnySlotIsRefusedOnRead) {
+TEST_P(KeysTest, AKeyAlreadyInAnySlotIsRefusedOnRead) {
     type(id(6), "0000000000A1");
     link::ShowKeyId(*form, 0xA1, 3);
     EXPECT_THAT(dialogs->messages, ElementsAre(KeyExists));
@@ -123,7 +118,7 @@ TEST_F(KeysTest, AKeyAlreadyInAnySlotIsRefusedOnRead) {
     EXPECT_EQ(id(6)->text(), "0000000000A1");
 }
 
-TEST_F(KeysTest, ACopyIsRemovedAtWriteAndTheWriteGoesOn) {
+TEST_P(KeysTest, ACopyIsRemovedAtWriteAndTheWriteGoesOn) {
     setKey(2, "0000000000A1", {1});
     setKey(5, "0000000000A1", {2, 3});
     click(button("WriteButton"));
@@ -137,43 +132,41 @@ TEST_F(KeysTest, ACopyIsRemovedAtWriteAndTheWriteGoesOn) {
                 ElementsAre(0, 0, 0, 0, 0, 0xA1, 0x01, 255));
 }
 
-TEST_F(KeysTest, AKeyWithoutAuthorityStopsTheWrite) {
-    for (bool yes : {false, true}) {
-        SCOPED_TRACE(yes ? "Yes" : "No");
-        type(id(3), "0000000000B2");
-        dialogs->questionCaptions.clear();
-        dialogs->answers = {yes};
+// A key without authority, or authority without a key: the write stops and asks
+// whether to delete the row; Yes deletes it, and the next write goes through.
+TEST_P(KeysTest, AnIncompleteRowStopsTheWriteAndYesDeletesIt) {
+    struct Row {
+        const char* key;
+        std::vector<int> columns; // open to any key in both windows' factory settings
+        QString caption;
+        std::string checked;
+    };
+    const Row rows[] = {
+        {"0000000000B2", {}, NoAuthorityCaption, "00000000"},
+        {"", {2, 6}, NoKeyCaption, "01000100"},
+    };
+    for (const Row& row : rows) {
+        setKey(6, row.key, row.columns);
+        for (bool yes : {false, true}) {
+            SCOPED_TRACE(row.caption.toStdString() + (yes ? ": Yes" : ": No"));
+            dialogs->questionCaptions.clear();
+            dialogs->answers = {yes};
+            click(button("WriteButton"));
+            EXPECT_THAT(dialogs->questionCaptions, ElementsAre(row.caption));
+            EXPECT_EQ(dialogs->questions.last(), DeleteText);
+            EXPECT_FALSE(written());
+            EXPECT_EQ(id(6)->text(), yes ? "" : row.key);
+            EXPECT_EQ(checked(6), yes ? "00000000" : row.checked);
+            EXPECT_TRUE(button("WriteButton")->isEnabled());
+        }
         click(button("WriteButton"));
-        EXPECT_THAT(dialogs->questionCaptions, ElementsAre(NoAuthorityCaption));
-        EXPECT_EQ(dialogs->questions.last(), DeleteText);
-        EXPECT_FALSE(written());
-        EXPECT_EQ(id(3)->text(), yes ? "" : "0000000000B2");
-        EXPECT_TRUE(button("WriteButton")->isEnabled());
+        EXPECT_TRUE(written()) << "after Yes the next write goes through";
+        host.workers.clear();
+        link(); // the write finished
     }
-    click(button("WriteButton"));
-    EXPECT_TRUE(written()) << "after Yes the next write goes through";
 }
 
-TEST_F(KeysTest, AuthorityWithoutAKeyStopsTheWrite) {
-    for (bool yes : {false, true}) {
-        SCOPED_TRACE(yes ? "Yes" : "No");
-        if (!q(2, 6)->isChecked())
-            click(q(2, 6));
-        if (!q(4, 6)->isChecked())
-            click(q(4, 6));
-        dialogs->questionCaptions.clear();
-        dialogs->answers = {yes};
-        click(button("WriteButton"));
-        EXPECT_THAT(dialogs->questionCaptions, ElementsAre(NoKeyCaption));
-        EXPECT_FALSE(written());
-        EXPECT_EQ(q(2, 6)->isChecked(), !yes);
-        EXPECT_EQ(q(4, 6)->isChecked(), !yes);
-    }
-    click(button("WriteButton"));
-    EXPECT_TRUE(written());
-}
-
-TEST_F(KeysTest, AKeyStartingWithFFIsRefusedBeforeAnythingIsWritten) {
+TEST_P(KeysTest, AKeyStartingWithFFIsRefusedBeforeAnythingIsWritten) {
     setKey(1, "0000000000C3", {1});
     setKey(2, "FF0000000001", {2});
     click(button("WriteButton"));
@@ -186,7 +179,7 @@ TEST_F(KeysTest, AKeyStartingWithFFIsRefusedBeforeAnythingIsWritten) {
     EXPECT_TRUE(written());
 }
 
-TEST_F(KeysTest, ChoosingToCompleteAShortKeyAtWriteWritesNothing) {
+TEST_P(KeysTest, ChoosingToCompleteAShortKeyAtWriteWritesNothing) {
     setKey(1, "0000000000C3", {1});
     click(q(1, 2));
     type(id(2), "12");
@@ -197,7 +190,7 @@ TEST_F(KeysTest, ChoosingToCompleteAShortKeyAtWriteWritesNothing) {
     EXPECT_EQ(form->activeControls().control(), id(2));
 }
 
-TEST_F(KeysTest, WithTheSecretButtonTheCheckPassesAndNoKeyIsSent) {
+TEST_P(KeysTest, WithTheSecretButtonTheCheckPassesAndNoKeyIsSent) {
     choose("TM", 1);
     EXPECT_TRUE(form->CheckIdentifiers());
     click(button("WriteButton"));
@@ -207,7 +200,7 @@ TEST_F(KeysTest, WithTheSecretButtonTheCheckPassesAndNoKeyIsSent) {
     EXPECT_EQ(std::vector<int>(image.begin() + 8, image.end()), std::vector<int>(56, 255));
 }
 
-TEST_F(KeysTest, KeysArePackedWithoutGapsAndShownFromTheFirstSlot) {
+TEST_P(KeysTest, KeysArePackedWithoutGapsAndShownFromTheFirstSlot) {
     setKey(2, "0102030405A6", {1, 8});
     click(button("WriteButton"));
     const auto image = writtenImage();
@@ -220,7 +213,7 @@ TEST_F(KeysTest, KeysArePackedWithoutGapsAndShownFromTheFirstSlot) {
     EXPECT_EQ(id(2)->text(), "");
 }
 
-TEST_F(KeysTest, EightKeysFillTheImage) {
+TEST_P(KeysTest, EightKeysFillTheImage) {
     for (int slot = 1; slot <= 8; ++slot)
         setKey(slot, QStringLiteral("00000000000%1").arg(slot), {slot});
     click(button("WriteButton"));
@@ -231,4 +224,4 @@ TEST_F(KeysTest, EightKeysFillTheImage) {
 }
 
 } // namespace
-} // namespace pemrix::secure::testing
+} // namespace pemrix::testing

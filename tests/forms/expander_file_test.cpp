@@ -1,28 +1,23 @@
-// Saving the Orvel-416 window to a configuration file and loading it back, with the
+// Saving either expander window to a configuration file and loading it back, with the
 // dialogs answered from a script: every control survives the round trip, and every
 // failure leaves the window (and an existing file) as it was.
 
-#include "tests/secure/secure_form_rig.h"
+#include "tests/support/expander_window_rig.h"
 
 #include "image/error_texts.h"
 #include "tests/support/temp_folder.h"
 
-#include <QDir>
 #include <QListWidget>
 #include <gmock/gmock.h>
 #include <map>
 
-namespace pemrix::secure::testing {
+namespace pemrix::testing {
 namespace {
 
-using pemrix::testing::readBytes;
-using pemrix::testing::TempFolder;
-using pemrix::testing::writeBytes;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 namespace img = pemrix::image;
 
-const QString Saved = QStringLiteral("Запись конфигурации в файл завершено");
 const QString Loaded = QStringLiteral("Чтение конфигурации из файла завершено");
 const QString WrongKind =
     QStringLiteral("Ошибка чтения файла конфигурации. Нет совпадения типа прибора.");
@@ -31,18 +26,17 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-std::string factoryFile() {
-    std::string text = "45\r\n0\r\n192\r\n2\r\n0\r\n0\r\n135\r\n1\r\n";
-    for (int i = 0; i < 56; ++i)
-        text += "255\r\n";
-    return text + "2\r\n";
-}
-
-class FileTest : public SecureFormTest {
+class FileTest : public ExpanderWindowTest {
   protected:
     void SetUp() override {
-        SecureFormTest::SetUp();
+        ExpanderWindowTest::SetUp();
         open();
+    }
+    std::string factoryFile() const {
+        std::string text = window().factoryFileHead;
+        for (int i = 0; i < 56; ++i)
+            text += "255\r\n";
+        return text + std::to_string(link::kindValue(window().kind)) + "\r\n";
     }
     QString path(const char* name) const {
         return QString::fromStdString((folder / name).string());
@@ -52,7 +46,7 @@ class FileTest : public SecureFormTest {
     bool save(const QString& name) {
         dialogs->fileNames = {name};
         click(button("SaveButton"));
-        return statusText() == Saved;
+        return statusText() == window().savedStatus;
     }
     bool load(const QString& name) {
         dialogs->fileNames = {name};
@@ -65,29 +59,28 @@ class FileTest : public SecureFormTest {
         std::map<QString, QString> state;
         for (QCheckBox* box : form->findChildren<QCheckBox*>())
             state[box->objectName()] = QString("%1%2").arg(box->isChecked()).arg(box->isEnabled());
+        for (QRadioButton* radio : form->findChildren<QRadioButton*>())
+            if (!radio->objectName().isEmpty())
+                state[radio->objectName()] = QString::number(radio->isChecked());
         for (QLineEdit* edit : form->findChildren<QLineEdit*>())
             if (!edit->objectName().isEmpty())
                 state[edit->objectName()] = edit->text();
         for (const char* name : {"TM", "Taktik", "SO"})
             state[name] = QString::number(group(name)->itemIndex());
-        for (const char* name : {"Rele1Combo", "Rele2Combo"})
-            state[name] = QString::number(combo(name)->currentIndex());
+        for (QComboBox* list : form->findChildren<QComboBox*>())
+            state[list->objectName()] = QString::number(list->currentIndex());
         return state;
     }
 
     // A configuration that sets something in every part of the window.
     void editEverything() {
         type(edit("DelayEdit"), "77");
-        for (const char* name : {"it1", "it6", "av2", "tt3", "tt7", "ks4", "ks8", "pr2", "pr5"})
-            click(box(name));
-        click(box("tt7")); // back off: the factory had it on
+        window().editGrid(*this);
         click(box("KeyBox"));
         click(box("AutoBox"));
         choose("SO", 1);
         choose("Taktik", 1);
         type(edit("NumberEdit"), "9");
-        combo("Rele1Combo")->setCurrentIndex(1);
-        combo("Rele2Combo")->setCurrentIndex(3);
         setKey(1, "0123456789AB", {1, 2});
         setKey(2, "00000000FF01", {4, 8});
         setKey(3, "ABCDEF000001", {3});
@@ -95,8 +88,9 @@ class FileTest : public SecureFormTest {
 
     TempFolder folder;
 };
+PEMRIX_OVER_EXPANDER_WINDOWS(FileTest);
 
-TEST_F(FileTest, FactorySettingsSaveAsTheirSixtyFiveLines) {
+TEST_P(FileTest, FactorySettingsSaveAsTheirSixtyFiveLines) {
     ASSERT_TRUE(save(path("factory.cfg")));
     EXPECT_EQ(readBytes(folder / "factory.cfg"), factoryFile());
     EXPECT_THAT(dialogs->fileFilters,
@@ -106,7 +100,7 @@ TEST_F(FileTest, FactorySettingsSaveAsTheirSixtyFiveLines) {
     EXPECT_EQ(folder.entryCount(), 1u) << "no temporary file left behind";
 }
 
-TEST_F(FileTest, EveryControlSurvivesSaveAndLoad) {
+TEST_P(FileTest, EveryControlSurvivesSaveAndLoad) {
     editEverything();
     const auto edited = snapshot();
     const auto image = form->BuildConfigImage();
@@ -125,7 +119,7 @@ TEST_F(FileTest, EveryControlSurvivesSaveAndLoad) {
     EXPECT_THAT(dialogs->errors, IsEmpty());
 }
 
-TEST_F(FileTest, CopiesAndKeysWithoutAuthorityAreSavedAsTheyAre) {
+TEST_P(FileTest, CopiesAndKeysWithoutAuthorityAreSavedAsTheyAre) {
     setKey(1, "0000000000A1", {});
     setKey(2, "0000000000A1", {5});
     click(q(6, 7)); // authority in a row without a key: not saved
@@ -141,7 +135,7 @@ TEST_F(FileTest, CopiesAndKeysWithoutAuthorityAreSavedAsTheyAre) {
     EXPECT_FALSE(q(6, 7)->isChecked());
 }
 
-TEST_F(FileTest, TheSecretButtonSavesNoKeys) {
+TEST_P(FileTest, TheSecretButtonSavesNoKeys) {
     setKey(1, "0000000000A1", {1});
     choose("TM", 1);
     ASSERT_TRUE(save(path("secret.cfg")));
@@ -149,17 +143,17 @@ TEST_F(FileTest, TheSecretButtonSavesNoKeys) {
     EXPECT_EQ(lines.mid(8, 56), QStringList(56, "255"));
 }
 
-TEST_F(FileTest, AKeyStartingWithFFIsNotSaved) {
+TEST_P(FileTest, AKeyStartingWithFFIsNotSaved) {
     setKey(3, "FFA000000001", {1});
     dialogs->fileNames = {path("ff.cfg")};
     click(button("SaveButton"));
     EXPECT_THAT(dialogs->messages,
                 ElementsAre(QStringLiteral("Идентификатор не может начинаться с FF")));
     EXPECT_FALSE(std::filesystem::exists(folder / "ff.cfg"));
-    EXPECT_NE(statusText(), Saved);
+    EXPECT_NE(statusText(), window().savedStatus);
 }
 
-TEST_F(FileTest, LoadIgnoresLinesAfterTheKindAndTakesNamesWithoutExtension) {
+TEST_P(FileTest, LoadIgnoresLinesAfterTheKindAndTakesNamesWithoutExtension) {
     std::string text = factoryFile();
     text.replace(0, 2, "12"); // delay 12
     writeBytes(folder / "extra.cfg", text + "garbage\r\n7\r\n");
@@ -167,20 +161,21 @@ TEST_F(FileTest, LoadIgnoresLinesAfterTheKindAndTakesNamesWithoutExtension) {
     EXPECT_EQ(edit("DelayEdit")->text(), "12");
 }
 
-TEST_F(FileTest, AFileThatCannotBeLoadedChangesNothing) {
-    click(box("it2"));
+TEST_P(FileTest, AFileThatCannotBeLoadedChangesNothing) {
+    click(box("KeyBox"));
     const auto before = snapshot();
 
     std::string otherKind = factoryFile();
-    otherKind.replace(otherKind.size() - 3, 1, "1");
-    writeBytes(folder / "fire.cfg", otherKind);
+    otherKind.replace(otherKind.size() - 3, 1, std::to_string(link::kindValue(window().otherKind)));
+    writeBytes(folder / "other.cfg", otherKind);
     std::string notNumber = factoryFile();
     notNumber.replace(0, 2, "4x");
     writeBytes(folder / "word.cfg", notNumber);
     std::string notByte = factoryFile();
     notByte.replace(0, 2, "300");
     writeBytes(folder / "byte.cfg", notByte);
-    writeBytes(folder / "short.cfg", factoryFile().substr(0, 40));
+    // Ten lines and the start of the eleventh.
+    writeBytes(folder / "short.cfg", window().factoryFileHead + std::string("255\r\n255\r\n2"));
     writeBytes(folder / "big.cfg", std::string(1024 * 1024 + 1, '1'));
     std::filesystem::create_directory(folder / "folder.cfg");
 
@@ -190,7 +185,7 @@ TEST_F(FileTest, AFileThatCannotBeLoadedChangesNothing) {
         QString error;   // the general error report
     };
     const Row rows[] = {
-        {"fire.cfg", WrongKind, {}},
+        {"other.cfg", WrongKind, {}},
         {"word.cfg", {}, text(img::notAnIntegerInLineText(name("word.cfg"), 1, "4x"))},
         {"byte.cfg", {}, text(img::notAByteInLineText(name("byte.cfg"), 1, 300))},
         {"short.cfg", {}, text(img::missingLineText(name("short.cfg"), 65, 11))},
@@ -214,7 +209,7 @@ TEST_F(FileTest, AFileThatCannotBeLoadedChangesNothing) {
     }
 }
 
-TEST_F(FileTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
+TEST_P(FileTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     const QString missingFolder = path("no-such-folder/x.cfg");
     EXPECT_FALSE(save(missingFolder));
     EXPECT_THAT(dialogs->errors, ElementsAre(text(img::cannotWriteFileText(
@@ -231,7 +226,7 @@ TEST_F(FileTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     EXPECT_TRUE(std::filesystem::is_directory(folder / "taken.cfg"));
 }
 
-TEST_F(FileTest, CancelledDialogsDoNothing) {
+TEST_P(FileTest, CancelledDialogsDoNothing) {
     const auto before = snapshot();
     click(button("SaveButton"));
     click(button("LoadButton"));
@@ -241,10 +236,10 @@ TEST_F(FileTest, CancelledDialogsDoNothing) {
     EXPECT_EQ(dialogs->fileFilters.size(), 2);
 }
 
-TEST_F(FileTest, TheFunctionKeyActionsSaveAndLoadToo) {
+TEST_P(FileTest, TheFunctionKeyActionsSaveAndLoadToo) {
     dialogs->fileNames = {path("keys.cfg")};
     form->SaveButtonClick(nullptr); // F9
-    EXPECT_EQ(statusText(), Saved);
+    EXPECT_EQ(statusText(), window().savedStatus);
     dialogs->fileNames = {path("keys.cfg")};
     form->LoadButtonClick(nullptr); // F10
     EXPECT_EQ(statusText(), Loaded);
@@ -254,4 +249,4 @@ TEST_F(FileTest, TheFunctionKeyActionsSaveAndLoadToo) {
 }
 
 } // namespace
-} // namespace pemrix::secure::testing
+} // namespace pemrix::testing
