@@ -11,6 +11,7 @@ namespace pemrix::firesecure::testing {
 namespace {
 
 using pemrix::testing::Bytes;
+using pemrix::testing::cells;
 using ::testing::ElementsAre;
 
 class FireSecureEndToEndTest : public pemrix::testing::ExpanderEndToEndTest {
@@ -36,10 +37,6 @@ Bytes moduleImage() {
     // clang-format on
     image.resize(64, 0xFF);
     return image;
-}
-
-std::vector<int> cells(const Bytes& bytes) {
-    return {bytes.begin(), bytes.end()};
 }
 
 TEST_F(FireSecureEndToEndTest, F5OpensTheWindowThatLinksReadsEditsWritesAndKeepsFiles) {

@@ -14,6 +14,7 @@ namespace pemrix::secure::testing {
 namespace {
 
 using pemrix::testing::Bytes;
+using pemrix::testing::cells;
 using pemrix::testing::Deadline;
 
 class SecureEndToEndTest : public pemrix::testing::ExpanderEndToEndTest {
@@ -69,10 +70,6 @@ Bytes editedImage() {
 constexpr std::uint64_t ModuleKey = 0x00A1B2C3D4E5ULL;
 const QString ModuleKeyText = QStringLiteral("00A1B2C3D4E5");
 
-std::vector<int> cells(const Bytes& bytes) {
-    return {bytes.begin(), bytes.end()};
-}
-
 // The Orvel-416 holding moduleImage(), with ModuleKey presented to it.
 emulator::EmulatorConfig orvel416() {
     emulator::EmulatorConfig config;
@@ -118,10 +115,10 @@ TEST_F(SecureEndToEndTest, TheWholeRoadFromLinkToReconnect) {
     EXPECT_EQ(combo("Rele1Combo")->currentText(), QStringLiteral("Исполнительный"));
     EXPECT_EQ(combo("Rele2Combo")->currentText(), QStringLiteral("Контрольная лампа"));
     EXPECT_EQ(id(1)->text(), "0A1B2C3D4E5F");
-    EXPECT_EQ(rowMask(1), 0x0C);
+    EXPECT_EQ(checked(1), "00110000");
     EXPECT_FALSE(q(1, 1)->isEnabled()) << "key 1 holds 24-hour loops only";
     EXPECT_EQ(id(2)->text(), "123456789ABC");
-    EXPECT_EQ(rowMask(2), 0x83);
+    EXPECT_EQ(checked(2), "11000001");
     EXPECT_FALSE(q(3, 2)->isEnabled()) << "key 2 holds ordinary loops only";
     for (int slot = 3; slot <= 8; ++slot)
         EXPECT_TRUE(id(slot)->text().isEmpty()) << slot;
@@ -158,7 +155,7 @@ TEST_F(SecureEndToEndTest, TheWholeRoadFromLinkToReconnect) {
     press(Qt::Key_F6);
     ASSERT_TRUE(waitStatus(QStringLiteral("Чтение идентификатора завершено")));
     EXPECT_EQ(id(4)->text(), ModuleKeyText);
-    EXPECT_EQ(rowMask(4), 0) << "authorities are the user's to give";
+    EXPECT_EQ(checked(4), "00000000") << "authorities are the user's to give";
 
     // The output type chosen again makes the button usable (and empties the rows).
     click(group("TM")->button(1));

@@ -40,6 +40,10 @@ namespace pemrix::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
+inline std::vector<int> cells(const Bytes& bytes) {
+    return {bytes.begin(), bytes.end()};
+}
+
 // Generous: only a hang should ever reach it.
 constexpr int Deadline = 30000;
 
@@ -163,14 +167,6 @@ class ExpanderEndToEndTest : public ::testing::Test, public WindowControls {
                 bits |= 1 << (n - 1);
         return bits;
     }
-    int rowMask(int slot) const {
-        int bits = 0;
-        for (int loop = 1; loop <= 8; ++loop)
-            if (q(loop, slot)->isChecked())
-                bits |= 1 << (loop - 1);
-        return bits;
-    }
-
     void press(Qt::Key key) {
         QWidget* target = form->focusWidget() != nullptr ? form->focusWidget() : form.data();
         QTest::keyClick(target, key);
