@@ -9,8 +9,6 @@
 
 namespace pemrix::firesecure::testing {
 
-using pemrix::testing::RecordingHost;
-
 class FireSecureFormTest : public pemrix::testing::ModuleWindowTest<TFireSecureForm> {
   protected:
     QRadioButton* radio(const QString& name) const { return find<QRadioButton>(name); }

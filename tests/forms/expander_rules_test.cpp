@@ -54,6 +54,7 @@ TEST_P(RulesTest, TypedDelaysAndNumbersAreCheckedAsTheyAreTyped) {
     };
     const Row rows[] = {
         {"DelayEdit", "255", DelayRange0, "", "0", 0},
+        // "-", typed first, is no number yet.
         {"DelayEdit", "-3", DelayRange0, "Поле «Время задержки»: «-» — не целое число.", "0", 0},
         {"NumberEdit", "16", NumberRange, "", "0", 0},
         {"NumberEdit", "99", NumberRange, "", "0", 0},

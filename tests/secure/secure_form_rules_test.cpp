@@ -2,17 +2,18 @@
 // authorities stay within one class of loops. The rules it shares with the Orvel-417
 // are tested over both windows in tests/forms.
 
-#include "tests/secure/secure_form_rig.h"
+#include "secure/secure_form.h"
+#include "tests/support/module_window_rig.h"
 
 namespace pemrix::secure::testing {
 namespace {
 
-using AuthorityTest = SecureFormTest;
+using AuthorityTest = pemrix::testing::ModuleWindowTest<TSecureForm>;
 
 TEST_F(AuthorityTest, AKeyOnAnOrdinaryLoopLosesTheLoopsMadeRoundTheClock) {
     open();
     click(q(2, 1));
-    click(ks(5));
+    click(box("ks5"));
     EXPECT_EQ(checked(1), "01000000");
     EXPECT_EQ(enabled(1), "11110111");
     click(q(2, 1));
@@ -23,7 +24,7 @@ TEST_F(AuthorityTest, AKeyOnAnOrdinaryLoopLosesTheLoopsMadeRoundTheClock) {
 TEST_F(AuthorityTest, TheOnlyAuthorityKeepsItsLoopWhenItBecomesRoundTheClock) {
     open();
     click(q(3, 2));
-    click(ks(3));
+    click(box("ks3"));
     EXPECT_EQ(checked(2), "00100000");
     EXPECT_EQ(enabled(2), "00100000");
     // The other rows are untouched.
@@ -34,12 +35,12 @@ TEST_F(AuthorityTest, TheLowestCheckedLoopDecidesTheClassOfTheRow) {
     open();
     click(q(1, 4));
     click(q(3, 4));
-    click(ks(3));
+    click(box("ks3"));
     EXPECT_EQ(checked(4), "10000000");
     EXPECT_EQ(enabled(4), "11011111");
 
     // Loop 1 made round-the-clock too: the row now keeps 24-hour loops only.
-    click(ks(1));
+    click(box("ks1"));
     EXPECT_EQ(checked(4), "10000000");
     EXPECT_EQ(enabled(4), "10100000");
     click(q(3, 4));

@@ -2,14 +2,15 @@
 // settings, an image shown field by field, and its bottom row. What it shares with the
 // Orvel-417 window is tested over both windows in tests/forms.
 
-#include "tests/secure/secure_form_rig.h"
+#include "secure/secure_form.h"
+#include "tests/support/module_window_rig.h"
 
 #include <QGroupBox>
 
 namespace pemrix::secure::testing {
 namespace {
 
-using WindowTest = SecureFormTest;
+using WindowTest = pemrix::testing::ModuleWindowTest<TSecureForm>;
 
 TEST_F(WindowTest, EveryGridControlExistsByName) {
     for (const char* prefix : {"it", "av", "tt", "ks", "pr"})

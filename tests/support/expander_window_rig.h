@@ -37,11 +37,6 @@ struct ExpanderWindowCase {
     std::vector<std::pair<const char*, QString>> spokenNames;
 };
 
-// The relay modes of both expanders; the Orvel-417 has three more.
-inline const QStringList ExpanderRelayModes = {
-    QStringLiteral("ПЦН тревога"), QStringLiteral("ПЦН контрольный"),
-    QStringLiteral("Исполнительный"), QStringLiteral("Контрольная лампа")};
-
 inline const ExpanderWindowCase Orvel416{
     .name = "Orvel416",
     .make = [](forms::ModuleHost& host) -> forms::ExpanderWindow* {
@@ -55,7 +50,8 @@ inline const ExpanderWindowCase Orvel416{
     .openingButton = "Orvel416",
     .initialDelay = "0",
     .relays = 2,
-    .relayModes = ExpanderRelayModes,
+    .relayModes = {QStringLiteral("ПЦН тревога"), QStringLiteral("ПЦН контрольный"),
+                   QStringLiteral("Исполнительный"), QStringLiteral("Контрольная лампа")},
     .drawn = {743, 515},
     .factoryFileHead = "45\r\n0\r\n192\r\n2\r\n0\r\n0\r\n135\r\n1\r\n",
     .savedStatus = QStringLiteral("Запись конфигурации в файл завершено"),
@@ -86,9 +82,9 @@ inline const ExpanderWindowCase Orvel417{
     .openingButton = "FireSecureButton",
     .initialDelay = "1",
     .relays = 3,
-    .relayModes = ExpanderRelayModes + QStringList{QStringLiteral("ПЦН внимание"),
-                                                   QStringLiteral("Пожарная тревога"),
-                                                   QStringLiteral("Неисправность")},
+    .relayModes = Orvel416.relayModes + QStringList{QStringLiteral("ПЦН внимание"),
+                                                    QStringLiteral("Пожарная тревога"),
+                                                    QStringLiteral("Неисправность")},
     .drawn = {758, 522},
     .factoryFileHead = "45\r\n12\r\n192\r\n194\r\n192\r\n195\r\n40\r\n193\r\n",
     .savedStatus = QStringLiteral("Запись конфигурации в файл завершена"),
@@ -106,10 +102,6 @@ inline const ExpanderWindowCase Orvel417{
 
 inline const auto ExpanderWindows = ::testing::Values(&Orvel416, &Orvel417);
 
-inline std::string expanderName(const ::testing::TestParamInfo<const ExpanderWindowCase*>& info) {
-    return info.param->name;
-}
-
 class ExpanderWindowTest
     : public ModuleWindowTest<forms::ExpanderWindow,
                               ::testing::TestWithParam<const ExpanderWindowCase*>> {
@@ -123,6 +115,6 @@ class ExpanderWindowTest
 // Runs the tests of `suite` (derived from ExpanderWindowTest) over both windows.
 #define PEMRIX_OVER_EXPANDER_WINDOWS(suite)                                                        \
     INSTANTIATE_TEST_SUITE_P(, suite, ::pemrix::testing::ExpanderWindows,                          \
-                             ::pemrix::testing::expanderName)
+                             [](const auto& info) { return std::string(info.param->name); })
 
 } // namespace pemrix::testing
