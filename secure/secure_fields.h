@@ -1,0 +1,24 @@
+#pragma once
+// The Orvel-416 image field by field, as TSecureForm shows it (image/field_table.h).
+
+#include "image/field_table.h"
+
+#include <array>
+
+namespace pemrix::secure {
+
+// The items of Rele1Combo / Rele2Combo, in code order.
+inline constexpr std::array<const char*, 4> RelayModeItems = {
+    "ПЦН тревога", "ПЦН контрольный", "Исполнительный", "Контрольная лампа"};
+
+// The separator between the loops of a relay box's pair: "ШС1–ШС2".
+inline constexpr const char* LoopPairDash = "–";
+
+// The loop grid, the relay modes, the identifier rows, then the bottom row left to
+// right. Keys: "loops.<n>.integration|auto_arming|silent_alarm|round_the_clock",
+// "relays.<r>.binding.<n>-<n+1>", "relays.<r>.mode", "identifiers.<k>.key",
+// "identifiers.<k>.loops.<n>", "mode.*", "delay", "number". Bits 5..7 of byte 3 are
+// not read.
+const image::FieldTable& secureFields();
+
+} // namespace pemrix::secure
