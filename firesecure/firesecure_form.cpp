@@ -4,11 +4,13 @@
 
 #include "firesecure/firesecure_form.h"
 
+#include "firesecure/firesecure_fields.h"
 #include "forms/accessible_names.h"
 #include "forms/button_panel.h"
 #include "forms/control_grid.h"
 #include "forms/page_area.h"
 #include "forms/radio_group.h"
+#include "image/expander_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,15 +27,10 @@ namespace pemrix::firesecure {
 
 namespace {
 
-const QStringList RelayModes = {
-    QStringLiteral("ПЦН тревога"),    QStringLiteral("ПЦН контрольный"),
-    QStringLiteral("Исполнительный"), QStringLiteral("Контрольная лампа"),
-    QStringLiteral("ПЦН внимание"),   QStringLiteral("Пожарная тревога"),
-    QStringLiteral("Неисправность"),
-};
+namespace texts = image::texts;
 
-const QString FireWord = QStringLiteral("пожарный");
-const QString GuardWord = QStringLiteral("охранный");
+const QString FireText = QString::fromUtf8(FireWord);
+const QString GuardText = QString::fromUtf8(GuardWord);
 
 // The client area the window was drawn for, its status bar included.
 constexpr QSize DrawnClientSize(758, 522);
@@ -104,7 +101,8 @@ void TFireSecureForm::createControls() {
         columns << forms::loopHeading((column - 1) % LoopCount + 1);
     middle->addWidget(createIdentifierGroup(
         {columns,
-         {{QStringLiteral("Взятие"), 1, LoopCount}, {QStringLiteral("Снятие"), 5, LoopCount}}},
+         {{QString::fromUtf8(ArmingSpan), 1, LoopCount},
+          {QString::fromUtf8(DisarmingSpan), 5, LoopCount}}},
         {LoopCount, [this](int loop) { return Avks[LoopCount + loop - 1]->isChecked(); }}));
     // The key rows keep their height; the group's spare height goes below them.
     if (auto* rows = qobject_cast<QGridLayout*>(IdBox->layout()))
@@ -116,7 +114,7 @@ void TFireSecureForm::createControls() {
 }
 
 QGroupBox* TFireSecureForm::createLoopGroup() {
-    GroupBox2 = new QGroupBox(QStringLiteral("Настройки ШС:"), this);
+    GroupBox2 = new QGroupBox(QString::fromUtf8(texts::LoopGroup), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     QGridLayout* grid = forms::makeLoopGrid(GroupBox2, LoopCount);
 
@@ -129,14 +127,14 @@ QGroupBox* TFireSecureForm::createLoopGroup() {
         QCheckBox** boxes;
     };
     const Row rows[] = {
-        {QStringLiteral("Время интегрирования"), "ittt", 1, &Ittt[0]},
-        {QStringLiteral("Автовзятие"), "avks", 1, &Avks[0]},
-        {QStringLiteral("Тихая тревога"), "ittt", 5, &Ittt[LoopCount]},
-        {QStringLiteral("Круглосуточно"), "avks", 5, &Avks[LoopCount]},
-        {QStringLiteral("Привязка реле 1"), "pr", 1, &Pr[0]},
-        {QStringLiteral("Привязка реле 2"), "pr", 5, &Pr[LoopCount]},
-        {QStringLiteral("Привязка реле 3"), "ss", 5, &Ss[0]},
-        {QStringLiteral("Двойная сработка"), "ds", 1, &Ds[0]},
+        {QString::fromUtf8(texts::IntegrationTime), "ittt", 1, &Ittt[0]},
+        {QString::fromUtf8(texts::AutoArming), "avks", 1, &Avks[0]},
+        {QString::fromUtf8(texts::SilentAlarm), "ittt", 5, &Ittt[LoopCount]},
+        {QString::fromUtf8(texts::RoundTheClock), "avks", 5, &Avks[LoopCount]},
+        {QString::fromUtf8(texts::RelayBinding1), "pr", 1, &Pr[0]},
+        {QString::fromUtf8(texts::RelayBinding2), "pr", 5, &Pr[LoopCount]},
+        {QString::fromUtf8(RelayBinding3), "ss", 5, &Ss[0]},
+        {QString::fromUtf8(DoubleTriggering), "ds", 1, &Ds[0]},
     };
     int gridRow = 1;
     for (const Row& row : rows)
@@ -147,9 +145,9 @@ QGroupBox* TFireSecureForm::createLoopGroup() {
     auto* typeLabel = new QWidget(GroupBox2);
     auto* typeLayout = new QHBoxLayout(typeLabel);
     typeLayout->setContentsMargins(0, 0, 0, 0);
-    typeLayout->addWidget(new QLabel(QStringLiteral("Тип ШС:"), typeLabel));
+    typeLayout->addWidget(new QLabel(QString::fromUtf8(LoopType), typeLabel));
     auto* words = new QVBoxLayout;
-    for (const QString& word : {FireWord, GuardWord}) {
+    for (const QString& word : {FireText, GuardText}) {
         auto* label = new QLabel(word, typeLabel);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         words->addWidget(label);
@@ -173,10 +171,10 @@ QWidget* TFireSecureForm::createLoopTypePair(int loop, QWidget* parent) {
     const QString column = forms::loopHeading(loop);
     auto* fire = new QRadioButton(panel);
     fire->setObjectName(QStringLiteral("ds%1").arg(loop + 4));
-    forms::nameGridCell(fire, QStringLiteral("Тип ШС ") + FireWord, column);
+    forms::nameGridCell(fire, QStringLiteral("Тип ШС ") + FireText, column);
     auto* guard = new QRadioButton(panel);
     guard->setObjectName(QStringLiteral("ds%1").arg(loop + 4) + QLatin1Char('1'));
-    forms::nameGridCell(guard, QStringLiteral("Тип ШС ") + GuardWord, column);
+    forms::nameGridCell(guard, QStringLiteral("Тип ШС ") + GuardText, column);
     (loop % 2 == 1 ? fire : guard)->setChecked(true);
     layout->addWidget(fire);
     layout->addWidget(guard);
@@ -205,7 +203,7 @@ QWidget* TFireSecureForm::createMiddleColumn() {
 }
 
 QWidget* TFireSecureForm::createRelayModes() {
-    QWidget* row = forms::makeRelayModeRow(ReleCombo, RelayModes, 1, this);
+    QWidget* row = forms::makeRelayModeRow(ReleCombo, forms::itemTexts(RelayModeItems), 1, this);
     // The module's picture in its frame at the lower right.
     auto* picture = new QLabel(QStringLiteral("Orvel - 417"), row);
     picture->setObjectName(QStringLiteral("Image1"));

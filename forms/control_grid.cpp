@@ -1,6 +1,7 @@
 #include "forms/control_grid.h"
 
 #include "forms/accessible_names.h"
+#include "image/expander_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +19,14 @@ void makeTight(QGridLayout* grid) {
 }
 
 QString loopHeading(int loop) {
-    return QStringLiteral("ШС%1").arg(loop);
+    return QString::fromStdString(image::texts::loopHeading(loop));
+}
+
+QStringList itemTexts(std::span<const char* const> items) {
+    QStringList texts;
+    for (const char* item : items)
+        texts << QString::fromUtf8(item);
+    return texts;
 }
 
 QLabel* makeHeading(const QString& text, QWidget* parent) {
@@ -63,7 +71,7 @@ QWidget* makeRelayModeRow(std::span<QComboBox*> combos, const QStringList& modes
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     for (int relay = 1; relay <= static_cast<int>(combos.size()); ++relay) {
-        const QString title = QStringLiteral("Режим работы реле №%1:").arg(relay);
+        const QString title = QString::fromStdString(image::texts::relayModeTitle(relay));
         auto* combo = new QComboBox(row);
         combo->setObjectName(QStringLiteral("Rele%1Combo").arg(relay));
         combo->addItems(modes);

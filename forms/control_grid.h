@@ -28,6 +28,9 @@ void makeTight(QGridLayout* grid);
 // "ШС<loop>": the heading of a loop's column.
 QString loopHeading(int loop);
 
+// The texts of a list's items, from the tables the windows share with their images.
+QStringList itemTexts(std::span<const char* const> items);
+
 // A centred column heading.
 QLabel* makeHeading(const QString& text, QWidget* parent);
 

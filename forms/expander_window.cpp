@@ -11,6 +11,7 @@
 #include "forms/radio_group.h"
 #include "forms/up_down.h"
 #include "image/expander_file.h"
+#include "image/expander_texts.h"
 #include "link/module_profile.h"
 
 #include <QCheckBox>
@@ -23,6 +24,8 @@
 namespace pemrix::forms {
 
 namespace {
+
+namespace texts = image::texts;
 
 // In the order of creation, which is the order of the Tab key.
 constexpr ButtonEntry ExpanderButtons[] = {
@@ -65,9 +68,8 @@ void ExpanderWindow::createHiddenLists(std::span<const int> factory, QWidget* pa
 }
 
 RadioGroup* ExpanderWindow::createTM(QWidget* parent) {
-    TM = new RadioGroup(QStringLiteral("Тип выхода ТМ:"),
-                        {QStringLiteral("Идентификатор"), QStringLiteral("Секретная кнопка")}, 1,
-                        parent);
+    TM = new RadioGroup(QString::fromUtf8(texts::IdentifierOutput),
+                        itemTexts(texts::IdentifierOutputItems), 1, parent);
     TM->setObjectName(QStringLiteral("TM"));
     TM->setItemIndex(0);
     makeCompact(TM);
@@ -75,9 +77,8 @@ RadioGroup* ExpanderWindow::createTM(QWidget* parent) {
 }
 
 RadioGroup* ExpanderWindow::createTaktik(QWidget* parent) {
-    Taktik =
-        new RadioGroup(QStringLiteral("Тактика работы ШС1:"),
-                       {QStringLiteral("Закр. дверь"), QStringLiteral("Откр. дверь")}, 1, parent);
+    Taktik = new RadioGroup(QString::fromUtf8(texts::Loop1Tactic),
+                            itemTexts(texts::Loop1TacticItems), 1, parent);
     Taktik->setObjectName(QStringLiteral("Taktik"));
     Taktik->setItemIndex(1);
     makeCompact(Taktik);
@@ -85,8 +86,8 @@ RadioGroup* ExpanderWindow::createTaktik(QWidget* parent) {
 }
 
 RadioGroup* ExpanderWindow::createSO(int columns, QWidget* parent) {
-    SO = new RadioGroup(QStringLiteral("Силовой выход:"),
-                        {QStringLiteral("Звуковой"), QStringLiteral("Световой")}, columns, parent);
+    SO = new RadioGroup(QString::fromUtf8(texts::PowerOutput), itemTexts(texts::PowerOutputItems),
+                        columns, parent);
     SO->setObjectName(QStringLiteral("SO"));
     SO->setItemIndex(1);
     makeCompact(SO);
@@ -98,7 +99,7 @@ QGroupBox* ExpanderWindow::createDelayGroup(const QString& initialText, QWidget*
     DelayEdit->setObjectName(QStringLiteral("DelayEdit"));
     Delay = new UpDown(DelayEdit, 0, 254, parent);
     Delay->setObjectName(QStringLiteral("Delay"));
-    return createSpinnerGroup(QStringLiteral("Время задержки:"), DelayEdit, Delay, parent);
+    return createSpinnerGroup(QString::fromUtf8(texts::Delay), DelayEdit, Delay, parent);
 }
 
 QGroupBox* ExpanderWindow::createNumberGroup(QWidget* parent) {
@@ -106,7 +107,7 @@ QGroupBox* ExpanderWindow::createNumberGroup(QWidget* parent) {
     NumberEdit->setObjectName(QStringLiteral("NumberEdit"));
     Number = new UpDown(NumberEdit, 0, 15, parent);
     Number->setObjectName(QStringLiteral("Number"));
-    return createSpinnerGroup(QStringLiteral("Номер расширителя:"), NumberEdit, Number, parent);
+    return createSpinnerGroup(QString::fromUtf8(texts::ExpanderNumber), NumberEdit, Number, parent);
 }
 
 QGroupBox* ExpanderWindow::createSpinnerGroup(const QString& title, QLineEdit* edit, UpDown* upDown,
@@ -127,9 +128,9 @@ QGroupBox* ExpanderWindow::createModeFrame(QWidget* parent) {
     auto* frame = new QGroupBox(parent);
     frame->setObjectName(QStringLiteral("ModeFrame"));
     auto* boxes = new QVBoxLayout(frame);
-    KeyBox = new QCheckBox(QStringLiteral("Блокировка клавиатуры"), frame);
+    KeyBox = new QCheckBox(QString::fromUtf8(texts::KeyboardLocked), frame);
     KeyBox->setObjectName(QStringLiteral("KeyBox"));
-    AutoBox = new QCheckBox(QStringLiteral("Автономная работа"), frame);
+    AutoBox = new QCheckBox(QString::fromUtf8(texts::Autonomous), frame);
     AutoBox->setObjectName(QStringLiteral("AutoBox"));
     boxes->addWidget(KeyBox);
     boxes->addWidget(AutoBox);

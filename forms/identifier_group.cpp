@@ -7,6 +7,7 @@
 #include "forms/active_control.h"
 #include "forms/control_grid.h"
 #include "forms/upper_case_validator.h"
+#include "image/expander_texts.h"
 #include "link/key_code.h"
 
 #include <QCheckBox>
@@ -39,7 +40,7 @@ QString columnName(const IdentifierGroup::Columns& columns, int column) {
 
 IdentifierGroup::IdentifierGroup(const Columns& columns, AuthorityRule rule, WindowHooks hooks,
                                  ActiveControl& activeControls, QWidget* parent)
-    : QGroupBox(QStringLiteral("Полномочия идентификаторов:"), parent), rule_(std::move(rule)),
+    : QGroupBox(QString::fromUtf8(image::texts::IdentifierGroup), parent), rule_(std::move(rule)),
       hooks_(std::move(hooks)), activeControls_(activeControls) {
     setObjectName(QStringLiteral("IdBox"));
     createRows(columns);
@@ -56,14 +57,14 @@ void IdentifierGroup::createRows(const Columns& columns) {
             grid->addWidget(makeHeading(span.text, this), 0, span.firstColumn, 1, span.count);
         headingRow = 1;
     }
-    grid->addWidget(makeHeading(QStringLiteral("Номер"), this), headingRow, 0);
+    grid->addWidget(makeHeading(QString::fromUtf8(image::texts::KeyColumn), this), headingRow, 0);
     for (int column = 1; column <= ColumnCount; ++column)
         grid->addWidget(makeHeading(columns.headings.value(column - 1), this), headingRow, column);
 
     for (int slot = 1; slot <= SlotCount; ++slot) {
         const int row = headingRow + slot;
         auto* edit = new QLineEdit(this);
-        edit->setObjectName(QStringLiteral("Id%1").arg(slot));
+        edit->setObjectName(QString::fromStdString(image::texts::identifierRow(slot)));
         edit->setProperty("tag", slot);
         edit->setMaxLength(link::KeyCodeDigits);
         edit->setValidator(new UpperCaseValidator(edit));

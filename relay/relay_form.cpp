@@ -9,6 +9,7 @@
 #include "forms/button_panel.h"
 #include "forms/control_grid.h"
 #include "forms/radio_group.h"
+#include "relay/relay_fields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,29 +35,6 @@ constexpr forms::ButtonEntry ReleButtons[] = {
     {"ReadButton", "Считать из прибора", "Считать конфигурацию из прибора (F3)", false, 1, 0},
     {"CancelButton", "Разорвать связь", "Разорвать связь F5", true, 1, 1},
     {"DefaultButton", "Заводские установки", "Заводские установки F7", true, 1, 2},
-};
-
-const QStringList RelayModes = {
-    QStringLiteral("ПЦН тревога"),    QStringLiteral("ПЦН контрольный"),
-    QStringLiteral("Исполнительный"), QStringLiteral("Контрольная лампа"),
-    QStringLiteral("Звуковой"),
-};
-
-const QStringList ControllingDevices = {
-    QStringLiteral("Orvel-ТЕВ РПУ"), QStringLiteral("Orvel-ЛОН РПУ"), QStringLiteral("Orvel-416"),
-    QStringLiteral("Orvel-417"),     QStringLiteral("Orvel-408"),
-};
-
-// The type rows top to bottom, with the type number each one stands for.
-struct TypeRow {
-    int type;
-    const char* label;
-};
-constexpr TypeRow TypeRows[] = {
-    {1, "нет связи"},         {2, "тревога/пожар"},         {3, "вскрытие"},
-    {4, "неисправность"},     {5, "неисправность питания"}, {6, "внимание "},
-    {7, "взятие/снятие"},     {14, "Питание УУ"},           {13, "Вскрытие УУ"},
-    {12, "Блок. радиоэфира"},
 };
 
 constexpr int SourcesPerColumn = 12;
@@ -100,7 +78,7 @@ void TReleForm::createControls() {
     Rele = new QTabWidget(page());
     Rele->setObjectName(QStringLiteral("Rele"));
     for (int relay = 1; relay <= RelayCount; ++relay)
-        Rele->addTab(createRelayTab(relay), QStringLiteral("Реле № %1").arg(relay));
+        Rele->addTab(createRelayTab(relay), QString::fromStdString(relayTabTitle(relay)));
     main->addWidget(Rele, 1);
     createFactoryList(relayFactoryImage(), page());
 }
@@ -140,8 +118,8 @@ QWidget* TReleForm::createRelayTab(int relay) {
     auto* right = new QVBoxLayout;
     right->addWidget(createModeGroup(relay, tab));
     if (relay == 1) {
-        Ved = new forms::RadioGroup(QStringLiteral("Управляющее устройство:"), ControllingDevices,
-                                    1, tab);
+        Ved = new forms::RadioGroup(QString::fromUtf8(ControllingDeviceTitle),
+                                    forms::itemTexts(ControllingDeviceItems), 1, tab);
         Ved->setObjectName(QStringLiteral("Ved"));
         Ved->setItemIndex(ControllingDevice::OrvelTevRpu);
         right->addWidget(Ved);
@@ -155,9 +133,7 @@ QWidget* TReleForm::createRelayTab(int relay) {
 }
 
 QGroupBox* TReleForm::createSourceGroup(int relay, QWidget* parent) {
-    // Tab 2's caption has two blanks before the sign.
-    const QString title =
-        relay == 2 ? QStringLiteral("Привязка к ИИ  №:   ") : QStringLiteral("Привязка к ИИ №:   ");
+    const QString title = QString::fromStdString(sourceGroupTitle(relay));
     auto* group = new QGroupBox(title, parent);
     group->setObjectName(QStringLiteral("SourceBox%1").arg(relay));
     auto* grid = new QGridLayout(group);
@@ -186,7 +162,7 @@ QGroupBox* TReleForm::createSourceGroup(int relay, QWidget* parent) {
 }
 
 QGroupBox* TReleForm::createTypeGroup(int relay, QWidget* parent) {
-    auto* group = new QGroupBox(QStringLiteral("Тип извещения :  "), parent);
+    auto* group = new QGroupBox(QString::fromUtf8(TypeGroupTitle), parent);
     group->setObjectName(QStringLiteral("TypeBox%1").arg(relay));
     auto* grid = new QGridLayout(group);
     forms::makeTight(grid);
@@ -213,12 +189,12 @@ QGroupBox* TReleForm::createTypeGroup(int relay, QWidget* parent) {
 QGroupBox* TReleForm::createModeGroup(int relay, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QStringLiteral("Rele%1Combo").arg(relay));
-    combo->addItems(RelayModes);
+    combo->addItems(forms::itemTexts(RelayModeItems));
     combo->setEditable(false);
     combo->setCurrentIndex(-1);
-    forms::nameGridCell(combo, relayName(relay), QStringLiteral("Режим работы реле:"));
+    forms::nameGridCell(combo, relayName(relay), QString::fromUtf8(ModeGroupTitle));
     tabs_[relay - 1].mode = combo;
-    return forms::wrapInGroup(QStringLiteral("Режим работы реле:"), combo, parent);
+    return forms::wrapInGroup(QString::fromUtf8(ModeGroupTitle), combo, parent);
 }
 
 QWidget* TReleForm::createModuleSettings(QWidget* parent) {
@@ -227,19 +203,19 @@ QWidget* TReleForm::createModuleSettings(QWidget* parent) {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* speed = new QGroupBox(QStringLiteral("Скорость:"), row);
+    auto* speed = new QGroupBox(QString::fromUtf8(SpeedTitle), row);
     speed->setObjectName(QStringLiteral("SpeedBox"));
     auto* speedLayout = new QVBoxLayout(speed);
-    R1200 = new QRadioButton(QStringLiteral("1200 бит/с"), speed);
+    R1200 = new QRadioButton(QString::fromUtf8(SpeedItems[0]), speed);
     R1200->setObjectName(QStringLiteral("R1200"));
     R1200->setChecked(true);
-    R4800 = new QRadioButton(QStringLiteral("4800 бит/с"), speed);
+    R4800 = new QRadioButton(QString::fromUtf8(SpeedItems[1]), speed);
     R4800->setObjectName(QStringLiteral("R4800"));
     speedLayout->addWidget(R1200);
     speedLayout->addWidget(R4800);
     layout->addWidget(speed);
 
-    auto* caption = new QLabel(QStringLiteral("Версия ПО:"), row);
+    auto* caption = new QLabel(QString::fromUtf8(VersionCaption), row);
     version = new QLabel(QStringLiteral(" "), row);
     version->setObjectName(QStringLiteral("version"));
     layout->addWidget(caption, 0, Qt::AlignTop);

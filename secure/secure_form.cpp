@@ -9,6 +9,8 @@
 #include "forms/control_grid.h"
 #include "forms/page_area.h"
 #include "forms/radio_group.h"
+#include "image/expander_texts.h"
+#include "secure/secure_fields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,12 +25,7 @@ namespace pemrix::secure {
 
 namespace {
 
-const QStringList RelayModes = {
-    QStringLiteral("ПЦН тревога"),
-    QStringLiteral("ПЦН контрольный"),
-    QStringLiteral("Исполнительный"),
-    QStringLiteral("Контрольная лампа"),
-};
+namespace texts = image::texts;
 
 // The client area the window was drawn for, its status bar included.
 constexpr QSize DrawnClientSize(743, 515);
@@ -73,7 +70,7 @@ void TSecureForm::createControls() {
     auto* left = new QVBoxLayout;
     // The loop grid takes up any height the identifier grid has over the left column.
     left->addWidget(createLoopGroup(), 1);
-    left->addWidget(forms::makeRelayModeRow(ReleCombo, RelayModes, 0, this));
+    left->addWidget(forms::makeRelayModeRow(ReleCombo, forms::itemTexts(RelayModeItems), 0, this));
     middle->addLayout(left, 1);
 
     QStringList loops;
@@ -100,24 +97,25 @@ void TSecureForm::createControls() {
 }
 
 QGroupBox* TSecureForm::createLoopGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Настройки ШС:"), this);
+    auto* group = new QGroupBox(QString::fromUtf8(texts::LoopGroup), this);
     group->setObjectName(QStringLiteral("LoopBox"));
     QGridLayout* grid = forms::makeLoopGrid(group, LoopCount);
-    forms::addLoopRow(grid, 1, QStringLiteral("Время интегрирования"), "it", 1, It);
-    forms::addLoopRow(grid, 2, QStringLiteral("Автовзятие"), "av", 1, Av);
-    forms::addLoopRow(grid, 3, QStringLiteral("Тихая тревога"), "tt", 1, Tt);
-    forms::addLoopRow(grid, 4, QStringLiteral("Круглосуточно"), "ks", 1, Ks);
+    forms::addLoopRow(grid, 1, QString::fromUtf8(texts::IntegrationTime), "it", 1, It);
+    forms::addLoopRow(grid, 2, QString::fromUtf8(texts::AutoArming), "av", 1, Av);
+    forms::addLoopRow(grid, 3, QString::fromUtf8(texts::SilentAlarm), "tt", 1, Tt);
+    forms::addLoopRow(grid, 4, QString::fromUtf8(texts::RoundTheClock), "ks", 1, Ks);
 
     // Rows 5 and 6: each relay box stands between the columns of its pair of loops.
-    const QString relayRows[] = {QStringLiteral("Привязка реле 1"),
-                                 QStringLiteral("Привязка реле 2")};
+    const QString relayRows[] = {QString::fromUtf8(texts::RelayBinding1),
+                                 QString::fromUtf8(texts::RelayBinding2)};
     for (int relay = 0; relay < 2; ++relay) {
         const int gridRow = 5 + relay;
         grid->addWidget(new QLabel(relayRows[relay], group), gridRow, 0);
         for (int pair = 0; pair < 4; ++pair) {
             const int index = relay * 4 + pair;
             const int firstLoop = pair * 2 + 1;
-            const QString columns = forms::loopHeading(firstLoop) + QStringLiteral("–") +
+            const QString columns = forms::loopHeading(firstLoop) +
+                                    QString::fromUtf8(LoopPairDash) +
                                     forms::loopHeading(firstLoop + 1);
             QCheckBox* box = forms::makeGridBox(group, QStringLiteral("pr%1").arg(index + 1),
                                                 relayRows[relay], columns);
