@@ -112,6 +112,17 @@ std::vector<FieldValue> decodeFields(const FieldTable& table, std::span<const in
     return values;
 }
 
+std::vector<std::size_t> differingFields(const FieldTable& table, std::span<const int> a,
+                                         std::span<const int> b) {
+    std::vector<std::size_t> differing;
+    for (std::size_t i = 0; i < table.fields.size(); ++i) {
+        if (decodeField(table.fields[i], a) != decodeField(table.fields[i], b)) {
+            differing.push_back(i);
+        }
+    }
+    return differing;
+}
+
 const Field* findField(const FieldTable& table, std::string_view key) {
     const auto found = std::find_if(table.fields.begin(), table.fields.end(),
                                     [&](const Field& field) { return field.key == key; });

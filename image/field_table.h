@@ -83,6 +83,12 @@ FieldValue decodeField(const Field& field, std::span<const int> image);
 // The value of every field of the table, in its order.
 std::vector<FieldValue> decodeFields(const FieldTable& table, std::span<const int> image);
 
+// The indices of the fields whose values differ between two images, in table order:
+// what the window would show differently (cells that differ only in bits the window
+// does not show, such as a second 1200 bit/s code, give no difference).
+std::vector<std::size_t> differingFields(const FieldTable& table, std::span<const int> a,
+                                         std::span<const int> b);
+
 // The field with this key, or nullptr.
 const Field* findField(const FieldTable& table, std::string_view key);
 

@@ -1,9 +1,12 @@
 #include "modules/module_formats.h"
 
+#include "firesecure/firesecure_fields.h"
 #include "firesecure/firesecure_image.h"
 #include "image/expander_file.h"
+#include "relay/relay_fields.h"
 #include "relay/relay_file.h"
 #include "relay/relay_image.h"
+#include "secure/secure_fields.h"
 #include "secure/secure_image.h"
 
 #include <array>
@@ -55,10 +58,10 @@ image::Result<ConfigFile> readRelayFile(std::string_view text, std::string_view 
 
 constexpr std::array<ModuleFormat, 3> Formats{{
     {link::ModuleKind::Secure, secureFactory, expanderText,
-     readExpanderFile<link::ModuleKind::Secure>},
+     readExpanderFile<link::ModuleKind::Secure>, secure::secureFields},
     {link::ModuleKind::FireSecure, fireSecureFactory, expanderText,
-     readExpanderFile<link::ModuleKind::FireSecure>},
-    {link::ReleModule, relayFactory, relayText, readRelayFile},
+     readExpanderFile<link::ModuleKind::FireSecure>, firesecure::fireSecureFields},
+    {link::ReleModule, relayFactory, relayText, readRelayFile, relay::relayFields},
 }};
 
 } // namespace

@@ -3,6 +3,7 @@
 // factory image, the configuration file's text and its reading. The command line and
 // the emulator find a module's format here by its kind, the same road for every module.
 
+#include "image/field_table.h"
 #include "image/image_cells.h"
 #include "image/result.h"
 #include "link/module_profile.h"
@@ -27,6 +28,8 @@ struct ModuleFormat {
     std::string (*fileText)(std::span<const int> cells, link::ModuleKind answered);
     // The cells of a file's text; errors name `fileName` when one is given.
     image::Result<ConfigFile> (*readFile)(std::string_view text, std::string_view fileName);
+    // The image field by field, as the module's window shows it.
+    const image::FieldTable& (*fields)();
 };
 
 // The format of the module whose profile has `kind`; nullptr for a kind no module has.

@@ -76,3 +76,17 @@ TEST(RelayFields, FourRelayVariantShowsItsTabs) {
     EXPECT_FALSE(
         rel::shownOnVariant(*pemrix::image::findField(rel::relayFields(), "relays.5.mode"), 4));
 }
+
+// A difference is what the window would show differently: a second code for 1200
+// bit/s is none.
+TEST(RelayFields, DifferingFieldsAreWhatTheWindowShowsDifferently) {
+    std::vector<int> changed = rel::relayFactoryImage();
+    changed[16] |= 1 << 2;          // relay 3 on source 17
+    changed[rel::Cell::Speed] = 5;  // still 1200 bit/s
+    changed[rel::ModeCells[4]] = 1; // relay 1 "Звуковой"
+    std::vector<std::string> keys;
+    for (std::size_t i :
+         pemrix::image::differingFields(rel::relayFields(), rel::relayFactoryImage(), changed))
+        keys.push_back(rel::relayFields().fields[i].key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"relays.1.mode", "relays.3.sources.17"}));
+}
