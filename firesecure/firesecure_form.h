@@ -9,6 +9,7 @@
 // group runs that control's rule at once, whether a click or code made it, so rules
 // nest and the order in which ApplyConfigImage sets the controls is behaviour.
 
+#include "firesecure/firesecure_fields.h"
 #include "firesecure/firesecure_image.h"
 #include "forms/expander_window.h"
 #include "link/module_profile.h"
@@ -49,6 +50,7 @@ class TFireSecureForm : public forms::ExpanderWindow {
     void afterDefaults() override;
     // Its own status text after a save.
     forms::ConfigFileSave fileSave() override;
+    const image::FieldTable& fieldTable() const override { return fireSecureFields(); }
     // A click on GroupBox2's own background runs ChangePriv.
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -9,6 +9,8 @@
 
 #include <QListWidget>
 
+#include <optional>
+
 namespace pemrix::forms {
 
 namespace {
@@ -66,19 +68,27 @@ void save(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileSave& o
     window.showStatus(operation.savedStatus.toStdString());
 }
 
-void load(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileLoad& operation) {
-    const QString name = askConfigFileToOpen(&window);
+// The text of the file the user picks, or nothing when cancelled or unreadable.
+std::optional<std::string> pickFile(ModuleWindow& window, QString& name) {
+    name = askConfigFileToOpen(&window);
     if (name.isEmpty())
-        return;
-
-    const auto text = image::readWholeFile(image::pathFromUtf8(name.toStdString()));
+        return std::nullopt;
+    auto text = image::readWholeFile(image::pathFromUtf8(name.toStdString()));
     if (!text) {
         report(&window, text.error());
-        return;
+        return std::nullopt;
     }
-    const std::vector<std::string> lines = image::splitLines(text.value());
+    return std::move(text).value();
+}
+
+void load(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileLoad& operation) {
+    QString name;
+    const std::optional<std::string> text = pickFile(window, name);
+    if (!text)
+        return;
+    const std::vector<std::string> lines = image::splitLines(*text);
     fillLines(lineBuffer, lines);
-    const auto parsed = operation.parse(text.value(), name.toStdString());
+    const auto parsed = operation.parse(*text, name.toStdString());
     if (!parsed) {
         report(&window, parsed.error());
         return;
@@ -89,7 +99,27 @@ void load(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileLoad& o
         operation.afterApply(lines);
 }
 
+void compare(ModuleWindow& window, const ConfigFileLoad& operation,
+             const std::function<void(const QString&, const image::ImageCells&)>& show) {
+    QString name;
+    const std::optional<std::string> text = pickFile(window, name);
+    if (!text)
+        return;
+    const auto parsed = operation.parse(*text, name.toStdString());
+    if (!parsed) {
+        report(&window, parsed.error());
+        return;
+    }
+    show(name, parsed.value());
+}
+
 } // namespace
+
+void compareWithConfigFile(
+    ModuleWindow& window, const ConfigFileLoad& operation,
+    const std::function<void(const QString& name, const image::ImageCells& image)>& show) {
+    runReported(&window, [&] { compare(window, operation, show); });
+}
 
 void saveConfigFile(ModuleWindow& window, QListWidget* lineBuffer,
                     const ConfigFileSave& operation) {

@@ -49,4 +49,11 @@ struct ConfigFileLoad {
 void saveConfigFile(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileSave& save);
 void loadConfigFile(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileLoad& load);
 
+// Reads a file the user picks with the load dialog, checked as a load checks it, and
+// hands its name and image to `compare`; nothing in the window changes. A file that
+// cannot be read or is refused is reported as a load reports it.
+void compareWithConfigFile(
+    ModuleWindow& window, const ConfigFileLoad& load,
+    const std::function<void(const QString& name, const image::ImageCells& image)>& compare);
+
 } // namespace pemrix::forms

@@ -78,6 +78,7 @@ ModuleWindow::ModuleWindow(ModuleHost& host, QWidget* parent)
     // A port left open by an earlier window must not meet the new link.
     host_.closePort();
     host_.moduleWindowCreated(this);
+    addTools();
 }
 
 // A window destroyed without a close event (its owner went first) still gives

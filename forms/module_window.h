@@ -10,6 +10,7 @@
 
 #include "forms/active_control.h"
 #include "forms/config_file.h"
+#include "image/field_table.h"
 #include "link/report_target.h"
 
 #include <QDialog>
@@ -59,6 +60,11 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
     virtual void SaveButtonClick(QObject* sender);
     virtual void LoadButtonClick(QObject* sender);
 
+    // Compares the window's settings with a configuration file the user picks and shows
+    // every field that differs, or that none does (Ctrl+D, and the window's context
+    // menu). Nothing in the window changes.
+    void CompareWithFile();
+
     // Whether F6 may read a key now; only the expander windows read keys.
     virtual bool keyReadSelected() const { return false; }
 
@@ -99,6 +105,13 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
     virtual ConfigFileSave fileSave() = 0;
     virtual ConfigFileLoad fileLoad() = 0;
     virtual QListWidget* fileLines() const { return nullptr; }
+    // The module's configuration field by field, and whether the window shows a field
+    // now (the relay window shows four tabs for its four-relay model).
+    virtual const image::FieldTable& fieldTable() const = 0;
+    virtual bool showsField(const image::Field& field) const {
+        (void)field;
+        return true;
+    }
 
     ModuleHost& host() const { return host_; }
     // The page the window's controls are laid out on; StatusBar1 stands below it,
@@ -133,6 +146,8 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // The window's tools beyond its buttons, with their shortcuts and context menu.
+    void addTools();
     void leaveHost();
     QMargins frameAround() const;
 

@@ -9,6 +9,7 @@
 
 #include "forms/module_window.h"
 #include "link/module_profile.h"
+#include "relay/relay_fields.h"
 #include "relay/relay_image.h"
 
 #include <array>
@@ -70,6 +71,9 @@ class TReleForm : public forms::ModuleWindow {
     // without a link.
     forms::ConfigFileSave fileSave() override;
     forms::ConfigFileLoad fileLoad() override;
+    const image::FieldTable& fieldTable() const override { return relayFields(); }
+    // The four-relay model shows tabs 1..4 only.
+    bool showsField(const image::Field& field) const override;
 
   private:
     struct RelayTab {

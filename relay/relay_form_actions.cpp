@@ -85,6 +85,10 @@ void TReleForm::setLinkDown() {
     Orvel426Click();
 }
 
+bool TReleForm::showsField(const image::Field& field) const {
+    return shownOnVariant(field, variant_ == link::ModuleKind::Rele8 ? 8 : 4);
+}
+
 void TReleForm::linkAnswered(link::ModuleKind kind) {
     variant_ = kind;
     showEightRelays(kind == link::ModuleKind::Rele8);

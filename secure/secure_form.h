@@ -7,6 +7,7 @@
 
 #include "forms/expander_window.h"
 #include "link/module_profile.h"
+#include "secure/secure_fields.h"
 #include "secure/secure_image.h"
 
 #include <array>
@@ -33,6 +34,9 @@ class TSecureForm : public forms::ExpanderWindow {
 
     std::vector<int> BuildConfigImage() const override;
     void ApplyConfigImage(std::span<const int> image) override;
+
+  protected:
+    const image::FieldTable& fieldTable() const override { return secureFields(); }
 
   private:
     // secure_form.cpp

@@ -8,6 +8,8 @@
 #include "tests/support/temp_folder.h"
 
 #include <QListWidget>
+#include <QTableWidget>
+#include <QTest>
 #include <gmock/gmock.h>
 #include <map>
 
@@ -246,6 +248,36 @@ TEST_P(FileTest, TheFunctionKeyActionsSaveAndLoadToo) {
     dialogs->fileNames = {path("missing.cfg")};
     form->LoadButtonClick(nullptr); // errors stay inside the window
     EXPECT_EQ(dialogs->errors.size(), 1);
+}
+
+// A comparison reads a file as a load does but changes nothing: it names each field
+// the window shows otherwise, and Ctrl+D reaches it even from an edit.
+TEST_P(FileTest, ComparingWithAFileShowsWhatDiffersAndChangesNothing) {
+    ASSERT_TRUE(save(path("factory.cfg")));
+    dialogs->fileNames = {path("factory.cfg")};
+    form->CompareWithFile();
+    EXPECT_THAT(dialogs->messages,
+                ElementsAre(QStringLiteral("Настройки в окне совпадают с файлом «factory.cfg».")));
+
+    type(edit("DelayEdit"), "77");
+    const auto edited = snapshot();
+    const QString status = statusText();
+    dialogs->fileNames = {path("factory.cfg")};
+    QTest::keyClick(edit("DelayEdit"), Qt::Key_D, Qt::ControlModifier);
+    auto* table = form->findChild<QTableWidget*>("Differences");
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("Время задержки:"));
+    EXPECT_EQ(table->item(0, 2)->text(), "77");
+    EXPECT_EQ(table->item(0, 3)->text(),
+              QString::fromLatin1(window().factoryFileHead).section("\r\n", 0, 0));
+    EXPECT_EQ(snapshot(), edited);
+    EXPECT_EQ(statusText(), status);
+
+    dialogs->fileNames = {path("missing.cfg")};
+    form->CompareWithFile();
+    EXPECT_EQ(dialogs->errors.size(), 1);
+    EXPECT_EQ(snapshot(), edited);
 }
 
 } // namespace

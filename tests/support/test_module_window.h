@@ -72,6 +72,10 @@ class TestModuleWindow : public forms::ModuleWindow {
   protected:
     forms::ConfigFileSave fileSave() override { return {}; }
     forms::ConfigFileLoad fileLoad() override { return {}; }
+    const image::FieldTable& fieldTable() const override {
+        static const image::FieldTable none;
+        return none;
+    }
 
   private:
     void action(const char* name, QObject* sender);

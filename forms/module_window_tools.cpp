@@ -1,0 +1,97 @@
+// The module window's tools beyond the buttons of its panel: comparing its settings
+// with a file. They are reached by their shortcuts and by the window's context menu.
+
+#include "forms/compare_dialog.h"
+#include "forms/config_file.h"
+#include "forms/dialogs.h"
+#include "forms/module_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QKeyEvent>
+
+namespace pemrix::forms {
+
+namespace {
+
+// A window's tool shortcut wins over an edit's own binding of the same keys (on X11
+// an edit takes Ctrl+D as "delete"): the override request of a control inside the
+// window is turned down, so the window's action runs.
+class ToolShortcuts : public QObject {
+  public:
+    explicit ToolShortcuts(QWidget& window) : QObject(&window), window_(window) {
+        qApp->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType())
+            return false;
+        if (static_cast<QWidget*>(watched)->window() != &window_)
+            return false;
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(press->keyCombination());
+        for (const QAction* action : window_.actions())
+            if (action->shortcut() == pressed)
+                return true;
+        return false;
+    }
+
+  private:
+    QWidget& window_;
+};
+
+QString valueText(const image::Field& field, const image::FieldValue& value) {
+    if (!value.text.empty())
+        return QString::fromStdString(value.text);
+    return field.kind == image::FieldKind::KeyCode ? QStringLiteral("(пусто)")
+                                                   : QStringLiteral("(не выбрано)");
+}
+
+QString fieldName(const image::Field& field) {
+    QString name = QString::fromStdString(field.label);
+    if (!field.column.empty())
+        name += QStringLiteral(" / ") + QString::fromStdString(field.column);
+    return name;
+}
+
+} // namespace
+
+void ModuleWindow::addTools() {
+    auto* compare = new QAction(QStringLiteral("Сравнить с файлом…"), this);
+    compare->setObjectName(QStringLiteral("CompareAction"));
+    compare->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    compare->setShortcutContext(Qt::WindowShortcut);
+    connect(compare, &QAction::triggered, this, &ModuleWindow::CompareWithFile);
+    addAction(compare);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    new ToolShortcuts(*this);
+}
+
+void ModuleWindow::CompareWithFile() {
+    compareWithConfigFile(
+        *this, fileLoad(), [this](const QString& name, const image::ImageCells& file) {
+            const image::FieldTable& table = fieldTable();
+            const std::vector<int> shown = BuildConfigImage();
+            std::vector<FieldDifference> differences;
+            for (std::size_t index : image::differingFields(table, shown, file)) {
+                const image::Field& field = table.fields[index];
+                if (!showsField(field))
+                    continue;
+                differences.push_back({QString::fromStdString(field.group), fieldName(field),
+                                       valueText(field, image::decodeField(field, shown)),
+                                       valueText(field, image::decodeField(field, file))});
+            }
+            const QString fileName = QFileInfo(name).fileName();
+            if (differences.empty()) {
+                Dialogs::instance().message(this, sameAsFileText(fileName));
+                return;
+            }
+            auto* dialog = new CompareDialog(fileName, differences, this);
+            dialog->setAttribute(Qt::WA_DeleteOnClose);
+            dialog->open();
+        });
+}
+
+} // namespace pemrix::forms
