@@ -6,6 +6,8 @@
 
 #include "tests/support/temp_folder.h"
 
+#include <QTableWidget>
+#include <gmock/gmock.h>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@ namespace {
 using pemrix::testing::readBytes;
 using pemrix::testing::TempFolder;
 using pemrix::testing::writeBytes;
+using ::testing::ElementsAre;
 
 const QString Saved = QStringLiteral("Запись конфигурации в файл завершено");
 const QString Loaded = QStringLiteral("Чтение конфигурации из файла завершено");
@@ -59,6 +62,33 @@ TEST_F(RelayFormFileTest, SavesTheImageAndTheVariantIn67Lines) {
         expected[8] = "0";
         EXPECT_EQ(readBytes(path), crlfLines(expected));
         EXPECT_EQ(statusText(), Saved);
+    }
+}
+
+// The four-relay model compares only the tabs it shows.
+TEST_F(RelayFormFileTest, ComparesTheTabsTheVariantShows) {
+    std::vector<std::string> lines = fileLines("5");
+    lines[8] = "0";
+    lines[0] = std::to_string(std::stoi(lines[0]) ^ 16); // relay 5 on source 1
+    const auto path = folder / "other.cfg";
+    writeBytes(path, crlfLines(lines));
+    for (const char* variant : {"Orvel426", "Orvel427"}) {
+        SCOPED_TRACE(variant);
+        click(radio(variant));
+        dialogs->messages.clear();
+        dialogs->fileNames.push_back(QString::fromStdString(path.string()));
+        form->CompareWithFile();
+        auto* table = form->findChild<QTableWidget*>("Differences");
+        if (variant[7] == '6') {
+            EXPECT_THAT(
+                dialogs->messages,
+                ElementsAre(QStringLiteral("Настройки в окне совпадают с файлом «other.cfg».")));
+            EXPECT_EQ(table, nullptr);
+        } else {
+            ASSERT_NE(table, nullptr);
+            EXPECT_EQ(table->rowCount(), 1);
+            EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Реле № 5"));
+        }
     }
 }
 
