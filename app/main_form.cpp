@@ -117,7 +117,7 @@ void TMainForm::openModuleWindow(link::ModuleKind kind) {
     moduleWindow_ = window;
 
     StartLink();
-    window->applyImage(window->factoryImage());
+    window->ApplyConfigImage(window->factoryImage());
 
     // Modal for the whole program, but without a nested event loop: the link's
     // reports and the function keys keep flowing through the one main loop.

@@ -93,6 +93,7 @@ class TMainForm : public QMainWindow, public forms::ModuleHost {
     bool startWorker(link::ModuleKind moduleKind, link::Operation operation,
                      std::vector<int> data) override;
     void lineLost(const link::PortError& error) override;
+    std::string portDescription() const override;
     void moduleWindowCreated(forms::ModuleWindow* window) override;
     void moduleWindowClosed(forms::ModuleWindow* window) override;
 

@@ -75,6 +75,14 @@ void TMainForm::notePortOpened(const QString& device) {
     showPortDevice();
 }
 
+std::string TMainForm::portDescription() const {
+    const int port = portNumber();
+    return QStringLiteral("COM%1 (%2)")
+        .arg(port)
+        .arg(ports::deviceForPort(Settings.get(), port))
+        .toStdString();
+}
+
 // The label says the device is gone until a new link opens the port again.
 void TMainForm::lineLost(const link::PortError& error) {
     const int port = portNumber();

@@ -40,21 +40,21 @@ std::vector<std::string> linesOf(QListWidget* list, const std::vector<std::strin
     return lines;
 }
 
-void save(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileSave& operation) {
+bool save(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileSave& operation) {
     // A refusal comes before the user is asked for a name.
     if (const auto refused = operation.text(); !refused) {
         report(&window, refused.error());
-        return;
+        return false;
     }
     const QString name = askConfigFileToSave(&window);
     if (name.isEmpty())
-        return;
+        return false;
     // Built again from the controls as they are now: the link's reports run while the
     // dialog is open and may have shown an image or changed the relay variant.
     const auto text = operation.text();
     if (!text) {
         report(&window, text.error());
-        return;
+        return false;
     }
 
     const std::vector<std::string> built = image::splitLines(text.value());
@@ -63,9 +63,10 @@ void save(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileSave& o
         image::pathFromUtf8(name.toStdString()), image::joinLinesCrlf(linesOf(lineBuffer, built)));
     if (!saved) {
         report(&window, saved.error());
-        return;
+        return false;
     }
     window.showStatus(operation.savedStatus.toStdString());
+    return true;
 }
 
 // The text of the file the user picks, or nothing when cancelled or unreadable.
@@ -121,9 +122,11 @@ void compareWithConfigFile(
     runReported(&window, [&] { compare(window, operation, show); });
 }
 
-void saveConfigFile(ModuleWindow& window, QListWidget* lineBuffer,
+bool saveConfigFile(ModuleWindow& window, QListWidget* lineBuffer,
                     const ConfigFileSave& operation) {
-    runReported(&window, [&] { save(window, lineBuffer, operation); });
+    bool saved = false;
+    runReported(&window, [&] { saved = save(window, lineBuffer, operation); });
+    return saved;
 }
 
 void loadConfigFile(ModuleWindow& window, QListWidget* lineBuffer,

@@ -46,7 +46,8 @@ struct ConfigFileLoad {
 };
 
 // `lineBuffer` may be nullptr for a window without ListBox1.
-void saveConfigFile(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileSave& save);
+// Whether the file was written.
+bool saveConfigFile(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileSave& save);
 void loadConfigFile(ModuleWindow& window, QListWidget* lineBuffer, const ConfigFileLoad& load);
 
 // Reads a file the user picks with the load dialog, checked as a load checks it, and

@@ -5,6 +5,7 @@
 #include "link/module_profile.h"
 #include "link/serial_port.h"
 
+#include <string>
 #include <vector>
 
 namespace pemrix::forms {
@@ -29,6 +30,9 @@ class ModuleHost {
     // The line of the shared port failed under an exchange of the open window (the
     // device gone): the host's view of the port says so until a new link.
     virtual void lineLost(const link::PortError& error) = 0;
+
+    // The chosen port and its device, as the main window names them: "COM1 (/dev/ttyS0)".
+    virtual std::string portDescription() const = 0;
 
     // The window's creation switches the main window's function keys off;
     // its closing switches them on again.

@@ -208,7 +208,13 @@ void ModuleWindow::DefaultButtonClick(QObject*) {
 }
 
 void ModuleWindow::SaveButtonClick(QObject*) {
-    saveConfigFile(*this, fileLines(), fileSave());
+    if (saveConfigFile(*this, fileLines(), fileSave()))
+        savedToFile_ = true;
+}
+
+void ModuleWindow::applyImage(const std::vector<int>& image) {
+    ApplyConfigImage(image);
+    readFromModule_ = true;
 }
 
 void ModuleWindow::LoadButtonClick(QObject*) {

@@ -64,6 +64,9 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
     // every field that differs, or that none does (Ctrl+D, and the window's context
     // menu). Nothing in the window changes.
     void CompareWithFile();
+    // Writes the commissioning report of the window as a PDF file the user names, and
+    // offers to print it (Ctrl+P, and the window's context menu).
+    void WriteReport();
 
     // Whether F6 may read a key now; only the expander windows read keys.
     virtual bool keyReadSelected() const { return false; }
@@ -92,7 +95,8 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
     void setLinkPending() override;
     void setLinkDown() override;
     void closeWindow() override;
-    void applyImage(const std::vector<int>& image) override { ApplyConfigImage(image); }
+    // An image the module sent: the window now shows what the module holds.
+    void applyImage(const std::vector<int>& image) override;
     void lineLost(const link::PortError& error) override;
 
   protected:
@@ -112,6 +116,9 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
         (void)field;
         return true;
     }
+    // The model the window edits, as the report names it; the relay window's follows
+    // its variant.
+    virtual QString modelName() const;
 
     ModuleHost& host() const { return host_; }
     // The page the window's controls are laid out on; StatusBar1 stands below it,
@@ -153,6 +160,9 @@ class ModuleWindow : public QDialog, public link::ReportTarget {
 
     ModuleHost& host_;
     ActiveControl* activeControls_;
+    // Where the settings shown came from in this session, for the report.
+    bool readFromModule_ = false;
+    bool savedToFile_ = false;
     QVBoxLayout* frame_;
     PageArea* pageArea_;
     QStatusBar* StatusBar1;

@@ -1,9 +1,13 @@
 // The module window's tools beyond the buttons of its panel: comparing its settings
-// with a file. They are reached by their shortcuts and by the window's context menu.
+// with a file, and the commissioning report. They are reached by their shortcuts and
+// by the window's context menu.
 
+#include "forms/commissioning_report.h"
 #include "forms/compare_dialog.h"
 #include "forms/config_file.h"
 #include "forms/dialogs.h"
+#include "forms/error_report.h"
+#include "forms/module_host.h"
 #include "forms/module_window.h"
 
 #include <QAction>
@@ -59,12 +63,25 @@ QString fieldName(const image::Field& field) {
 } // namespace
 
 void ModuleWindow::addTools() {
-    auto* compare = new QAction(QStringLiteral("Сравнить с файлом…"), this);
-    compare->setObjectName(QStringLiteral("CompareAction"));
-    compare->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    compare->setShortcutContext(Qt::WindowShortcut);
-    connect(compare, &QAction::triggered, this, &ModuleWindow::CompareWithFile);
-    addAction(compare);
+    const struct {
+        const char* name;
+        QString text;
+        QKeyCombination keys;
+        void (ModuleWindow::*run)();
+    } tools[] = {
+        {"CompareAction", QStringLiteral("Сравнить с файлом…"), Qt::CTRL | Qt::Key_D,
+         &ModuleWindow::CompareWithFile},
+        {"ReportAction", QStringLiteral("Отчёт…"), Qt::CTRL | Qt::Key_P,
+         &ModuleWindow::WriteReport},
+    };
+    for (const auto& tool : tools) {
+        auto* action = new QAction(tool.text, this);
+        action->setObjectName(QString::fromLatin1(tool.name));
+        action->setShortcut(QKeySequence(tool.keys));
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, tool.run);
+        addAction(action);
+    }
     setContextMenuPolicy(Qt::ActionsContextMenu);
     new ToolShortcuts(*this);
 }
@@ -92,6 +109,40 @@ void ModuleWindow::CompareWithFile() {
             dialog->setAttribute(Qt::WA_DeleteOnClose);
             dialog->open();
         });
+}
+
+QString ModuleWindow::modelName() const {
+    return QString::fromUtf8(module().name.data(), static_cast<qsizetype>(module().name.size()));
+}
+
+void ModuleWindow::WriteReport() {
+    runReported(this, [this] {
+        const QString path = Dialogs::instance().saveFileName(
+            this, QStringLiteral("Отчёт о настройке модуля"), QStringLiteral("Отчёт PDF (*.pdf)"),
+            QStringLiteral("pdf"));
+        if (path.isEmpty())
+            return;
+        const ReportFacts facts{
+            QString::fromUtf8(module().name.data(), static_cast<qsizetype>(module().name.size())),
+            modelName(),
+            QString::fromStdString(host().portDescription()),
+            QDateTime::currentDateTime(),
+            readFromModule_,
+            savedToFile_};
+        const QString html =
+            reportHtml(facts, fieldTable(), BuildConfigImage(),
+                       [this](const image::Field& field) { return showsField(field); });
+        if (const QString failure = writeReportPdf(path, html); !failure.isEmpty()) {
+            Dialogs::instance().message(this, failure);
+            return;
+        }
+        const QString name = QFileInfo(path).fileName();
+        status(QStringLiteral("Отчёт записан в файл «%1»").arg(name));
+        if (Dialogs::instance().question(
+                this, QStringLiteral("Отчёт"),
+                QStringLiteral("Отчёт записан в файл «%1». Напечатать его?").arg(name)))
+            printReport(this, html);
+    });
 }
 
 } // namespace pemrix::forms

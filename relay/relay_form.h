@@ -74,6 +74,7 @@ class TReleForm : public forms::ModuleWindow {
     const image::FieldTable& fieldTable() const override { return relayFields(); }
     // The four-relay model shows tabs 1..4 only.
     bool showsField(const image::Field& field) const override;
+    QString modelName() const override;
 
   private:
     struct RelayTab {

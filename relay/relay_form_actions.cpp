@@ -89,6 +89,13 @@ bool TReleForm::showsField(const image::Field& field) const {
     return shownOnVariant(field, variant_ == link::ModuleKind::Rele8 ? 8 : 4);
 }
 
+QString TReleForm::modelName() const {
+    const link::ModuleVariant* variant = link::variantOf(module(), variant_);
+    return variant == nullptr ? forms::ModuleWindow::modelName()
+                              : QString::fromUtf8(variant->name.data(),
+                                                  static_cast<qsizetype>(variant->name.size()));
+}
+
 void TReleForm::linkAnswered(link::ModuleKind kind) {
     variant_ = kind;
     showEightRelays(kind == link::ModuleKind::Rele8);

@@ -4,7 +4,10 @@
 
 #include "tests/support/expander_window_rig.h"
 
+#include "forms/commissioning_report.h"
 #include "image/error_texts.h"
+#include "secure/secure_fields.h"
+#include "secure/secure_image.h"
 #include "tests/support/temp_folder.h"
 
 #include <QListWidget>
@@ -278,6 +281,37 @@ TEST_P(FileTest, ComparingWithAFileShowsWhatDiffersAndChangesNothing) {
     form->CompareWithFile();
     EXPECT_EQ(dialogs->errors.size(), 1);
     EXPECT_EQ(snapshot(), edited);
+}
+
+// The report names the module, the port and where the settings came from, lists every
+// field, and is written as a PDF before printing is offered.
+TEST_P(FileTest, TheReportIsAPdfOfEveryFieldAndSaysWhereTheSettingsCameFrom) {
+    dialogs->fileNames = {path("report.pdf")};
+    form->WriteReport();
+    EXPECT_TRUE(readBytes(folder / "report.pdf").starts_with("%PDF"));
+    EXPECT_THAT(dialogs->questions,
+                ElementsAre(QStringLiteral("Отчёт записан в файл «report.pdf». Напечатать его?")));
+
+    const forms::ReportFacts unread{"Orvel-416", "Orvel-416", "COM1 (/dev/ttyS0)",
+                                    {},          false,       false};
+    const QString html =
+        forms::reportHtml(unread, secure::secureFields(), secure::secureFactoryImage(),
+                          [](const image::Field&) { return true; });
+    for (const char* part :
+         {"Порт: COM1 (/dev/ttyS0)", "считаны из модуля в этом сеансе: нет",
+          "не считаны из модуля и не записаны в файл", "<td>Время задержки:</td><td>45</td>"})
+        EXPECT_TRUE(html.contains(QString::fromUtf8(part))) << part;
+    forms::ReportFacts read = unread;
+    read.readFromModule = true;
+    EXPECT_FALSE(forms::reportHtml(read, secure::secureFields(), secure::secureFactoryImage(),
+                                   [](const image::Field&) { return true; })
+                     .contains(QStringLiteral("не считаны")));
+
+    dialogs->fileNames = {path("no/such/folder/report.pdf")};
+    form->WriteReport();
+    EXPECT_THAT(dialogs->messages,
+                ElementsAre(QStringLiteral("Не удалось записать отчёт в файл «%1».")
+                                .arg(path("no/such/folder/report.pdf"))));
 }
 
 } // namespace

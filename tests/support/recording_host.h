@@ -36,6 +36,7 @@ class RecordingHost : public forms::ModuleHost {
     void lineLost(const link::PortError& error) override {
         calls.push_back("lineLost " + error.message);
     }
+    std::string portDescription() const override { return "COM1 (/dev/ttyS0)"; }
     void moduleWindowCreated(forms::ModuleWindow* window) override {
         calls.push_back("created");
         created = window;
