@@ -16,8 +16,14 @@ std::optional<Command> commandNamed(std::string_view name) {
         return Command::Write;
     if (name == "key")
         return Command::Key;
+    if (name == "show")
+        return Command::Show;
+    if (name == "diff")
+        return Command::Diff;
     return std::nullopt;
 }
+
+constexpr const char* CommandNames = "link, read, write, key, show или diff";
 
 std::optional<link::ModuleKind> moduleNamed(std::string_view name) {
     for (const link::ModuleProfile& profile : link::ModuleProfiles)
@@ -82,6 +88,12 @@ class Parser {
             optionsEnded_ = true;
             return true;
         }
+        if (arg == "--json") {
+            if (arguments_.json)
+                return fail("--json указан дважды");
+            arguments_.json = true;
+            return true;
+        }
         if (arg == "--fast-timing") {
             if (arguments_.fastTiming)
                 return fail("--fast-timing указан дважды");
@@ -116,14 +128,14 @@ class Parser {
             });
         if (name == "--module")
             return takeValue(name, inlineValue, [this](std::string_view value) {
-                if (moduleGiven_)
+                if (arguments_.moduleGiven)
                     return fail("--module указан дважды");
                 const auto module = moduleNamed(value);
                 if (!module)
                     return fail("--module принимает " + moduleChoices(false) + ", а не «" +
                                 std::string(value) + "»");
                 arguments_.module = *module;
-                moduleGiven_ = true;
+                arguments_.moduleGiven = true;
                 return true;
             });
         if (name == "-o" || name == "--output")
@@ -160,8 +172,8 @@ class Parser {
         if (!commandGiven_) {
             const auto command = commandNamed(arg);
             if (!command)
-                return fail("неизвестная команда «" + std::string(arg) +
-                            "»: используйте link, read, write или key");
+                return fail("неизвестная команда «" + std::string(arg) + "»: используйте " +
+                            CommandNames);
             arguments_.command = *command;
             commandGiven_ = true;
             return true;
@@ -173,17 +185,55 @@ class Parser {
             inputGiven_ = true;
             return true;
         }
+        if (comparesFiles()) {
+            if (arg.empty())
+                return fail(std::string(commandName()) + " требует имя файла");
+            arguments_.files.emplace_back(arg);
+            return true;
+        }
         return fail("лишний аргумент «" + std::string(arg) + "»");
+    }
+
+    bool comparesFiles() const {
+        return arguments_.command == Command::Show || arguments_.command == Command::Diff;
+    }
+    const char* commandName() const {
+        return arguments_.command == Command::Show ? "show" : "diff";
+    }
+
+    // show FILE, diff A B; with a line, show of the module and diff of the module and FILE.
+    bool checkFiles() {
+        const std::size_t wanted =
+            (arguments_.command == Command::Diff ? 2U : 1U) - (usesLine(arguments_) ? 1U : 0U);
+        if (arguments_.files.size() > wanted)
+            return fail("лишний аргумент «" + arguments_.files[wanted] + "»");
+        if (arguments_.files.size() < wanted)
+            return fail(std::string(commandName()) +
+                        (arguments_.command == Command::Show
+                             ? " требует файл конфигурации или линию (--device ПУТЬ или --port N)"
+                             : (usesLine(arguments_) ? " с линией требует файл конфигурации"
+                                                     : " требует два файла конфигурации")));
+        if (usesLine(arguments_) && !arguments_.moduleGiven)
+            return fail("не задан модуль: укажите --module " + moduleChoices(false));
+        if (arguments_.traceFile && !usesLine(arguments_))
+            return fail("--trace относится только к обмену с модулем (--device или --port)");
+        return true;
     }
 
     bool checkWhole() {
         if (!commandGiven_)
-            return fail("не задана команда: используйте link, read, write или key");
+            return fail("не задана команда: используйте " + std::string(CommandNames));
         if (arguments_.device && arguments_.portNumber)
             return fail("укажите либо --device, либо --port, но не оба");
+        if (arguments_.json && !comparesFiles())
+            return fail("--json относится только к командам show и diff");
+        if (comparesFiles() && arguments_.outputFile)
+            return fail("-o относится только к команде read");
+        if (comparesFiles())
+            return checkFiles();
         if (!arguments_.device && !arguments_.portNumber)
             return fail("не задана линия: укажите --device ПУТЬ или --port N");
-        if (!moduleGiven_)
+        if (!arguments_.moduleGiven)
             return fail("не задан модуль: укажите --module " + moduleChoices(false));
         if (const link::ModuleProfile& module = *link::profileOf(arguments_.module);
             arguments_.command == Command::Key && !module.readsKeys)
@@ -202,7 +252,6 @@ class Parser {
     std::string error_;
     bool optionsEnded_ = false;
     bool commandGiven_ = false;
-    bool moduleGiven_ = false;
     bool inputGiven_ = false;
 };
 

@@ -4,6 +4,10 @@
 //   pemrix-cli (--device PATH | --port N) read  --module 416|417|relay [-o FILE]
 //   pemrix-cli (--device PATH | --port N) write --module 416|417|relay FILE
 //   pemrix-cli (--device PATH | --port N) key   --module 416|417
+//   pemrix-cli show [--module M] [--json] FILE
+//   pemrix-cli (--device PATH | --port N) show --module M [--json]
+//   pemrix-cli diff [--module M] [--json] FILE_A FILE_B
+//   pemrix-cli (--device PATH | --port N) diff --module M [--json] FILE
 // Every command also takes --trace FILE: every byte of its exchanges, as they happen.
 // Options may stand before or after the command, as "--name value" or "--name=value".
 
@@ -13,10 +17,11 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pemrix::cli {
 
-enum class Command { Link, Read, Write, Key };
+enum class Command { Link, Read, Write, Key, Show, Diff };
 
 inline constexpr int FirstPortNumber = 1;
 inline constexpr int LastPortNumber = 4;
@@ -27,11 +32,19 @@ struct Arguments {
     std::optional<int> portNumber; // COMn, n = 1..4
     Command command = Command::Link;
     link::ModuleKind module = link::ModuleKind::Secure; // --module, by its option name
+    bool moduleGiven = false;                           // show and diff may go without
     std::string inputFile;                              // write
+    std::vector<std::string> files;                     // show, diff: the files named
+    bool json = false;                                  // show, diff: --json
     std::optional<std::string> outputFile;              // read -o
     std::optional<std::string> traceFile;               // --trace
     bool fastTiming = false;                            // testing only: no fixed waits
 };
+
+// Whether the command reaches the module: show and diff work on files alone.
+inline bool usesLine(const Arguments& arguments) {
+    return arguments.device || arguments.portNumber;
+}
 
 struct ParsedArguments {
     std::optional<Arguments> arguments; // nothing when the line is refused

@@ -2,6 +2,7 @@
 
 #include "cli/command_reporter.h"
 #include "cli/config_files.h"
+#include "cli/config_view.h"
 #include "cli/console_target.h"
 #include "cli/exit_codes.h"
 #include "cli/port_device.h"
@@ -12,6 +13,7 @@
 #include "link/key_code.h"
 #include "link/module_profile.h"
 
+#include <array>
 #include <exception>
 #include <optional>
 #include <string>
@@ -30,6 +32,8 @@ std::optional<int> finalReportOf(Command command) {
     case Command::Link:
         return link::ReportCode::LinkEstablished;
     case Command::Read:
+    case Command::Show:
+    case Command::Diff:
         return link::ReportCode::ReadDone;
     case Command::Key:
         return link::ReportCode::KeyReadDone;
@@ -54,6 +58,43 @@ std::string variantName(link::ModuleKind variant) {
     return named != nullptr ? std::string(named->name) : std::string();
 }
 
+// show: the configuration; diff: what differs between the two, exit code 1 when anything
+// does.
+int deliverView(const CommandContext& context, const Arguments& args,
+                const std::array<ShownConfig, 2>& configs) {
+    const auto& [a, b] = configs;
+    if (args.command == Command::Show)
+        return deliver(context, args.json ? showJson(a) : showText(a));
+    const int delivered = deliver(context, args.json ? diffJson(a, b) : diffText(a, b));
+    if (delivered != ExitCode::Success || !configsDiffer(a, b))
+        return delivered;
+    return ExitCode::Different;
+}
+
+// show and diff of files alone: nothing opens a line.
+int runOnFiles(const Arguments& args, const CommandContext& context) {
+    const std::optional<link::ModuleKind> module =
+        args.moduleGiven ? std::optional(args.module) : std::nullopt;
+    std::array<ShownConfig, 2> configs;
+    for (std::size_t n = 0; n < args.files.size(); ++n) {
+        IdentifiedFile file = loadConfigFile(image::pathFromUtf8(args.files[n]), module);
+        if (!file.image) {
+            context.err << file.error << std::endl;
+            return ExitCode::Usage;
+        }
+        configs[n] = {file.module, file.image->fileKind, std::move(file.image->cells),
+                      args.files[n]};
+    }
+    if (args.command == Command::Diff && configs[0].module != configs[1].module) {
+        context.err << ProgramName << ": «" << configs[0].source << "» — файл модуля "
+                    << link::profileOf(configs[0].module)->name << ", а «" << configs[1].source
+                    << "» — файл модуля " << link::profileOf(configs[1].module)->name
+                    << ": сравниваются только файлы одного модуля" << std::endl;
+        return ExitCode::Usage;
+    }
+    return deliverView(context, args, configs);
+}
+
 class CommandRun {
   public:
     CommandRun(const Arguments& arguments, const CommandContext& context)
@@ -76,6 +117,13 @@ class CommandRun {
             if (!loaded.image)
                 return refuse(loaded.error);
             toWrite_ = std::move(*loaded.image);
+        }
+        if (args_.command == Command::Diff) {
+            const auto& name = args_.files.front();
+            IdentifiedFile file = loadConfigFile(image::pathFromUtf8(name), args_.module);
+            if (!file.image)
+                return refuse(file.error);
+            toCompare_ = {file.module, file.image->fileKind, std::move(file.image->cells), name};
         }
         if (args_.outputFile)
             if (auto problem = outputPathProblem(image::pathFromUtf8(*args_.outputFile)))
@@ -112,7 +160,7 @@ class CommandRun {
         if (end != link::ExchangeEnd::Succeeded)
             return failure(end);
         const int delivered = deliverResult();
-        if (delivered == ExitCode::Success)
+        if (delivered == ExitCode::Success || delivered == ExitCode::Different)
             reporter_.showHeldReport();
         return delivered;
     }
@@ -142,6 +190,9 @@ class CommandRun {
         if (args_.command == Command::Write &&
             namesSameFile(trace, image::pathFromUtf8(args_.inputFile)))
             return clashWith(args_.inputFile, "файл конфигурации");
+        if (args_.command == Command::Diff &&
+            namesSameFile(trace, image::pathFromUtf8(args_.files.front())))
+            return clashWith(args_.files.front(), "файл конфигурации");
         if (args_.outputFile && namesSameFile(trace, image::pathFromUtf8(*args_.outputFile)))
             return clashWith(*args_.outputFile, "выходной файл");
         return std::nullopt;
@@ -166,6 +217,8 @@ class CommandRun {
     link::ExchangeRequest operationRequest() const {
         switch (args_.command) {
         case Command::Read:
+        case Command::Show:
+        case Command::Diff:
             return {kind_, module_.read, {}};
         case Command::Write:
             return {kind_, module_.write, toWrite_.cells};
@@ -211,6 +264,14 @@ class CommandRun {
             return deliver(context_, std::to_string(link::kindValue(linkedKind())) + '\n');
         case Command::Read:
             return deliverImage();
+        case Command::Show:
+        case Command::Diff:
+            if (!reporter_.image())
+                return ExitCode::ExchangeFailed;
+            return deliverView(context_, args_,
+                               {ShownConfig{args_.module, linkedKind(), *reporter_.image(),
+                                            "модуль на " + device_},
+                                toCompare_});
         case Command::Write:
             break;
         case Command::Key:
@@ -243,6 +304,7 @@ class CommandRun {
     CommandReporter reporter_;
     const link::Timing timing_;
     ImageToWrite toWrite_;
+    ShownConfig toCompare_; // diff: the file
     std::string device_;
     std::unique_ptr<TraceFile> traceFile_;
 };
@@ -250,6 +312,9 @@ class CommandRun {
 } // namespace
 
 int runCommand(const Arguments& arguments, const CommandContext& context) {
+    if ((arguments.command == Command::Show || arguments.command == Command::Diff) &&
+        !usesLine(arguments))
+        return runOnFiles(arguments, context);
     return CommandRun(arguments, context).run();
 }
 

@@ -5,6 +5,8 @@
 #include "image/file_access.h"
 #include "modules/module_formats.h"
 
+#include <algorithm>
+
 namespace pemrix::cli {
 
 namespace {
@@ -82,6 +84,36 @@ LoadedImage loadImageToWrite(const std::filesystem::path& path, link::ModuleKind
     if (!content)
         return refused(content.error().message);
     return parseImageToWrite(content.value(), module, image::pathToUtf8(path));
+}
+
+IdentifiedFile identifyConfigFile(std::string_view text, std::optional<link::ModuleKind> module,
+                                  std::string_view fileName) {
+    for (const link::ModuleProfile& profile : link::ModuleProfiles) {
+        LoadedImage loaded = parseFile(text, profile, fileName);
+        if (!loaded.image)
+            continue;
+        if (module && *module != profile.kind)
+            return {std::nullopt, profile.kind,
+                    "pemrix-cli: «" + std::string(fileName) + "» — файл модуля " +
+                        std::string(profile.name) + ", а --module задаёт " +
+                        std::string(link::profileOf(*module)->name)};
+        return {std::move(loaded.image), profile.kind, {}};
+    }
+    // The relay file is the one with more lines than an expander's.
+    const auto lines = std::count(text.begin(), text.end(), '\n');
+    const link::ModuleKind refusing =
+        module
+            ? *module
+            : (lines > link::ExpanderImageSize + 1 ? link::ReleModule : link::ModuleKind::Secure);
+    return {std::nullopt, refusing, parseFile(text, *link::profileOf(refusing), fileName).error};
+}
+
+IdentifiedFile loadConfigFile(const std::filesystem::path& path,
+                              std::optional<link::ModuleKind> module) {
+    const auto content = image::readWholeFile(path);
+    if (!content)
+        return {std::nullopt, module.value_or(link::ModuleKind::Secure), content.error().message};
+    return identifyConfigFile(content.value(), module, image::pathToUtf8(path));
 }
 
 std::string fileTextOfImage(link::ModuleKind module, std::vector<int> cells,

@@ -35,6 +35,21 @@ LoadedImage parseImageToWrite(std::string_view text, link::ModuleKind module,
                               std::string_view fileName = {});
 LoadedImage loadImageToWrite(const std::filesystem::path& path, link::ModuleKind module);
 
+// A file to show or compare, of whichever module it plainly is (its last line names
+// it); values outside 0..255 are shown as they stand. `module`, when given, must be
+// the file's: a file of another module is refused saying which it is. A file no
+// module reads is refused as the module given, or else the module its length suggests,
+// would refuse it.
+struct IdentifiedFile {
+    std::optional<ImageToWrite> image; // nothing when the file is refused
+    link::ModuleKind module{};         // the --module kind the file is for
+    std::string error;
+};
+IdentifiedFile identifyConfigFile(std::string_view text, std::optional<link::ModuleKind> module,
+                                  std::string_view fileName);
+IdentifiedFile loadConfigFile(const std::filesystem::path& path,
+                              std::optional<link::ModuleKind> module);
+
 // The file of an image just read. `linkKind` is the kind the module answered (the
 // relay variant 5 or 6 for the relay module). A relay file carries version 0, as a
 // window saves it.

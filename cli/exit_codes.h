@@ -10,6 +10,7 @@ namespace pemrix::cli {
 namespace ExitCode {
 inline constexpr int Success = 0;
 inline constexpr int NoAnswer = 1;       // no answer to ten link requests
+inline constexpr int Different = 1;      // diff: the configurations differ, as diff and cmp say
 inline constexpr int Usage = 2;          // bad command line or file; nothing was sent
 inline constexpr int OtherKind = 3;      // a module of another kind answered
 inline constexpr int ExchangeFailed = 4; // a checksum failed, or the module refused

@@ -108,6 +108,18 @@ TEST(CliArguments, RefusesBadLinesWithAReason) {
          "--trace указан дважды"},
         {{"link", "--device", "d", "--module", "416", "--trace="}, "--trace требует имя файла"},
         {{"link", "--device", "d", "--module", "416", "--trace"}, "--trace требует значение"},
+        {{"show"}, "show требует файл конфигурации или линию"},
+        {{"show", "a.cfg", "b.cfg"}, "лишний аргумент «b.cfg»"},
+        {{"show", "a.cfg", "--device", "d", "--module", "416"}, "лишний аргумент «a.cfg»"},
+        {{"show", "--device", "d"}, "не задан модуль"},
+        {{"diff", "a.cfg"}, "diff требует два файла конфигурации"},
+        {{"diff", "--port", "1", "--module", "417"}, "diff с линией требует файл"},
+        {{"diff", "a.cfg", ""}, "diff требует имя файла"},
+        {{"diff", "a.cfg", "b.cfg", "--trace", "t"}, "--trace относится только к обмену"},
+        {{"show", "a.cfg", "-o", "x.cfg"}, "только к команде read"},
+        {{"read", "--device", "d", "--module", "416", "--json"}, "--json относится только"},
+        {{"show", "a.cfg", "--json", "--json"}, "--json указан дважды"},
+        {{"compare", "a.cfg"}, "используйте link, read, write, key, show или diff"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.reason);

@@ -4,16 +4,18 @@
 #include "emulator/emulator.h"
 #include "link/module_profile.h"
 #include "link/reporter.h"
+#include "tests/cli/in_process_run.h"
 #include "tests/cli/report_texts.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <sstream>
 
 using namespace pemrix::cli;
 using namespace pemrix::emulator;
+using pemrix::cli::testing::InProcessRun;
 using pemrix::cli::testing::reportText;
+using pemrix::cli::testing::runInProcess;
 namespace plink = pemrix::link;
 namespace R = pemrix::link::ReportCode;
 
@@ -43,34 +45,6 @@ class PortFailingAfter : public plink::SystemSerialPort {
     std::unique_ptr<plink::SystemSerialPort> port_;
     int goodWrites_;
 };
-
-// Standard output as the test sees it.
-class CollectedOutput : public ResultOutput {
-  public:
-    std::optional<std::string> write(std::string_view text) override {
-        text_ += text;
-        return std::nullopt;
-    }
-    const std::string& text() const { return text_; }
-
-  private:
-    std::string text_;
-};
-
-struct InProcessRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-InProcessRun runInProcess(const std::vector<std::string_view>& args, const plink::StopFlag& stop,
-                          PortOpener opener = systemPortOpener()) {
-    CollectedOutput out;
-    std::ostringstream err;
-    const CommandContext context{out, err, stop, std::move(opener)};
-    const int exitCode = runProgram(args, context);
-    return {exitCode, out.text(), err.str()};
-}
 
 ModuleConfig configOf(pemrix::link::ModuleKind model) {
     ModuleConfig config;

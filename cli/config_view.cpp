@@ -1,0 +1,258 @@
+#include "cli/config_view.h"
+
+#include "cli/json_writer.h"
+#include "image/field_table.h"
+#include "modules/module_formats.h"
+#include "relay/relay_fields.h"
+
+#include <algorithm>
+
+namespace pemrix::cli {
+
+namespace {
+
+using image::Field;
+using image::FieldValue;
+
+const image::FieldTable& tableOf(const ShownConfig& config) {
+    return modules::formatOf(config.module)->fields();
+}
+
+// An Orvel-426 shows four relay tabs; every other variant all of its fields.
+bool shownOn(const Field& field, link::ModuleKind variant) {
+    return variant != link::ModuleKind::Rele4 || relay::shownOnVariant(field, 4);
+}
+
+std::string variantName(link::ModuleKind variant) {
+    const link::ModuleVariant* named = link::variantOfByte(link::kindValue(variant));
+    return named != nullptr ? std::string(named->name) : std::string();
+}
+
+// A label or heading without its trailing colon and blanks, for "label / column: value".
+std::string bare(std::string text) {
+    while (!text.empty() && (text.back() == ':' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
+std::string fieldName(const Field& field) {
+    std::string name = bare(field.label);
+    if (!field.column.empty())
+        name += " / " + bare(field.column);
+    return name;
+}
+
+// The value as the text output shows it: an empty combo box or key slot in words.
+std::string shownValue(const Field& field, const FieldValue& value) {
+    if (!value.text.empty())
+        return value.text;
+    return field.kind == image::FieldKind::KeyCode ? EmptySlotText : NoItemText;
+}
+
+// The fields to show, in table order, cut into runs of one group.
+struct GroupRun {
+    std::string title;
+    std::vector<std::size_t> fields;
+};
+
+std::vector<GroupRun> groupRuns(const image::FieldTable& table,
+                                const std::vector<std::size_t>& fields) {
+    std::vector<GroupRun> runs;
+    for (const std::size_t index : fields) {
+        const std::string& group = table.fields[index].group;
+        if (runs.empty() || runs.back().title != group)
+            runs.push_back({group, {}});
+        runs.back().fields.push_back(index);
+    }
+    return runs;
+}
+
+std::vector<std::size_t> shownFields(const image::FieldTable& table, link::ModuleKind variant) {
+    std::vector<std::size_t> fields;
+    for (std::size_t i = 0; i < table.fields.size(); ++i)
+        if (shownOn(table.fields[i], variant))
+            fields.push_back(i);
+    return fields;
+}
+
+// A comparison shows the fields of the wider variant: a relay tab one file has and
+// the other has not is compared too.
+link::ModuleKind widerVariant(const ShownConfig& a, const ShownConfig& b) {
+    return a.variant == link::ModuleKind::Rele4 ? b.variant : a.variant;
+}
+
+std::vector<std::size_t> differing(const ShownConfig& a, const ShownConfig& b) {
+    const image::FieldTable& table = tableOf(a);
+    std::vector<std::size_t> fields;
+    const link::ModuleKind variant = widerVariant(a, b);
+    for (const std::size_t index : image::differingFields(table, a.cells, b.cells))
+        if (shownOn(table.fields[index], variant))
+            fields.push_back(index);
+    return fields;
+}
+
+// "Модуль: Orvel-416" or, for a module with variants, "Модуль: Orvel-426/427, вариант
+// 6 (Orvel-426)".
+std::string moduleLine(const ShownConfig& config) {
+    const link::ModuleProfile& profile = *link::profileOf(config.module);
+    std::string line = "Модуль: " + std::string(profile.name);
+    if (profile.variants.size() > 1)
+        line += ", вариант " + std::to_string(link::kindValue(config.variant)) + " (" +
+                variantName(config.variant) + ")";
+    return line + '\n';
+}
+
+// Groups as blocks: the group's title, then its fields indented; a control on its own
+// stands unindented.
+template <class FieldLine>
+std::string groupedText(const image::FieldTable& table, const std::vector<std::size_t>& fields,
+                        FieldLine fieldLine) {
+    std::string text;
+    for (const GroupRun& run : groupRuns(table, fields)) {
+        text += '\n';
+        const std::string indent = run.title.empty() ? "" : "  ";
+        if (!run.title.empty())
+            text += run.title + '\n';
+        for (const std::size_t index : run.fields)
+            text += indent + fieldName(table.fields[index]) + ": " + fieldLine(index) + '\n';
+    }
+    return text;
+}
+
+void writeVariant(JsonWriter& json, const ShownConfig& config) {
+    json.key("kind");
+    json.value(link::kindValue(config.variant));
+    json.key("variant");
+    json.value(variantName(config.variant));
+}
+
+// "module": {"name", "option"[, "kind", "variant"]}.
+void writeModule(JsonWriter& json, const ShownConfig& config, bool withVariant) {
+    json.key("module");
+    json.beginObject();
+    json.key("name");
+    json.value(link::profileOf(config.module)->name);
+    json.key("option");
+    json.value(link::profileOf(config.module)->optionName);
+    if (withVariant)
+        writeVariant(json, config);
+    json.endObject();
+}
+
+void writeValue(JsonWriter& json, const FieldValue& value) {
+    json.key("value");
+    json.value(value.number);
+    json.key("text");
+    json.value(value.text);
+}
+
+// "groups": [{"title", "fields": [{"key", "label", "column", ...}]}], each field on its
+// line; `fieldValues` writes the field's values.
+template <class FieldValues>
+void writeGroups(JsonWriter& json, const image::FieldTable& table,
+                 const std::vector<std::size_t>& fields, FieldValues fieldValues) {
+    json.key("groups");
+    json.beginArray();
+    for (const GroupRun& run : groupRuns(table, fields)) {
+        json.beginObject();
+        json.key("title");
+        json.value(run.title);
+        json.key("fields");
+        json.beginArray();
+        for (const std::size_t index : run.fields) {
+            const Field& field = table.fields[index];
+            json.beginObject(true);
+            json.key("key");
+            json.value(field.key);
+            json.key("label");
+            json.value(field.label);
+            json.key("column");
+            json.value(field.column);
+            fieldValues(index);
+            json.endObject();
+        }
+        json.endArray();
+        json.endObject();
+    }
+    json.endArray();
+}
+
+} // namespace
+
+std::string showText(const ShownConfig& config) {
+    const image::FieldTable& table = tableOf(config);
+    const std::vector<FieldValue> values = image::decodeFields(table, config.cells);
+    return moduleLine(config) +
+           groupedText(table, shownFields(table, config.variant), [&](std::size_t index) {
+               return shownValue(table.fields[index], values[index]);
+           });
+}
+
+std::string showJson(const ShownConfig& config) {
+    const image::FieldTable& table = tableOf(config);
+    const std::vector<FieldValue> values = image::decodeFields(table, config.cells);
+    JsonWriter json;
+    json.beginObject();
+    writeModule(json, config, true);
+    json.key("source");
+    json.value(config.source);
+    writeGroups(json, table, shownFields(table, config.variant),
+                [&](std::size_t index) { writeValue(json, values[index]); });
+    json.key("cells");
+    json.numbers(config.cells);
+    json.endObject();
+    return json.text();
+}
+
+bool configsDiffer(const ShownConfig& a, const ShownConfig& b) {
+    return a.variant != b.variant || !differing(a, b).empty();
+}
+
+std::string diffText(const ShownConfig& a, const ShownConfig& b) {
+    if (!configsDiffer(a, b))
+        return "Конфигурации совпадают\n";
+    const image::FieldTable& table = tableOf(a);
+    const std::vector<FieldValue> valuesA = image::decodeFields(table, a.cells);
+    const std::vector<FieldValue> valuesB = image::decodeFields(table, b.cells);
+    std::string text = "Модуль: " + std::string(link::profileOf(a.module)->name) + '\n' +
+                       "A: " + a.source + '\n' + "B: " + b.source + '\n';
+    if (a.variant != b.variant)
+        text += "Вариант: " + variantName(a.variant) + " → " + variantName(b.variant) + '\n';
+    return text + groupedText(table, differing(a, b), [&](std::size_t index) {
+               const Field& field = table.fields[index];
+               return shownValue(field, valuesA[index]) + " → " + shownValue(field, valuesB[index]);
+           });
+}
+
+std::string diffJson(const ShownConfig& a, const ShownConfig& b) {
+    const image::FieldTable& table = tableOf(a);
+    const std::vector<FieldValue> valuesA = image::decodeFields(table, a.cells);
+    const std::vector<FieldValue> valuesB = image::decodeFields(table, b.cells);
+    JsonWriter json;
+    json.beginObject();
+    writeModule(json, a, false);
+    json.key("equal");
+    json.value(!configsDiffer(a, b));
+    for (const auto& [name, side] : {std::pair{"a", &a}, std::pair{"b", &b}}) {
+        json.key(name);
+        json.beginObject();
+        json.key("source");
+        json.value(side->source);
+        writeVariant(json, *side);
+        json.key("cells");
+        json.numbers(side->cells);
+        json.endObject();
+    }
+    writeGroups(json, table, differing(a, b), [&](std::size_t index) {
+        for (const auto& [name, values] : {std::pair{"a", &valuesA}, std::pair{"b", &valuesB}}) {
+            json.key(name);
+            json.beginObject(true);
+            writeValue(json, (*values)[index]);
+            json.endObject();
+        }
+    });
+    json.endObject();
+    return json.text();
+}
+
+} // namespace pemrix::cli
