@@ -44,9 +44,7 @@ std::string fieldName(const Field& field) {
 
 // The value as the text output shows it: an empty combo box or key slot in words.
 std::string shownValue(const Field& field, const FieldValue& value) {
-    if (!value.text.empty())
-        return value.text;
-    return field.kind == image::FieldKind::KeyCode ? EmptySlotText : NoItemText;
+    return image::shownText(field, value);
 }
 
 // The fields to show, in table order, cut into runs of one group.

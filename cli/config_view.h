@@ -26,8 +26,4 @@ bool configsDiffer(const ShownConfig& a, const ShownConfig& b);
 std::string diffText(const ShownConfig& a, const ShownConfig& b);
 std::string diffJson(const ShownConfig& a, const ShownConfig& b);
 
-// The words for an empty value in the text output.
-inline constexpr const char* NoItemText = "(не выбрано)";
-inline constexpr const char* EmptySlotText = "(пусто)";
-
 } // namespace pemrix::cli

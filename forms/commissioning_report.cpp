@@ -22,10 +22,7 @@ QString yesNo(bool value) {
 }
 
 QString shownValue(const image::Field& field, const image::FieldValue& value) {
-    if (!value.text.empty())
-        return escaped(value.text);
-    return field.kind == image::FieldKind::KeyCode ? QStringLiteral("(пусто)")
-                                                   : QStringLiteral("(не выбрано)");
+    return escaped(image::shownText(field, value));
 }
 
 QTextDocument* reportDocument(const QString& html) {

@@ -47,10 +47,7 @@ class ToolShortcuts : public QObject {
 };
 
 QString valueText(const image::Field& field, const image::FieldValue& value) {
-    if (!value.text.empty())
-        return QString::fromStdString(value.text);
-    return field.kind == image::FieldKind::KeyCode ? QStringLiteral("(пусто)")
-                                                   : QStringLiteral("(не выбрано)");
+    return QString::fromStdString(image::shownText(field, value));
 }
 
 QString fieldName(const image::Field& field) {

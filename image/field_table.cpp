@@ -123,6 +123,12 @@ std::vector<std::size_t> differingFields(const FieldTable& table, std::span<cons
     return differing;
 }
 
+std::string shownText(const Field& field, const FieldValue& value) {
+    if (!value.text.empty())
+        return value.text;
+    return field.kind == FieldKind::KeyCode ? EmptySlotText : NoItemText;
+}
+
 const Field* findField(const FieldTable& table, std::string_view key) {
     const auto found = std::find_if(table.fields.begin(), table.fields.end(),
                                     [&](const Field& field) { return field.key == key; });

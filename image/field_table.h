@@ -89,6 +89,13 @@ std::vector<FieldValue> decodeFields(const FieldTable& table, std::span<const in
 std::vector<std::size_t> differingFields(const FieldTable& table, std::span<const int> a,
                                          std::span<const int> b);
 
+// The words for a value the window shows as nothing, where a reader needs words.
+inline constexpr const char* NoItemText = "(не выбрано)";
+inline constexpr const char* EmptySlotText = "(пусто)";
+
+// The value's text, or for an empty combo box or key slot those words.
+std::string shownText(const Field& field, const FieldValue& value);
+
 // The field with this key, or nullptr.
 const Field* findField(const FieldTable& table, std::string_view key);
 
