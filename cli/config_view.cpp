@@ -3,7 +3,6 @@
 #include "cli/json_writer.h"
 #include "image/field_table.h"
 #include "modules/module_formats.h"
-#include "relay/relay_fields.h"
 
 #include <algorithm>
 
@@ -18,28 +17,16 @@ const image::FieldTable& tableOf(const ShownConfig& config) {
     return modules::formatOf(config.module)->fields();
 }
 
-// An Orvel-426 shows four relay tabs; every other variant all of its fields.
-bool shownOn(const Field& field, link::ModuleKind variant) {
-    return variant != link::ModuleKind::Rele4 || relay::shownOnVariant(field, 4);
+// Whether the module, as the variant the file names or the module answered, shows the
+// field (an Orvel-426 shows four relay tabs).
+bool shownOn(const ShownConfig& config, const Field& field) {
+    const auto shows = modules::formatOf(config.module)->shows;
+    return shows == nullptr || shows(field, config.variant);
 }
 
 std::string variantName(link::ModuleKind variant) {
     const link::ModuleVariant* named = link::variantOfByte(link::kindValue(variant));
     return named != nullptr ? std::string(named->name) : std::string();
-}
-
-// A label or heading without its trailing colon and blanks, for "label / column: value".
-std::string bare(std::string text) {
-    while (!text.empty() && (text.back() == ':' || text.back() == ' '))
-        text.pop_back();
-    return text;
-}
-
-std::string fieldName(const Field& field) {
-    std::string name = bare(field.label);
-    if (!field.column.empty())
-        name += " / " + bare(field.column);
-    return name;
 }
 
 // The value as the text output shows it: an empty combo box or key slot in words.
@@ -65,26 +52,22 @@ std::vector<GroupRun> groupRuns(const image::FieldTable& table,
     return runs;
 }
 
-std::vector<std::size_t> shownFields(const image::FieldTable& table, link::ModuleKind variant) {
+std::vector<std::size_t> shownFields(const ShownConfig& config) {
+    const image::FieldTable& table = tableOf(config);
     std::vector<std::size_t> fields;
     for (std::size_t i = 0; i < table.fields.size(); ++i)
-        if (shownOn(table.fields[i], variant))
+        if (shownOn(config, table.fields[i]))
             fields.push_back(i);
     return fields;
 }
 
-// A comparison shows the fields of the wider variant: a relay tab one file has and
-// the other has not is compared too.
-link::ModuleKind widerVariant(const ShownConfig& a, const ShownConfig& b) {
-    return a.variant == link::ModuleKind::Rele4 ? b.variant : a.variant;
-}
-
+// A comparison covers the fields either side shows: a relay tab one file has and the
+// other has not is compared too.
 std::vector<std::size_t> differing(const ShownConfig& a, const ShownConfig& b) {
     const image::FieldTable& table = tableOf(a);
     std::vector<std::size_t> fields;
-    const link::ModuleKind variant = widerVariant(a, b);
     for (const std::size_t index : image::differingFields(table, a.cells, b.cells))
-        if (shownOn(table.fields[index], variant))
+        if (shownOn(a, table.fields[index]) || shownOn(b, table.fields[index]))
             fields.push_back(index);
     return fields;
 }
@@ -112,7 +95,7 @@ std::string groupedText(const image::FieldTable& table, const std::vector<std::s
         if (!run.title.empty())
             text += run.title + '\n';
         for (const std::size_t index : run.fields)
-            text += indent + fieldName(table.fields[index]) + ": " + fieldLine(index) + '\n';
+            text += indent + image::fieldName(table.fields[index]) + ": " + fieldLine(index) + '\n';
     }
     return text;
 }
@@ -180,8 +163,7 @@ void writeGroups(JsonWriter& json, const image::FieldTable& table,
 std::string showText(const ShownConfig& config) {
     const image::FieldTable& table = tableOf(config);
     const std::vector<FieldValue> values = image::decodeFields(table, config.cells);
-    return moduleLine(config) +
-           groupedText(table, shownFields(table, config.variant), [&](std::size_t index) {
+    return moduleLine(config) + groupedText(table, shownFields(config), [&](std::size_t index) {
                return shownValue(table.fields[index], values[index]);
            });
 }
@@ -194,7 +176,7 @@ std::string showJson(const ShownConfig& config) {
     writeModule(json, config, true);
     json.key("source");
     json.value(config.source);
-    writeGroups(json, table, shownFields(table, config.variant),
+    writeGroups(json, table, shownFields(config),
                 [&](std::size_t index) { writeValue(json, values[index]); });
     json.key("cells");
     json.numbers(config.cells);

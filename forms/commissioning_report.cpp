@@ -1,10 +1,10 @@
 #include "forms/commissioning_report.h"
 
-#include <QFile>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QTextDocument>
 
 #include <memory>
@@ -50,42 +50,41 @@ QString reportHtml(const ReportFacts& facts, const image::FieldTable& table,
         html += QStringLiteral("<p><b>Настройки не считаны из модуля и не записаны в файл: отчёт "
                                "показывает то, что было в окне.</b></p>");
 
+    // One paragraph a field: a table of several hundred rows takes the text layout
+    // many times longer.
     std::string group = "\n"; // no group has this name: the first field opens one
-    bool tableOpen = false;
     for (const image::Field& field : table.fields) {
         if (!shown(field))
             continue;
         if (field.group != group) {
-            if (tableOpen)
-                html += QStringLiteral("</table>");
             group = field.group;
-            html += QStringLiteral("<h3>%1</h3><table cellpadding=\"2\">")
+            html += QStringLiteral("<h3>%1</h3>")
                         .arg(group.empty() ? QStringLiteral("Общие настройки") : escaped(group));
-            tableOpen = true;
         }
-        QString name = escaped(field.label);
-        if (!field.column.empty())
-            name += QStringLiteral(" / ") + escaped(field.column);
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
-                    .arg(name, shownValue(field, image::decodeField(field, image)));
+        html += QStringLiteral("<p style=\"margin:0\">%1: <b>%2</b></p>")
+                    .arg(escaped(image::fieldName(field)),
+                         shownValue(field, image::decodeField(field, image)));
     }
-    if (tableOpen)
-        html += QStringLiteral("</table>");
     return html;
 }
 
 QString writeReportPdf(const QString& path, const QString& html) {
-    // The writer says nothing of a file it cannot create: the file is opened here.
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Не удалось записать отчёт в файл «%1».").arg(path);
-    QPdfWriter writer(&file);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setTitle(QStringLiteral("Отчёт о настройке модуля"));
-    writer.setCreator(QStringLiteral("Pemrix"));
-    const std::unique_ptr<QTextDocument> document(reportDocument(html));
-    document->print(&writer);
-    return {};
+    // The writer says nothing of a file it cannot write: the file is opened here, and
+    // replaces an earlier one only once it is whole (a full disk leaves nothing behind).
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        {
+            QPdfWriter writer(&file);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setTitle(QStringLiteral("Отчёт о настройке модуля"));
+            writer.setCreator(QStringLiteral("Pemrix"));
+            const std::unique_ptr<QTextDocument> document(reportDocument(html));
+            document->print(&writer);
+        }
+        if (file.commit())
+            return {};
+    }
+    return QStringLiteral("Не удалось записать отчёт в файл «%1».").arg(path);
 }
 
 void printReport(QWidget* parent, const QString& html) {

@@ -50,13 +50,6 @@ QString valueText(const image::Field& field, const image::FieldValue& value) {
     return QString::fromStdString(image::shownText(field, value));
 }
 
-QString fieldName(const image::Field& field) {
-    QString name = QString::fromStdString(field.label);
-    if (!field.column.empty())
-        name += QStringLiteral(" / ") + QString::fromStdString(field.column);
-    return name;
-}
-
 } // namespace
 
 void ModuleWindow::addTools() {
@@ -93,7 +86,8 @@ void ModuleWindow::CompareWithFile() {
                 const image::Field& field = table.fields[index];
                 if (!showsField(field))
                     continue;
-                differences.push_back({QString::fromStdString(field.group), fieldName(field),
+                differences.push_back({QString::fromStdString(field.group),
+                                       QString::fromStdString(image::fieldName(field)),
                                        valueText(field, image::decodeField(field, shown)),
                                        valueText(field, image::decodeField(field, file))});
             }

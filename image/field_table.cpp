@@ -129,6 +129,21 @@ std::string shownText(const Field& field, const FieldValue& value) {
     return field.kind == FieldKind::KeyCode ? EmptySlotText : NoItemText;
 }
 
+namespace {
+std::string bare(std::string text) {
+    while (!text.empty() && (text.back() == ':' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+} // namespace
+
+std::string fieldName(const Field& field) {
+    std::string name = bare(field.label);
+    if (!field.column.empty())
+        name += " / " + bare(field.column);
+    return name;
+}
+
 const Field* findField(const FieldTable& table, std::string_view key) {
     const auto found = std::find_if(table.fields.begin(), table.fields.end(),
                                     [&](const Field& field) { return field.key == key; });

@@ -96,6 +96,10 @@ inline constexpr const char* EmptySlotText = "(пусто)";
 // The value's text, or for an empty combo box or key slot those words.
 std::string shownText(const Field& field, const FieldValue& value);
 
+// "label / column" as a line of text shows the field: the window's label and heading
+// without their trailing colon and blanks.
+std::string fieldName(const Field& field);
+
 // The field with this key, or nullptr.
 const Field* findField(const FieldTable& table, std::string_view key);
 

@@ -61,7 +61,8 @@ constexpr std::array<ModuleFormat, 3> Formats{{
      readExpanderFile<link::ModuleKind::Secure>, secure::secureFields},
     {link::ModuleKind::FireSecure, fireSecureFactory, expanderText,
      readExpanderFile<link::ModuleKind::FireSecure>, firesecure::fireSecureFields},
-    {link::ReleModule, relayFactory, relayText, readRelayFile, relay::relayFields},
+    {link::ReleModule, relayFactory, relayText, readRelayFile, relay::relayFields,
+     relay::shownOnModel},
 }};
 
 } // namespace

@@ -30,6 +30,8 @@ struct ModuleFormat {
     image::Result<ConfigFile> (*readFile)(std::string_view text, std::string_view fileName);
     // The image field by field, as the module's window shows it.
     const image::FieldTable& (*fields)();
+    // Whether a module that answered as `model` shows the field; nullptr: every field.
+    bool (*shows)(const image::Field& field, link::ModuleKind model) = nullptr;
 };
 
 // The format of the module whose profile has `kind`; nullptr for a kind no module has.

@@ -83,4 +83,8 @@ bool shownOnVariant(const image::Field& field, int relayCount) {
     return relay <= relayCount;
 }
 
+bool shownOnModel(const image::Field& field, link::ModuleKind model) {
+    return shownOnVariant(field, model == link::ModuleKind::Rele4 ? 4 : 8);
+}
+
 } // namespace pemrix::relay

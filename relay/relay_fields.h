@@ -4,6 +4,7 @@
 // carries them; a four-relay Orvel-426 shows only tabs 1..4 (shownOnVariant).
 
 #include "image/field_table.h"
+#include "link/module_profile.h"
 
 #include <array>
 #include <string>
@@ -63,5 +64,8 @@ const image::FieldTable& relayFields();
 // True when a variant with `relayCount` relays (4 or 8) shows the field: the settings
 // of the module and of relays 1..relayCount.
 bool shownOnVariant(const image::Field& field, int relayCount);
+// The same for the model the module answered as (or a file names): the Orvel-426 has
+// four relays, the Orvel-427 eight.
+bool shownOnModel(const image::Field& field, link::ModuleKind model);
 
 } // namespace pemrix::relay

@@ -86,7 +86,7 @@ void TReleForm::setLinkDown() {
 }
 
 bool TReleForm::showsField(const image::Field& field) const {
-    return shownOnVariant(field, variant_ == link::ModuleKind::Rele8 ? 8 : 4);
+    return shownOnModel(field, variant_);
 }
 
 QString TReleForm::modelName() const {

@@ -9,6 +9,9 @@
 #include "relay/relay_form.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QRadioButton>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -53,5 +56,26 @@ BENCHMARK(VedClickAllRelays)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
+
+// The commissioning report of all eight tabs written as a PDF, the save dialog
+// answered at once and printing declined.
+class ReportDialogs : public pemrix::forms::QtDialogs {
+  public:
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return QDir::temp().filePath(QStringLiteral("pemrix-bench-report.pdf"));
+    }
+    bool question(QWidget*, const QString&, const QString&) override { return false; }
+};
+
+void WriteReport(benchmark::State& state) {
+    pemrix::forms::Dialogs::install(std::make_unique<ReportDialogs>());
+    TReleForm form(pemrix::bench::standInHost());
+    form.findChild<QRadioButton*>("Orvel427")->click();
+    for (auto _ : state)
+        form.WriteReport();
+    pemrix::forms::Dialogs::install(nullptr);
+    QFile::remove(QDir::temp().filePath(QStringLiteral("pemrix-bench-report.pdf")));
+}
+BENCHMARK(WriteReport)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace

@@ -22,7 +22,7 @@ inline testing::RecordingHost& standInHost() {
 template <class Window> void openWindow(benchmark::State& state) {
     for (auto _ : state) {
         auto window = std::make_unique<Window>(standInHost());
-        window->applyImage(window->factoryImage());
+        window->ApplyConfigImage(window->factoryImage());
         benchmark::DoNotOptimize(window.get());
     }
 }

@@ -8,7 +8,7 @@ PEMRIX_PACKAGES=(
     g++ cmake ninja-build clang-format
     qt6-base-dev qt6-translations-l10n fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth imagemagick xdotool
+    xvfb xauth imagemagick xdotool poppler-utils
     clang-14 libclang-rt-14-dev
     g++-mingw-w64-x86-64 wine64
     dpkg-dev file desktop-file-utils appstream man-db groff-base lintian

@@ -27,7 +27,7 @@ int shootModuleWindow(int argc, char** argv, const char* moreUsage = "",
     const QString output = QString::fromLocal8Bit(argv[1]);
     RecordingHost host;
     auto* window = new Window(host);
-    window->applyImage(window->factoryImage());
+    window->ApplyConfigImage(window->factoryImage());
     if (prepare)
         prepare(*window, argc, argv);
     window->show();
