@@ -11,6 +11,8 @@
 
 namespace pemrix::app {
 
+// Only a system with X11 or Wayland can lack its display.
+#if !defined(_WIN32) && !defined(__APPLE__)
 namespace {
 
 bool isSet(const EnvironmentLookup& environment, const char* name) {
@@ -32,6 +34,7 @@ bool choosesPlatformOrDisplay(int argc, const char* const* argv) {
 }
 
 } // namespace
+#endif
 
 std::optional<std::string> missingDisplayText(int argc, const char* const* argv,
                                               const EnvironmentLookup& environment) {
