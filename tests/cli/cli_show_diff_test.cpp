@@ -19,7 +19,7 @@ using pemrix::testing::TempFolder;
 namespace {
 
 // A configuration file: `cellCount` cells of `fill` with some set, then the kind line.
-struct FileSpec {
+struct ConfigFileContent {
     const char* name;
     int cellCount;
     int fill;
@@ -27,21 +27,21 @@ struct FileSpec {
     std::vector<std::pair<int, int>> set = {}; // cell, value
 };
 
-std::vector<int> cellsOf(const FileSpec& spec) {
-    std::vector<int> cells(static_cast<std::size_t>(spec.cellCount), spec.fill);
-    for (const auto& [cell, value] : spec.set)
+std::vector<int> cellsOf(const ConfigFileContent& content) {
+    std::vector<int> cells(static_cast<std::size_t>(content.cellCount), content.fill);
+    for (const auto& [cell, value] : content.set)
         cells[static_cast<std::size_t>(cell)] = value;
     return cells;
 }
 
 class ShowDiff : public ::testing::Test {
   protected:
-    std::string write(const FileSpec& spec) {
-        const auto path = folder_ / spec.name;
+    std::string write(const ConfigFileContent& content) {
+        const auto path = folder_ / content.name;
         std::ofstream file(path, std::ios::binary);
-        for (const int value : cellsOf(spec))
+        for (const int value : cellsOf(content))
             file << value << "\r\n";
-        file << spec.kindLine << "\r\n";
+        file << content.kindLine << "\r\n";
         return path.string();
     }
     InProcessRun run(std::vector<std::string_view> args) { return runInProcess(args, stop_); }
@@ -50,11 +50,11 @@ class ShowDiff : public ::testing::Test {
     pemrix::link::StopFlag stop_;
 };
 
-const FileSpec Zero416{"z416.cfg", 64, 0, 2};
-const FileSpec Full416{"f416.cfg", 64, 255, 2};
-const FileSpec Zero417{"z417.cfg", 64, 0, 1};
-const FileSpec Zero426{"z426.cfg", 66, 0, 6};
-const FileSpec Full427{"f427.cfg", 66, 255, 5};
+const ConfigFileContent Zero416{"z416.cfg", 64, 0, 2};
+const ConfigFileContent Full416{"f416.cfg", 64, 255, 2};
+const ConfigFileContent Zero417{"z417.cfg", 64, 0, 1};
+const ConfigFileContent Zero426{"z426.cfg", 66, 0, 6};
+const ConfigFileContent Full427{"f427.cfg", 66, 255, 5};
 
 bool has(const std::string& text, const std::string& line) {
     return text.find(line) != std::string::npos;
@@ -64,7 +64,7 @@ bool has(const std::string& text, const std::string& line) {
 
 TEST_F(ShowDiff, ShowsEachFileKindGroupedAsItsWindow) {
     const struct {
-        FileSpec file;
+        ConfigFileContent file;
         std::vector<std::string> lines; // whole lines, in this order
         std::vector<std::string> absent;
     } rows[] = {
@@ -118,10 +118,10 @@ TEST_F(ShowDiff, JsonCarriesTheModuleFieldsAndCellsEscaped) {
 }
 
 TEST_F(ShowDiff, DiffSaysWhatDiffersAndExitsAsDiffDoes) {
-    const FileSpec oneLoop{"one.cfg", 64, 0, 2, {{1, 1}}};
-    const FileSpec relayFiveOnly{"r5.cfg", 66, 0, 6, {{0, 16}}};
+    const ConfigFileContent oneLoop{"one.cfg", 64, 0, 2, {{1, 1}}};
+    const ConfigFileContent relayFiveOnly{"r5.cfg", 66, 0, 6, {{0, 16}}};
     const struct {
-        std::vector<FileSpec> files;
+        std::vector<ConfigFileContent> files;
         std::vector<std::string_view> options;
         int exitCode;
         std::string out; // a part of it
