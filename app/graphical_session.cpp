@@ -4,25 +4,25 @@
 #include <cstdlib>
 #include <string_view>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace pemrix::app {
 
-// Only a system with X11 or Wayland can lack its display.
-#if !defined(_WIN32) && !defined(__APPLE__)
 namespace {
 
-bool isSet(const EnvironmentLookup& environment, const char* name) {
+[[maybe_unused]] bool isSet(const EnvironmentLookup& environment, const char* name) {
     const char* value = environment(name);
     return value != nullptr && *value != '\0';
 }
 
 // Qt's own options that choose the platform or the X11 display; Qt takes them with
 // one dash or two.
-bool choosesPlatformOrDisplay(int argc, const char* const* argv) {
+[[maybe_unused]] bool choosesPlatformOrDisplay(int argc, const char* const* argv) {
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
         if (arg.starts_with("--"))
@@ -34,7 +34,6 @@ bool choosesPlatformOrDisplay(int argc, const char* const* argv) {
 }
 
 } // namespace
-#endif
 
 std::optional<std::string> missingDisplayText(int argc, const char* const* argv,
                                               const EnvironmentLookup& environment) {
@@ -92,6 +91,8 @@ void provideRuntimeFolder() {
         ::setenv("XDG_RUNTIME_DIR", folder->c_str(), 1);
 }
 
+void chooseFontEngine(int, const char* const*, const EnvironmentLookup&) {}
+
 #else
 
 std::optional<std::string> privateRuntimeFolder(const std::string&) {
@@ -99,6 +100,17 @@ std::optional<std::string> privateRuntimeFolder(const std::string&) {
 }
 
 void provideRuntimeFolder() {}
+
+// Under Wine, Qt's usual Windows font engine draws no text in edit fields, while its
+// FreeType engine draws everything; Windows itself keeps the usual one. A platform
+// the user chose is left alone.
+void chooseFontEngine(int argc, const char* const* argv, const EnvironmentLookup& environment) {
+    if (choosesPlatformOrDisplay(argc, argv) || isSet(environment, "QT_QPA_PLATFORM"))
+        return;
+    const HMODULE system = ::GetModuleHandleW(L"ntdll.dll");
+    if (system != nullptr && ::GetProcAddress(system, "wine_get_version") != nullptr)
+        ::_putenv_s("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+}
 
 #endif
 

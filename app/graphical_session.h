@@ -26,6 +26,10 @@ std::optional<std::string> missingDisplayText(int argc, const char* const* argv,
 // be made.
 std::optional<std::string> privateRuntimeFolder(const std::string& tempFolder);
 
+// Under Wine, chooses Qt's FreeType font engine (QT_QPA_PLATFORM) unless the user
+// chose a platform; does nothing elsewhere.
+void chooseFontEngine(int argc, const char* const* argv, const EnvironmentLookup& environment);
+
 // Sets XDG_RUNTIME_DIR to a private runtime folder under TMPDIR (or /tmp) when it is
 // not set; does nothing on Windows.
 void provideRuntimeFolder();

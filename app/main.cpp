@@ -23,6 +23,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     pemrix::app::provideRuntimeFolder();
+    pemrix::app::chooseFontEngine(argc, argv, std::getenv);
     pemrix::app::PemrixApplication app(argc, argv);
     // A failure while starting, or one that escapes the loop, is shown and ends the
     // program.

@@ -1,6 +1,7 @@
 #include "forms/dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -47,6 +48,12 @@ bool QtDialogs::question(QWidget* parent, const QString& caption, const QString&
 
 namespace {
 
+// The dialogs open in the program's current folder on every system, as they do by
+// themselves on Linux; Windows' own dialog would open wherever it was last left.
+QString startFolder() {
+    return QDir::currentPath();
+}
+
 QString runFileDialog(QFileDialog& dialog, const QString& defaultSuffix) {
     dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -58,7 +65,7 @@ QString runFileDialog(QFileDialog& dialog, const QString& defaultSuffix) {
 
 QString QtDialogs::openFileName(QWidget* parent, const QString& caption, const QString& filter,
                                 const QString& defaultSuffix) {
-    QFileDialog dialog(parent, caption, QString(), filter);
+    QFileDialog dialog(parent, caption, startFolder(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // Any name passes, even of a file that is not there: the window reports what
     // cannot be opened in its own words.
@@ -68,7 +75,7 @@ QString QtDialogs::openFileName(QWidget* parent, const QString& caption, const Q
 
 QString QtDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& filter,
                                 const QString& defaultSuffix) {
-    QFileDialog dialog(parent, caption, QString(), filter);
+    QFileDialog dialog(parent, caption, startFolder(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     return runFileDialog(dialog, defaultSuffix);
