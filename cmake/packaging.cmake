@@ -91,9 +91,12 @@ if(UNIX AND NOT APPLE AND TARGET pemrix)
           RENAME ${PEMRIX_APP_ID}.svg)
 endif()
 
-# On Windows Qt's DLLs and plugins go beside pemrix.exe (windeployqt, run by Qt's
-# deployment script at install time).
-if(WIN32 AND TARGET pemrix AND COMMAND qt_generate_deploy_app_script)
+# On Windows Qt's DLLs and plugins go beside pemrix.exe. Built on Linux against Qt for
+# Windows (scripts/tools/windows-program), there is no windeployqt: the few files the
+# program needs are named here, with the MinGW runtime and Qt's Russian catalogue.
+if(WIN32 AND TARGET pemrix AND CMAKE_CROSSCOMPILING)
+  include(windows_runtime)
+elseif(WIN32 AND TARGET pemrix AND COMMAND qt_generate_deploy_app_script)
   qt_generate_deploy_app_script(TARGET pemrix FILENAME_VARIABLE pemrix_deploy_script
                                 NO_UNSUPPORTED_PLATFORM_ERROR)
   install(SCRIPT "${pemrix_deploy_script}")
