@@ -23,10 +23,6 @@ namespace {
 const QSize clientSize(499, 176);
 const QSize pictureSize(72, 118);
 
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 QPushButton* moduleButton(const char* name, const char* caption, QWidget* parent) {
     auto* button = new QPushButton(text(caption), parent);
     button->setObjectName(QString::fromLatin1(name));

@@ -1,6 +1,17 @@
 #pragma once
 // The main window's own texts, exactly as the users know them.
 
+#include <QString>
+
+namespace pemrix::app {
+
+// A text of this file as Qt shows it.
+inline QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace pemrix::app
+
 namespace pemrix::app::texts {
 
 // The trailing blank belongs to the caption.

@@ -12,10 +12,6 @@ namespace pemrix::app {
 
 namespace {
 
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // "/dev/serial/by-id/usb-FTDI… → /dev/ttyUSB0", with what the system calls it.
 QString rowText(const ports::SerialDevice& device) {
     QString row = QString::fromStdString(device.path);

@@ -53,11 +53,6 @@ int deliver(const CommandContext& context, std::string_view text) {
     return ExitCode::Success;
 }
 
-std::string variantName(link::ModuleKind variant) {
-    const link::ModuleVariant* named = link::variantOfByte(link::kindValue(variant));
-    return named != nullptr ? std::string(named->name) : std::string();
-}
-
 // show: the configuration; diff: what differs between the two, exit code 1 when anything
 // does.
 int deliverView(const CommandContext& context, const Arguments& args,
@@ -240,9 +235,10 @@ class CommandRun {
         if (args_.command != Command::Write || toWrite_.fileKind == linkedKind())
             return;
         context_.err << ProgramName << ": замечание: файл для варианта "
-                     << link::kindValue(toWrite_.fileKind) << " (" << variantName(toWrite_.fileKind)
-                     << "), модуль ответил вариантом " << link::kindValue(linkedKind()) << " ("
-                     << variantName(linkedKind()) << "); образ записывается как есть" << std::endl;
+                     << link::kindValue(toWrite_.fileKind) << " ("
+                     << link::variantName(toWrite_.fileKind) << "), модуль ответил вариантом "
+                     << link::kindValue(linkedKind()) << " (" << link::variantName(linkedKind())
+                     << "); образ записывается как есть" << std::endl;
     }
 
     // A failed line has been reported with the operation it cut short and the

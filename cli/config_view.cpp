@@ -24,11 +24,6 @@ bool shownOn(const ShownConfig& config, const Field& field) {
     return shows == nullptr || shows(field, config.variant);
 }
 
-std::string variantName(link::ModuleKind variant) {
-    const link::ModuleVariant* named = link::variantOfByte(link::kindValue(variant));
-    return named != nullptr ? std::string(named->name) : std::string();
-}
-
 // The value as the text output shows it: an empty combo box or key slot in words.
 std::string shownValue(const Field& field, const FieldValue& value) {
     return image::shownText(field, value);
@@ -79,7 +74,7 @@ std::string moduleLine(const ShownConfig& config) {
     std::string line = "Модуль: " + std::string(profile.name);
     if (profile.variants.size() > 1)
         line += ", вариант " + std::to_string(link::kindValue(config.variant)) + " (" +
-                variantName(config.variant) + ")";
+                std::string(link::variantName(config.variant)) + ")";
     return line + '\n';
 }
 
@@ -104,7 +99,7 @@ void writeVariant(JsonWriter& json, const ShownConfig& config) {
     json.key("kind");
     json.value(link::kindValue(config.variant));
     json.key("variant");
-    json.value(variantName(config.variant));
+    json.value(std::string(link::variantName(config.variant)));
 }
 
 // "module": {"name", "option"[, "kind", "variant"]}.
@@ -197,7 +192,8 @@ std::string diffText(const ShownConfig& a, const ShownConfig& b) {
     std::string text = "Модуль: " + std::string(link::profileOf(a.module)->name) + '\n' +
                        "A: " + a.source + '\n' + "B: " + b.source + '\n';
     if (a.variant != b.variant)
-        text += "Вариант: " + variantName(a.variant) + " → " + variantName(b.variant) + '\n';
+        text += "Вариант: " + std::string(link::variantName(a.variant)) + " → " +
+                std::string(link::variantName(b.variant)) + '\n';
     return text + groupedText(table, differing(a, b), [&](std::size_t index) {
                const Field& field = table.fields[index];
                return shownValue(field, valuesA[index]) + " → " + shownValue(field, valuesB[index]);

@@ -10,7 +10,6 @@ namespace {
 constexpr int DelayCell = 0;
 constexpr int ModeCell = 3;
 constexpr int NumberCell = 7;
-constexpr int KeyCodeBytes = 6;
 
 Field modeFlag(const char* key, const char* label, int bit) {
     return makeField(key, FieldKind::Flag, {{ModeCell, bit, 1}}, {}, label);

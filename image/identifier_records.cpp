@@ -10,8 +10,6 @@ namespace pemrix::image {
 
 namespace {
 
-constexpr int KeyCodeBytes = 6;
-
 int digitAt(std::string_view text, std::size_t index) {
     return index < text.size() ? HexDigitValue(text[index]) : 0;
 }

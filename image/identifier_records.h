@@ -19,6 +19,7 @@ namespace pemrix::image {
 inline constexpr int IdentifierSlotCount = 8;
 inline constexpr int IdentifierRecordSize = 7;
 inline constexpr int IdentifierRecordsOffset = 8;
+inline constexpr int KeyCodeBytes = IdentifierRecordSize - 1; // the record's last: the mask
 inline constexpr std::uint8_t EndOfRecords = UnusedByte;
 
 // Shown when a key cannot be stored because its record would begin with 255.

@@ -125,6 +125,12 @@ constexpr const ModuleVariant* variantOfByte(int value) {
     return nullptr;
 }
 
+// The name a module calls itself for `variant` ("Orvel-427"); empty for no variant.
+constexpr std::string_view variantName(ModuleKind variant) {
+    const ModuleVariant* named = variantOfByte(kindValue(variant));
+    return named != nullptr ? named->name : std::string_view();
+}
+
 // Image sizes in cells, on the wire and in the configuration files alike.
 inline constexpr int ExpanderImageSize = profileOf(ModuleKind::Secure)->imageSize;
 inline constexpr int ReleImageSize = profileOf(ModuleKind::Rele8)->imageSize;
