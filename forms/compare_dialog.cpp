@@ -15,9 +15,9 @@ CompareDialog::CompareDialog(const QString& fileName,
     setObjectName(QStringLiteral("CompareDialog"));
     setWindowTitle(QStringLiteral("Сравнение с файлом"));
     auto* layout = new QVBoxLayout(this);
+    // Both at once: a "%2" in the file's name stays as it is.
     auto* heading = new QLabel(QStringLiteral("В окне не так, как в файле «%1»: полей — %2.")
-                                   .arg(fileName)
-                                   .arg(differences.size()),
+                                   .arg(fileName, QString::number(differences.size())),
                                this);
     heading->setObjectName(QStringLiteral("CompareHeading"));
     heading->setWordWrap(true);

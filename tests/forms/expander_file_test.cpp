@@ -5,11 +5,13 @@
 #include "tests/support/expander_window_rig.h"
 
 #include "forms/commissioning_report.h"
+#include "forms/compare_dialog.h"
 #include "image/error_texts.h"
 #include "secure/secure_fields.h"
 #include "secure/secure_image.h"
 #include "tests/support/temp_folder.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QTableWidget>
@@ -282,6 +284,13 @@ TEST_P(FileTest, ComparingWithAFileShowsWhatDiffersAndChangesNothing) {
     form->CompareWithFile();
     EXPECT_EQ(dialogs->errors.size(), 1);
     EXPECT_EQ(snapshot(), edited);
+}
+
+// The count has a place of its own: a "%2" in the file's name stays as it is.
+TEST(CompareDialogTest, TheHeadingShowsTheFileNameAsItIs) {
+    const forms::CompareDialog dialog(QStringLiteral("odd%2.cfg"), {{"g", "f", "1", "2"}}, nullptr);
+    EXPECT_EQ(dialog.findChild<QLabel*>("CompareHeading")->text(),
+              QStringLiteral("В окне не так, как в файле «odd%2.cfg»: полей — 1."));
 }
 
 // The report names the module, the port and where the settings came from, lists every
