@@ -1,5 +1,6 @@
 #include "forms/button_panel.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QPushButton>
 
@@ -12,9 +13,10 @@ ButtonPanel::ButtonPanel(std::span<const ButtonEntry> buttons, QWidget* parent)
     grid_->setHorizontalSpacing(6);
     grid_->setVerticalSpacing(4);
     for (const ButtonEntry& entry : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
+        // The windows' tables keep the texts as the catalog's sources.
+        auto* button = new QPushButton(QCoreApplication::translate("pemrix", entry.caption), this);
         button->setObjectName(QString::fromLatin1(entry.name));
-        button->setToolTip(QString::fromUtf8(entry.hint));
+        button->setToolTip(QCoreApplication::translate("pemrix", entry.hint));
         button->setEnabled(entry.enabled);
         // Enter in an edit must not press a button of the panel.
         button->setAutoDefault(false);

@@ -17,8 +17,8 @@ namespace pemrix::forms {
 
 struct ButtonEntry {
     const char* name;
-    const char* caption; // UTF-8
-    const char* hint;    // UTF-8
+    const char* caption; // UTF-8, a catalog source (QT_TRANSLATE_NOOP)
+    const char* hint;    // UTF-8, a catalog source (QT_TRANSLATE_NOOP)
     bool enabled;
     int row;
     int column;

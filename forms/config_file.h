@@ -10,6 +10,7 @@
 #include "image/image_cells.h"
 #include "image/result.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -23,15 +24,18 @@ namespace pemrix::forms {
 
 class ModuleWindow;
 
-// The status texts after a save (a window may have its own) and after a load.
-inline constexpr const char* FileSavedStatus = "Запись конфигурации в файл завершено";
-inline constexpr const char* FileLoadedStatus = "Чтение конфигурации из файла завершено";
+// The status texts after a save (a window may have its own) and after a load, as the
+// catalog's sources.
+inline constexpr const char* FileSavedStatus =
+    QT_TRANSLATE_NOOP("pemrix", "Запись конфигурации в файл завершено");
+inline constexpr const char* FileLoadedStatus =
+    QT_TRANSLATE_NOOP("pemrix", "Чтение конфигурации из файла завершено");
 
 struct ConfigFileSave {
     // The file's text for the controls, or why the window refuses to save; asked
     // before the dialog is shown and again, for the text written, after it.
     std::function<image::Result<std::string>()> text;
-    QString savedStatus = QString::fromUtf8(FileSavedStatus);
+    QString savedStatus = QCoreApplication::translate("pemrix", FileSavedStatus);
 };
 
 struct ConfigFileLoad {
@@ -39,7 +43,7 @@ struct ConfigFileLoad {
     std::function<image::Result<image::ImageCells>(std::string_view text,
                                                    std::string_view fileName)>
         parse;
-    QString loadedStatus = QString::fromUtf8(FileLoadedStatus);
+    QString loadedStatus = QCoreApplication::translate("pemrix", FileLoadedStatus);
     // Runs after the status text, on the file's lines; it may still fail with a
     // GeneralError (the relay window's variant line).
     std::function<void(const std::vector<std::string>& lines)> afterApply;

@@ -2,13 +2,17 @@
 
 #include "forms/dialogs.h"
 #include "image/config_file_dialog.h"
+#include "language/translate.h"
+
+#include <QCoreApplication>
 
 namespace pemrix::forms {
 
 namespace {
 
 QString filter() {
-    return QString::fromStdString(image::qtNameFilter(image::ConfigFileFilter));
+    return QString::fromStdString(
+        image::qtNameFilter(language::translate("pemrix", image::ConfigFileFilter)));
 }
 
 QString defaultSuffix() {
@@ -18,13 +22,13 @@ QString defaultSuffix() {
 } // namespace
 
 QString askConfigFileToSave(QWidget* window) {
-    return Dialogs::instance().saveFileName(window, QStringLiteral("Сохранить как"), filter(),
-                                            defaultSuffix());
+    return Dialogs::instance().saveFileName(
+        window, QCoreApplication::translate("pemrix", "Сохранить как"), filter(), defaultSuffix());
 }
 
 QString askConfigFileToOpen(QWidget* window) {
-    return Dialogs::instance().openFileName(window, QStringLiteral("Открыть"), filter(),
-                                            defaultSuffix());
+    return Dialogs::instance().openFileName(
+        window, QCoreApplication::translate("pemrix", "Открыть"), filter(), defaultSuffix());
 }
 
 } // namespace pemrix::forms

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,7 +26,7 @@ QString loopHeading(int loop) {
 QStringList itemTexts(std::span<const char* const> items) {
     QStringList texts;
     for (const char* item : items)
-        texts << QString::fromUtf8(item);
+        texts << QCoreApplication::translate("pemrix", item);
     return texts;
 }
 

@@ -28,7 +28,8 @@ void makeTight(QGridLayout* grid);
 // "ШС<loop>": the heading of a loop's column.
 QString loopHeading(int loop);
 
-// The texts of a list's items, from the tables the windows share with their images.
+// The texts of a list's items in the user's language, from the tables the windows share
+// with their images (catalog sources).
 QStringList itemTexts(std::span<const char* const> items);
 
 // A centred column heading.

@@ -15,6 +15,7 @@
 #include "link/module_profile.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -29,16 +30,22 @@ namespace texts = image::texts;
 
 // In the order of creation, which is the order of the Tab key.
 constexpr ButtonEntry ExpanderButtons[] = {
-    {"WriteButton", "Записать конфигурацию в прибор", "Записать конфигурацию в прибор (F2)", false,
-     0, 0},
-    {"ReadButton", "Считать конфигурацию из прибора", "Считать конфигурацию из прибора (F3)", false,
-     1, 0},
-    {"ConnectButton", "Установить связь", "Установить связь F4", false, 0, 1},
-    {"CancelButton", "Разорвать связь", "Разорвать связь F5", true, 1, 1},
-    {"LoadIdButton", "Считать идентификатор", "Считать идентификатор F6", false, 0, 2},
-    {"DefaultButton", "Заводские установки", "Заводские установки F7", true, 1, 2},
-    {"SaveButton", "Записать в файл", "Записать в файл F9", true, 1, 3},
-    {"LoadButton", "Считать файл", "Считать файл F10", true, 0, 3},
+    {"WriteButton", QT_TRANSLATE_NOOP("pemrix", "Записать конфигурацию в прибор"),
+     QT_TRANSLATE_NOOP("pemrix", "Записать конфигурацию в прибор (F2)"), false, 0, 0},
+    {"ReadButton", QT_TRANSLATE_NOOP("pemrix", "Считать конфигурацию из прибора"),
+     QT_TRANSLATE_NOOP("pemrix", "Считать конфигурацию из прибора (F3)"), false, 1, 0},
+    {"ConnectButton", QT_TRANSLATE_NOOP("pemrix", "Установить связь"),
+     QT_TRANSLATE_NOOP("pemrix", "Установить связь F4"), false, 0, 1},
+    {"CancelButton", QT_TRANSLATE_NOOP("pemrix", "Разорвать связь"),
+     QT_TRANSLATE_NOOP("pemrix", "Разорвать связь F5"), true, 1, 1},
+    {"LoadIdButton", QT_TRANSLATE_NOOP("pemrix", "Считать идентификатор"),
+     QT_TRANSLATE_NOOP("pemrix", "Считать идентификатор F6"), false, 0, 2},
+    {"DefaultButton", QT_TRANSLATE_NOOP("pemrix", "Заводские установки"),
+     QT_TRANSLATE_NOOP("pemrix", "Заводские установки F7"), true, 1, 2},
+    {"SaveButton", QT_TRANSLATE_NOOP("pemrix", "Записать в файл"),
+     QT_TRANSLATE_NOOP("pemrix", "Записать в файл F9"), true, 1, 3},
+    {"LoadButton", QT_TRANSLATE_NOOP("pemrix", "Считать файл"),
+     QT_TRANSLATE_NOOP("pemrix", "Считать файл F10"), true, 0, 3},
 };
 
 } // namespace
@@ -68,7 +75,7 @@ void ExpanderWindow::createHiddenLists(std::span<const int> factory, QWidget* pa
 }
 
 RadioGroup* ExpanderWindow::createTM(QWidget* parent) {
-    TM = new RadioGroup(QString::fromUtf8(texts::IdentifierOutput),
+    TM = new RadioGroup(QCoreApplication::translate("pemrix", texts::IdentifierOutput),
                         itemTexts(texts::IdentifierOutputItems), 1, parent);
     TM->setObjectName(QStringLiteral("TM"));
     TM->setItemIndex(0);
@@ -77,7 +84,7 @@ RadioGroup* ExpanderWindow::createTM(QWidget* parent) {
 }
 
 RadioGroup* ExpanderWindow::createTaktik(QWidget* parent) {
-    Taktik = new RadioGroup(QString::fromUtf8(texts::Loop1Tactic),
+    Taktik = new RadioGroup(QCoreApplication::translate("pemrix", texts::Loop1Tactic),
                             itemTexts(texts::Loop1TacticItems), 1, parent);
     Taktik->setObjectName(QStringLiteral("Taktik"));
     Taktik->setItemIndex(1);
@@ -86,8 +93,8 @@ RadioGroup* ExpanderWindow::createTaktik(QWidget* parent) {
 }
 
 RadioGroup* ExpanderWindow::createSO(int columns, QWidget* parent) {
-    SO = new RadioGroup(QString::fromUtf8(texts::PowerOutput), itemTexts(texts::PowerOutputItems),
-                        columns, parent);
+    SO = new RadioGroup(QCoreApplication::translate("pemrix", texts::PowerOutput),
+                        itemTexts(texts::PowerOutputItems), columns, parent);
     SO->setObjectName(QStringLiteral("SO"));
     SO->setItemIndex(1);
     makeCompact(SO);
@@ -99,7 +106,8 @@ QGroupBox* ExpanderWindow::createDelayGroup(const QString& initialText, QWidget*
     DelayEdit->setObjectName(QStringLiteral("DelayEdit"));
     Delay = new UpDown(DelayEdit, 0, 254, parent);
     Delay->setObjectName(QStringLiteral("Delay"));
-    return createSpinnerGroup(QString::fromUtf8(texts::Delay), DelayEdit, Delay, parent);
+    return createSpinnerGroup(QCoreApplication::translate("pemrix", texts::Delay), DelayEdit, Delay,
+                              parent);
 }
 
 QGroupBox* ExpanderWindow::createNumberGroup(QWidget* parent) {
@@ -107,7 +115,8 @@ QGroupBox* ExpanderWindow::createNumberGroup(QWidget* parent) {
     NumberEdit->setObjectName(QStringLiteral("NumberEdit"));
     Number = new UpDown(NumberEdit, 0, 15, parent);
     Number->setObjectName(QStringLiteral("Number"));
-    return createSpinnerGroup(QString::fromUtf8(texts::ExpanderNumber), NumberEdit, Number, parent);
+    return createSpinnerGroup(QCoreApplication::translate("pemrix", texts::ExpanderNumber),
+                              NumberEdit, Number, parent);
 }
 
 QGroupBox* ExpanderWindow::createSpinnerGroup(const QString& title, QLineEdit* edit, UpDown* upDown,
@@ -128,9 +137,9 @@ QGroupBox* ExpanderWindow::createModeFrame(QWidget* parent) {
     auto* frame = new QGroupBox(parent);
     frame->setObjectName(QStringLiteral("ModeFrame"));
     auto* boxes = new QVBoxLayout(frame);
-    KeyBox = new QCheckBox(QString::fromUtf8(texts::KeyboardLocked), frame);
+    KeyBox = new QCheckBox(QCoreApplication::translate("pemrix", texts::KeyboardLocked), frame);
     KeyBox->setObjectName(QStringLiteral("KeyBox"));
-    AutoBox = new QCheckBox(QString::fromUtf8(texts::Autonomous), frame);
+    AutoBox = new QCheckBox(QCoreApplication::translate("pemrix", texts::Autonomous), frame);
     AutoBox->setObjectName(QStringLiteral("AutoBox"));
     boxes->addWidget(KeyBox);
     boxes->addWidget(AutoBox);

@@ -10,6 +10,7 @@
 #include "forms/radio_group.h"
 #include "forms/up_down.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -18,6 +19,12 @@ namespace pemrix::forms {
 namespace {
 constexpr int MaxDelay = 254;
 constexpr int MaxNumber = 15;
+
+QString rangeMessage(int lowest, int highest) {
+    return QCoreApplication::translate("pemrix", "Диапазон возможных значений от %1 до %2")
+        .arg(lowest)
+        .arg(highest);
+}
 } // namespace
 
 void ExpanderWindow::connectExpanderRules() {
@@ -42,8 +49,7 @@ void ExpanderWindow::DelayEditChange() {
         Delay->setPosition(value);
         return;
     }
-    Dialogs::instance().message(this, QStringLiteral("Диапазон возможных значений от ") +
-                                          QString::number(MinDelay) + QStringLiteral(" до 254"));
+    Dialogs::instance().message(this, rangeMessage(MinDelay, MaxDelay));
     DelayEdit->setText(QString::number(MinDelay));
 }
 
@@ -53,7 +59,7 @@ void ExpanderWindow::NumberEditChange() {
     const int value = toInteger(NumberEdit);
     if (value >= 0 && value <= MaxNumber)
         return;
-    Dialogs::instance().message(this, QStringLiteral("Диапазон возможных значений от 0 до 15"));
+    Dialogs::instance().message(this, rangeMessage(0, MaxNumber));
     NumberEdit->setText(QStringLiteral("0"));
 }
 

@@ -11,6 +11,7 @@
 #include "link/key_code.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -24,7 +25,7 @@ namespace pemrix::forms {
 namespace {
 
 QString identifierRowHeading(int slot) {
-    return QStringLiteral("Идентификатор %1").arg(slot);
+    return QCoreApplication::translate("pemrix", "Идентификатор %1").arg(slot);
 }
 
 // The spoken name of a column: its heading, after the heading spanning it if any.
@@ -40,8 +41,8 @@ QString columnName(const IdentifierGroup::Columns& columns, int column) {
 
 IdentifierGroup::IdentifierGroup(const Columns& columns, AuthorityRule rule, WindowHooks hooks,
                                  ActiveControl& activeControls, QWidget* parent)
-    : QGroupBox(QString::fromUtf8(image::texts::IdentifierGroup), parent), rule_(std::move(rule)),
-      hooks_(std::move(hooks)), activeControls_(activeControls) {
+    : QGroupBox(QCoreApplication::translate("pemrix", image::texts::IdentifierGroup), parent),
+      rule_(std::move(rule)), hooks_(std::move(hooks)), activeControls_(activeControls) {
     setObjectName(QStringLiteral("IdBox"));
     createRows(columns);
     connectRules();
@@ -57,7 +58,9 @@ void IdentifierGroup::createRows(const Columns& columns) {
             grid->addWidget(makeHeading(span.text, this), 0, span.firstColumn, 1, span.count);
         headingRow = 1;
     }
-    grid->addWidget(makeHeading(QString::fromUtf8(image::texts::KeyColumn), this), headingRow, 0);
+    grid->addWidget(
+        makeHeading(QCoreApplication::translate("pemrix", image::texts::KeyColumn), this),
+        headingRow, 0);
     for (int column = 1; column <= ColumnCount; ++column)
         grid->addWidget(makeHeading(columns.headings.value(column - 1), this), headingRow, column);
 

@@ -9,6 +9,7 @@
 #include "link/key_code.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace pemrix::forms {
@@ -31,8 +32,9 @@ void IdentifierGroup::Id1Exit(QLineEdit* edit) {
     const qsizetype length = edit->text().size();
     if (length == 0 || length == link::KeyCodeDigits)
         return;
-    if (Dialogs::instance().question(window(), QStringLiteral("Введен идентификатор малой длины"),
-                                     QStringLiteral("Ввести заново?"))) {
+    if (Dialogs::instance().question(
+            window(), QCoreApplication::translate("pemrix", "Введен идентификатор малой длины"),
+            QCoreApplication::translate("pemrix", "Ввести заново?"))) {
         activeControls_.keepLeavingControl();
         return;
     }
@@ -55,27 +57,32 @@ bool IdentifierGroup::CheckIdentifiers() {
                 remembered.begin() + slot - 1) {
                 id(slot)->clear();
                 uncheckRow(slot);
-                hooks_.status(QStringLiteral("Удалена копия идентификатора"));
+                hooks_.status(
+                    QCoreApplication::translate("pemrix", "Удалена копия идентификатора"));
                 continue;
             }
             // The module would take such a record for the end of the list and lose
             // this key and every one after it.
             if (image::keyRecordByte(text.toStdString(), 0) == image::EndOfRecords) {
                 Dialogs::instance().message(
-                    window(), QString::fromUtf8(image::IdentifierStartsWithFFMessage));
+                    window(),
+                    QCoreApplication::translate("pemrix", image::IdentifierStartsWithFFMessage));
                 return false;
             }
             if (!rowHasAuthority(slot)) {
-                if (Dialogs::instance().question(window(),
-                                                 QStringLiteral("Идентификатор без полномочий"),
-                                                 QStringLiteral("Удалить?")))
+                if (Dialogs::instance().question(
+                        window(),
+                        QCoreApplication::translate("pemrix", "Идентификатор без полномочий"),
+                        QCoreApplication::translate("pemrix", "Удалить?")))
                     id(slot)->clear();
                 return false;
             }
         } else if (rowHasAuthority(slot)) {
             if (Dialogs::instance().question(
-                    window(), QStringLiteral("Полномочия установлены, а идентификатор не введен"),
-                    QStringLiteral("Удалить?")))
+                    window(),
+                    QCoreApplication::translate(
+                        "pemrix", "Полномочия установлены, а идентификатор не введен"),
+                    QCoreApplication::translate("pemrix", "Удалить?")))
                 uncheckRow(slot);
             return false;
         }

@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
@@ -202,7 +203,7 @@ void ModuleWindow::CancelButtonClick(QObject*) {
 void ModuleWindow::DefaultButtonClick(QObject*) {
     runReported(this, [this] {
         ApplyConfigImage(factoryImage());
-        status(QStringLiteral("Заводские установки выставлены"));
+        status(QCoreApplication::translate("pemrix", "Заводские установки выставлены"));
         afterDefaults();
     });
 }
@@ -242,8 +243,8 @@ void ModuleWindow::breakLink() {
     host_.stopWorker();
     link::SetLinkDown(*this);
     host_.closePort();
-    status(QString::fromUtf8(module().brokenLinkStatus.data(),
-                             static_cast<qsizetype>(module().brokenLinkStatus.size())));
+    // The profile's texts are catalog sources, each a whole literal.
+    status(QCoreApplication::translate("pemrix", module().brokenLinkStatus.data()));
 }
 
 void ModuleWindow::showStatus(const std::string& text) {

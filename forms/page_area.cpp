@@ -1,5 +1,6 @@
 #include "forms/page_area.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
@@ -14,8 +15,10 @@ PageArea::PageArea(QWidget* parent) : QScrollArea(parent) {
     setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
     // Shown on a screen smaller than the page; spoken like every other control.
-    horizontalScrollBar()->setAccessibleName(QStringLiteral("Прокрутка окна по горизонтали"));
-    verticalScrollBar()->setAccessibleName(QStringLiteral("Прокрутка окна по вертикали"));
+    horizontalScrollBar()->setAccessibleName(
+        QCoreApplication::translate("pemrix", "Прокрутка окна по горизонтали"));
+    verticalScrollBar()->setAccessibleName(
+        QCoreApplication::translate("pemrix", "Прокрутка окна по вертикали"));
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("Page"));
     setWidget(content);

@@ -3,6 +3,7 @@
 #include "forms/accessible_names.h"
 #include "image/decimal_text.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -82,8 +83,8 @@ void UpDown::stepBy(int steps) {
 void UpDown::setAccessibleLabel(const QString& label) {
     nameFromLabel(edit_, label);
     const QString name = accessibleLabel(label);
-    up_->setAccessibleName(name + QStringLiteral(": увеличить"));
-    down_->setAccessibleName(name + QStringLiteral(": уменьшить"));
+    up_->setAccessibleName(QCoreApplication::translate("pemrix", "%1: увеличить").arg(name));
+    down_->setAccessibleName(QCoreApplication::translate("pemrix", "%1: уменьшить").arg(name));
 }
 
 QSize UpDown::sizeHint() const {
