@@ -1,5 +1,6 @@
 #include "forms/commissioning_report.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -18,7 +19,7 @@ QString escaped(const std::string& text) {
 }
 
 QString yesNo(bool value) {
-    return value ? QStringLiteral("да") : QStringLiteral("нет");
+    return QCoreApplication::translate("pemrix", value ? image::YesText : image::NoText);
 }
 
 QString shownValue(const image::Field& field, const image::FieldValue& value) {
@@ -36,19 +37,30 @@ QTextDocument* reportDocument(const QString& html) {
 QString reportHtml(const ReportFacts& facts, const image::FieldTable& table,
                    std::span<const int> image,
                    const std::function<bool(const image::Field&)>& shown) {
-    QString html =
-        QStringLiteral("<h2>Отчёт о настройке модуля %1</h2><p>").arg(facts.module.toHtmlEscaped());
-    html += QStringLiteral("Модуль: %1<br>").arg(facts.variant.toHtmlEscaped());
-    html += QStringLiteral("Порт: %1<br>").arg(facts.port.toHtmlEscaped());
-    html += QStringLiteral("Дата и время: %1<br>")
-                .arg(facts.when.toString(QStringLiteral("dd.MM.yyyy hh:mm")));
-    html += QStringLiteral("Настройки считаны из модуля в этом сеансе: %1<br>")
-                .arg(yesNo(facts.readFromModule));
-    html += QStringLiteral("Настройки записаны в файл в этом сеансе: %1</p>")
-                .arg(yesNo(facts.savedToFile));
+    // The catalog holds the texts; the markup around them is the report's own.
+    QString html = QStringLiteral("<h2>") +
+                   QCoreApplication::translate("pemrix", "Отчёт о настройке модуля %1")
+                       .arg(facts.module.toHtmlEscaped()) +
+                   QStringLiteral("</h2><p>");
+    html += QCoreApplication::translate("pemrix", "Модуль: %1").arg(facts.variant.toHtmlEscaped()) +
+            QStringLiteral("<br>");
+    html += QCoreApplication::translate("pemrix", "Порт: %1").arg(facts.port.toHtmlEscaped()) +
+            QStringLiteral("<br>");
+    html += QCoreApplication::translate("pemrix", "Дата и время: %1")
+                .arg(facts.when.toString(QStringLiteral("dd.MM.yyyy hh:mm"))) +
+            QStringLiteral("<br>");
+    html += QCoreApplication::translate("pemrix", "Настройки считаны из модуля в этом сеансе: %1")
+                .arg(yesNo(facts.readFromModule)) +
+            QStringLiteral("<br>");
+    html += QCoreApplication::translate("pemrix", "Настройки записаны в файл в этом сеансе: %1")
+                .arg(yesNo(facts.savedToFile)) +
+            QStringLiteral("</p>");
     if (!facts.readFromModule && !facts.savedToFile)
-        html += QStringLiteral("<p><b>Настройки не считаны из модуля и не записаны в файл: отчёт "
-                               "показывает то, что было в окне.</b></p>");
+        html += QStringLiteral("<p><b>") +
+                QCoreApplication::translate(
+                    "pemrix", "Настройки не считаны из модуля и не записаны в файл: отчёт "
+                              "показывает то, что было в окне.") +
+                QStringLiteral("</b></p>");
 
     // One paragraph a field: a table of several hundred rows takes the text layout
     // many times longer.
@@ -58,8 +70,13 @@ QString reportHtml(const ReportFacts& facts, const image::FieldTable& table,
             continue;
         if (field.group != group) {
             group = field.group;
-            html += QStringLiteral("<h3>%1</h3>")
-                        .arg(group.empty() ? QStringLiteral("Общие настройки") : escaped(group));
+            // A table may keep a group as the catalog's source: asked again, a text
+            // already in the user's language comes back as it is.
+            const QString title =
+                group.empty()
+                    ? QCoreApplication::translate("pemrix", "Общие настройки")
+                    : QCoreApplication::translate("pemrix", group.c_str()).toHtmlEscaped();
+            html += QStringLiteral("<h3>%1</h3>").arg(title);
         }
         html += QStringLiteral("<p style=\"margin:0\">%1: <b>%2</b></p>")
                     .arg(escaped(image::fieldName(field)),
@@ -76,7 +93,7 @@ QString writeReportPdf(const QString& path, const QString& html) {
         {
             QPdfWriter writer(&file);
             writer.setPageSize(QPageSize(QPageSize::A4));
-            writer.setTitle(QStringLiteral("Отчёт о настройке модуля"));
+            writer.setTitle(QCoreApplication::translate("pemrix", "Отчёт о настройке модуля"));
             writer.setCreator(QStringLiteral("Pemrix"));
             const std::unique_ptr<QTextDocument> document(reportDocument(html));
             document->print(&writer);
@@ -84,7 +101,8 @@ QString writeReportPdf(const QString& path, const QString& html) {
         if (file.commit())
             return {};
     }
-    return QStringLiteral("Не удалось записать отчёт в файл «%1».").arg(path);
+    return QCoreApplication::translate("pemrix", "Не удалось записать отчёт в файл «%1».")
+        .arg(path);
 }
 
 void printReport(QWidget* parent, const QString& html) {

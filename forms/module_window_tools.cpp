@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 
@@ -59,9 +60,9 @@ void ModuleWindow::addTools() {
         QKeyCombination keys;
         void (ModuleWindow::*run)();
     } tools[] = {
-        {"CompareAction", QStringLiteral("Сравнить с файлом…"), Qt::CTRL | Qt::Key_D,
-         &ModuleWindow::CompareWithFile},
-        {"ReportAction", QStringLiteral("Отчёт…"), Qt::CTRL | Qt::Key_P,
+        {"CompareAction", QCoreApplication::translate("pemrix", "Сравнить с файлом…"),
+         Qt::CTRL | Qt::Key_D, &ModuleWindow::CompareWithFile},
+        {"ReportAction", QCoreApplication::translate("pemrix", "Отчёт…"), Qt::CTRL | Qt::Key_P,
          &ModuleWindow::WriteReport},
     };
     for (const auto& tool : tools) {
@@ -86,7 +87,8 @@ void ModuleWindow::CompareWithFile() {
                 const image::Field& field = table.fields[index];
                 if (!showsField(field))
                     continue;
-                differences.push_back({QString::fromStdString(field.group),
+                // A group kept as the catalog's source is shown in the user's language.
+                differences.push_back({QCoreApplication::translate("pemrix", field.group.c_str()),
                                        QString::fromStdString(image::fieldName(field)),
                                        valueText(field, image::decodeField(field, shown)),
                                        valueText(field, image::decodeField(field, file))});
@@ -109,8 +111,8 @@ QString ModuleWindow::modelName() const {
 void ModuleWindow::WriteReport() {
     runReported(this, [this] {
         const QString path = Dialogs::instance().saveFileName(
-            this, QStringLiteral("Отчёт о настройке модуля"), QStringLiteral("Отчёт PDF (*.pdf)"),
-            QStringLiteral("pdf"));
+            this, QCoreApplication::translate("pemrix", "Отчёт о настройке модуля"),
+            QCoreApplication::translate("pemrix", "Отчёт PDF (*.pdf)"), QStringLiteral("pdf"));
         if (path.isEmpty())
             return;
         const ReportFacts facts{
@@ -128,10 +130,11 @@ void ModuleWindow::WriteReport() {
             return;
         }
         const QString name = QFileInfo(path).fileName();
-        status(QStringLiteral("Отчёт записан в файл «%1»").arg(name));
+        status(QCoreApplication::translate("pemrix", "Отчёт записан в файл «%1»").arg(name));
         if (Dialogs::instance().question(
-                this, QStringLiteral("Отчёт"),
-                QStringLiteral("Отчёт записан в файл «%1». Напечатать его?").arg(name)))
+                this, QCoreApplication::translate("pemrix", "Отчёт"),
+                QCoreApplication::translate("pemrix", "Отчёт записан в файл «%1». Напечатать его?")
+                    .arg(name)))
             printReport(this, html);
     });
 }
