@@ -10,6 +10,7 @@ namespace {
 
 using image::Field;
 using image::FieldKind;
+using language::translate;
 namespace texts = image::texts;
 
 // Box pr<m> / ss<m> of relay r over loop n: bit n-1 of `cell` from `firstBit`.
@@ -18,7 +19,8 @@ void addRelayBinding(std::vector<Field>& fields, int relay, const std::string& l
     for (int loop = 1; loop <= LoopCount; ++loop) {
         fields.push_back(image::makeField(
             "relays." + std::to_string(relay) + ".binding." + std::to_string(loop), FieldKind::Flag,
-            {{cell, firstBit + loop - 1, 1}}, texts::LoopGroup, label, texts::loopHeading(loop)));
+            {{cell, firstBit + loop - 1, 1}}, translate("pemrix", texts::LoopGroup), label,
+            texts::loopHeading(loop)));
     }
 }
 
@@ -26,9 +28,9 @@ void addRelayBinding(std::vector<Field>& fields, int relay, const std::string& l
 void addLoopTypes(std::vector<Field>& fields) {
     for (int loop = 1; loop <= LoopCount; ++loop) {
         Field type = image::makeField("loops." + std::to_string(loop) + ".type", FieldKind::Choice,
-                                      {{4, 4 + loop - 1, 1}}, texts::LoopGroup, LoopType,
-                                      texts::loopHeading(loop));
-        type.items = {FireWord, GuardWord};
+                                      {{4, 4 + loop - 1, 1}}, translate("pemrix", texts::LoopGroup),
+                                      translate("pemrix", LoopType), texts::loopHeading(loop));
+        type.items = {translate("pemrix", FireWord), translate("pemrix", GuardWord)};
         type.codes = {1, 0};
         fields.push_back(std::move(type));
     }
@@ -38,7 +40,8 @@ void addLoopTypes(std::vector<Field>& fields) {
 Field relayMode(int relay, image::BitRange bits) {
     Field field = image::makeField("relays." + std::to_string(relay) + ".mode", FieldKind::Choice,
                                    {bits}, {}, texts::relayModeTitle(relay));
-    field.items.assign(RelayModeItems.begin(), RelayModeItems.end());
+    for (const char* item : RelayModeItems)
+        field.items.push_back(translate("pemrix", item));
     return field;
 }
 
@@ -47,8 +50,8 @@ std::vector<image::AuthorityColumn> authorityColumns() {
     for (const auto& [span, key] :
          {std::pair{ArmingSpan, "arming."}, {DisarmingSpan, "disarming."}})
         for (int loop = 1; loop <= LoopCount; ++loop)
-            columns.push_back(
-                {std::string(span) + " " + texts::loopHeading(loop), key + std::to_string(loop)});
+            columns.push_back({translate("pemrix", span) + " " + texts::loopHeading(loop),
+                               key + std::to_string(loop)});
     return columns;
 }
 
@@ -56,14 +59,19 @@ image::FieldTable makeTable() {
     image::FieldTable table;
     table.cellCount = static_cast<int>(fireSecureFactoryImage().size());
     std::vector<Field>& fields = table.fields;
-    image::addLoopRow(fields, "integration", texts::IntegrationTime, 1, 0, LoopCount);
-    image::addLoopRow(fields, "auto_arming", texts::AutoArming, 2, 0, LoopCount);
-    image::addLoopRow(fields, "silent_alarm", texts::SilentAlarm, 1, 4, LoopCount);
-    image::addLoopRow(fields, "round_the_clock", texts::RoundTheClock, 2, 4, LoopCount);
-    addRelayBinding(fields, 1, texts::RelayBinding1, 5, 0);
-    addRelayBinding(fields, 2, texts::RelayBinding2, 5, 4);
-    addRelayBinding(fields, 3, RelayBinding3, 7, 4);
-    image::addLoopRow(fields, "double_triggering", DoubleTriggering, 4, 0, LoopCount);
+    image::addLoopRow(fields, "integration", translate("pemrix", texts::IntegrationTime), 1, 0,
+                      LoopCount);
+    image::addLoopRow(fields, "auto_arming", translate("pemrix", texts::AutoArming), 2, 0,
+                      LoopCount);
+    image::addLoopRow(fields, "silent_alarm", translate("pemrix", texts::SilentAlarm), 1, 4,
+                      LoopCount);
+    image::addLoopRow(fields, "round_the_clock", translate("pemrix", texts::RoundTheClock), 2, 4,
+                      LoopCount);
+    addRelayBinding(fields, 1, translate("pemrix", texts::RelayBinding1), 5, 0);
+    addRelayBinding(fields, 2, translate("pemrix", texts::RelayBinding2), 5, 4);
+    addRelayBinding(fields, 3, translate("pemrix", RelayBinding3), 7, 4);
+    image::addLoopRow(fields, "double_triggering", translate("pemrix", DoubleTriggering), 4, 0,
+                      LoopCount);
     addLoopTypes(fields);
 
     fields.push_back(image::expanderNumberField());

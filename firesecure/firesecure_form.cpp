@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,8 +30,18 @@ namespace {
 
 namespace texts = image::texts;
 
-const QString FireText = QString::fromUtf8(FireWord);
-const QString GuardText = QString::fromUtf8(GuardWord);
+// Asked for when the window is made: the catalog is chosen after static data is built.
+QString fireText() {
+    return QCoreApplication::translate("pemrix", FireWord);
+}
+QString guardText() {
+    return QCoreApplication::translate("pemrix", GuardWord);
+}
+
+// A loop type radio button's row heading: "Тип ШС пожарный".
+QString loopTypeHeading(const QString& word) {
+    return QCoreApplication::translate("pemrix", "Тип ШС %1").arg(word);
+}
 
 // The client area the window was drawn for, its status bar included.
 constexpr QSize DrawnClientSize(758, 522);
@@ -84,7 +95,8 @@ bool TFireSecureForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TFireSecureForm::createControls() {
     setObjectName(QStringLiteral("FireSecureForm"));
-    setWindowTitle(QStringLiteral("Охранно-пожарный модуль \"Orvel - 417\""));
+    setWindowTitle(
+        QCoreApplication::translate("pemrix", "Охранно-пожарный модуль \"Orvel - 417\""));
 
     auto* main = new QVBoxLayout(page());
     main->setContentsMargins(2, 4, 2, 4);
@@ -101,8 +113,8 @@ void TFireSecureForm::createControls() {
         columns << forms::loopHeading((column - 1) % LoopCount + 1);
     middle->addWidget(createIdentifierGroup(
         {columns,
-         {{QString::fromUtf8(ArmingSpan), 1, LoopCount},
-          {QString::fromUtf8(DisarmingSpan), 5, LoopCount}}},
+         {{QCoreApplication::translate("pemrix", ArmingSpan), 1, LoopCount},
+          {QCoreApplication::translate("pemrix", DisarmingSpan), 5, LoopCount}}},
         {LoopCount, [this](int loop) { return Avks[LoopCount + loop - 1]->isChecked(); }}));
     // The key rows keep their height; the group's spare height goes below them.
     if (auto* rows = qobject_cast<QGridLayout*>(IdBox->layout()))
@@ -114,7 +126,7 @@ void TFireSecureForm::createControls() {
 }
 
 QGroupBox* TFireSecureForm::createLoopGroup() {
-    GroupBox2 = new QGroupBox(QString::fromUtf8(texts::LoopGroup), this);
+    GroupBox2 = new QGroupBox(QCoreApplication::translate("pemrix", texts::LoopGroup), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     QGridLayout* grid = forms::makeLoopGrid(GroupBox2, LoopCount);
 
@@ -127,14 +139,14 @@ QGroupBox* TFireSecureForm::createLoopGroup() {
         QCheckBox** boxes;
     };
     const Row rows[] = {
-        {QString::fromUtf8(texts::IntegrationTime), "ittt", 1, &Ittt[0]},
-        {QString::fromUtf8(texts::AutoArming), "avks", 1, &Avks[0]},
-        {QString::fromUtf8(texts::SilentAlarm), "ittt", 5, &Ittt[LoopCount]},
-        {QString::fromUtf8(texts::RoundTheClock), "avks", 5, &Avks[LoopCount]},
-        {QString::fromUtf8(texts::RelayBinding1), "pr", 1, &Pr[0]},
-        {QString::fromUtf8(texts::RelayBinding2), "pr", 5, &Pr[LoopCount]},
-        {QString::fromUtf8(RelayBinding3), "ss", 5, &Ss[0]},
-        {QString::fromUtf8(DoubleTriggering), "ds", 1, &Ds[0]},
+        {QCoreApplication::translate("pemrix", texts::IntegrationTime), "ittt", 1, &Ittt[0]},
+        {QCoreApplication::translate("pemrix", texts::AutoArming), "avks", 1, &Avks[0]},
+        {QCoreApplication::translate("pemrix", texts::SilentAlarm), "ittt", 5, &Ittt[LoopCount]},
+        {QCoreApplication::translate("pemrix", texts::RoundTheClock), "avks", 5, &Avks[LoopCount]},
+        {QCoreApplication::translate("pemrix", texts::RelayBinding1), "pr", 1, &Pr[0]},
+        {QCoreApplication::translate("pemrix", texts::RelayBinding2), "pr", 5, &Pr[LoopCount]},
+        {QCoreApplication::translate("pemrix", RelayBinding3), "ss", 5, &Ss[0]},
+        {QCoreApplication::translate("pemrix", DoubleTriggering), "ds", 1, &Ds[0]},
     };
     int gridRow = 1;
     for (const Row& row : rows)
@@ -145,9 +157,9 @@ QGroupBox* TFireSecureForm::createLoopGroup() {
     auto* typeLabel = new QWidget(GroupBox2);
     auto* typeLayout = new QHBoxLayout(typeLabel);
     typeLayout->setContentsMargins(0, 0, 0, 0);
-    typeLayout->addWidget(new QLabel(QString::fromUtf8(LoopType), typeLabel));
+    typeLayout->addWidget(new QLabel(QCoreApplication::translate("pemrix", LoopType), typeLabel));
     auto* words = new QVBoxLayout;
-    for (const QString& word : {FireText, GuardText}) {
+    for (const QString& word : {fireText(), guardText()}) {
         auto* label = new QLabel(word, typeLabel);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         words->addWidget(label);
@@ -171,10 +183,10 @@ QWidget* TFireSecureForm::createLoopTypePair(int loop, QWidget* parent) {
     const QString column = forms::loopHeading(loop);
     auto* fire = new QRadioButton(panel);
     fire->setObjectName(QStringLiteral("ds%1").arg(loop + 4));
-    forms::nameGridCell(fire, QStringLiteral("Тип ШС ") + FireText, column);
+    forms::nameGridCell(fire, loopTypeHeading(fireText()), column);
     auto* guard = new QRadioButton(panel);
     guard->setObjectName(QStringLiteral("ds%1").arg(loop + 4) + QLatin1Char('1'));
-    forms::nameGridCell(guard, QStringLiteral("Тип ШС ") + GuardText, column);
+    forms::nameGridCell(guard, loopTypeHeading(guardText()), column);
     (loop % 2 == 1 ? fire : guard)->setChecked(true);
     layout->addWidget(fire);
     layout->addWidget(guard);

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QRadioButton>
 
 #include <optional>
@@ -144,7 +145,8 @@ void TFireSecureForm::afterDefaults() {
 
 forms::ConfigFileSave TFireSecureForm::fileSave() {
     forms::ConfigFileSave save = ExpanderWindow::fileSave();
-    save.savedStatus = QStringLiteral("Запись конфигурации в файл завершена");
+    save.savedStatus =
+        QCoreApplication::translate("pemrix", "Запись конфигурации в файл завершена");
     return save;
 }
 

@@ -10,6 +10,7 @@ namespace {
 
 using image::Field;
 using image::FieldKind;
+using language::translate;
 namespace texts = image::texts;
 
 constexpr int LoopCount = 8;
@@ -18,15 +19,16 @@ constexpr int RelayModeCell = 7;
 
 // Box pr<m>: relay 1 for m = 1..4, relay 2 for 5..8, each over a pair of loops.
 void addRelayBindings(std::vector<Field>& fields) {
-    const char* labels[] = {texts::RelayBinding1, texts::RelayBinding2};
+    const std::string labels[] = {translate("pemrix", texts::RelayBinding1),
+                                  translate("pemrix", texts::RelayBinding2)};
     for (int relay = 1; relay <= 2; ++relay) {
         for (int pair = 0; pair < 4; ++pair) {
             const int first = pair * 2 + 1;
             fields.push_back(image::makeField(
                 "relays." + std::to_string(relay) + ".binding." + std::to_string(first) + "-" +
                     std::to_string(first + 1),
-                FieldKind::Flag, {{RelayBindingCell, (relay - 1) * 4 + pair, 1}}, texts::LoopGroup,
-                labels[relay - 1],
+                FieldKind::Flag, {{RelayBindingCell, (relay - 1) * 4 + pair, 1}},
+                translate("pemrix", texts::LoopGroup), labels[relay - 1],
                 texts::loopHeading(first) + LoopPairDash + texts::loopHeading(first + 1)));
         }
     }
@@ -36,7 +38,8 @@ Field relayMode(int relay) {
     Field field = image::makeField("relays." + std::to_string(relay) + ".mode", FieldKind::Choice,
                                    {{RelayModeCell, 4 + (relay - 1) * 2, 2}}, {},
                                    texts::relayModeTitle(relay));
-    field.items.assign(RelayModeItems.begin(), RelayModeItems.end());
+    for (const char* item : RelayModeItems)
+        field.items.push_back(translate("pemrix", item));
     return field;
 }
 
@@ -44,10 +47,14 @@ image::FieldTable makeTable() {
     image::FieldTable table;
     table.cellCount = static_cast<int>(secureFactoryImage().size());
     std::vector<Field>& fields = table.fields;
-    image::addLoopRow(fields, "integration", texts::IntegrationTime, 1, 0, LoopCount);
-    image::addLoopRow(fields, "auto_arming", texts::AutoArming, 4, 0, LoopCount);
-    image::addLoopRow(fields, "silent_alarm", texts::SilentAlarm, 2, 0, LoopCount);
-    image::addLoopRow(fields, "round_the_clock", texts::RoundTheClock, 5, 0, LoopCount);
+    image::addLoopRow(fields, "integration", translate("pemrix", texts::IntegrationTime), 1, 0,
+                      LoopCount);
+    image::addLoopRow(fields, "auto_arming", translate("pemrix", texts::AutoArming), 4, 0,
+                      LoopCount);
+    image::addLoopRow(fields, "silent_alarm", translate("pemrix", texts::SilentAlarm), 2, 0,
+                      LoopCount);
+    image::addLoopRow(fields, "round_the_clock", translate("pemrix", texts::RoundTheClock), 5, 0,
+                      LoopCount);
     addRelayBindings(fields);
     fields.push_back(relayMode(1));
     fields.push_back(relayMode(2));

@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -58,7 +59,7 @@ void TSecureForm::ChangeKS() {
 
 void TSecureForm::createControls() {
     setObjectName(QStringLiteral("SecureForm"));
-    setWindowTitle(QStringLiteral("Охранный модуль \"Orvel - 416\""));
+    setWindowTitle(QCoreApplication::translate("pemrix", "Охранный модуль \"Orvel - 416\""));
 
     auto* main = new QVBoxLayout(page());
     main->setContentsMargins(4, 4, 4, 4);
@@ -97,17 +98,21 @@ void TSecureForm::createControls() {
 }
 
 QGroupBox* TSecureForm::createLoopGroup() {
-    auto* group = new QGroupBox(QString::fromUtf8(texts::LoopGroup), this);
+    auto* group = new QGroupBox(QCoreApplication::translate("pemrix", texts::LoopGroup), this);
     group->setObjectName(QStringLiteral("LoopBox"));
     QGridLayout* grid = forms::makeLoopGrid(group, LoopCount);
-    forms::addLoopRow(grid, 1, QString::fromUtf8(texts::IntegrationTime), "it", 1, It);
-    forms::addLoopRow(grid, 2, QString::fromUtf8(texts::AutoArming), "av", 1, Av);
-    forms::addLoopRow(grid, 3, QString::fromUtf8(texts::SilentAlarm), "tt", 1, Tt);
-    forms::addLoopRow(grid, 4, QString::fromUtf8(texts::RoundTheClock), "ks", 1, Ks);
+    forms::addLoopRow(grid, 1, QCoreApplication::translate("pemrix", texts::IntegrationTime), "it",
+                      1, It);
+    forms::addLoopRow(grid, 2, QCoreApplication::translate("pemrix", texts::AutoArming), "av", 1,
+                      Av);
+    forms::addLoopRow(grid, 3, QCoreApplication::translate("pemrix", texts::SilentAlarm), "tt", 1,
+                      Tt);
+    forms::addLoopRow(grid, 4, QCoreApplication::translate("pemrix", texts::RoundTheClock), "ks", 1,
+                      Ks);
 
     // Rows 5 and 6: each relay box stands between the columns of its pair of loops.
-    const QString relayRows[] = {QString::fromUtf8(texts::RelayBinding1),
-                                 QString::fromUtf8(texts::RelayBinding2)};
+    const QString relayRows[] = {QCoreApplication::translate("pemrix", texts::RelayBinding1),
+                                 QCoreApplication::translate("pemrix", texts::RelayBinding2)};
     for (int relay = 0; relay < 2; ++relay) {
         const int gridRow = 5 + relay;
         grid->addWidget(new QLabel(relayRows[relay], group), gridRow, 0);
