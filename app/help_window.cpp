@@ -22,7 +22,8 @@ QString topicPath(int topic) {
 
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Справка - %1").arg(QString::fromUtf8(texts::helpSet)));
+    setWindowTitle(QCoreApplication::translate("pemrix", "Справка - %1")
+                       .arg(QString::fromUtf8(texts::helpSet)));
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setOpenLinks(true);
