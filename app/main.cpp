@@ -5,12 +5,16 @@
 #include "app/pemrix_application.h"
 #include "app/startup_probe.h"
 #include "app/worker_shutdown.h"
+#include "language/catalog.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
+    // The language first: the answers below are given in it already.
+    pemrix::language::useLanguage(pemrix::language::chosenLanguage(
+        pemrix::language::takeLanguageOption(argc, argv), std::getenv));
     // --version and --help are answered before Qt starts, so they need no display.
     if (const auto answer = pemrix::app::commandLineAnswer(argc, argv)) {
         pemrix::app::reachParentConsole();

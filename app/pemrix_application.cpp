@@ -1,10 +1,10 @@
 #include "app/pemrix_application.h"
 
 #include "forms/dialogs.h"
+#include "language/catalog.h"
+#include "language/translate.h"
 
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <exception>
 #include <string_view>
 
@@ -21,17 +21,20 @@ std::optional<std::string> commandLineAnswer(int argc, const char* const* argv) 
         if (arg == "--version")
             return versionLine();
         if (arg == "--help")
-            return "Использование: pemrix [параметры Qt]\n"
-                   "               pemrix --version | --help\n"
-                   "\n"
-                   "Открывает главное окно конфигуратора Pemrix: один модуль Orvel на\n"
-                   "последовательном порту (COM1..COM4) — связь, чтение, правка и запись в окне\n"
-                   "его типа. Прочие аргументы принадлежат Qt (-platform ИМЯ, ...).\n"
-                   "\n"
-                   "  --version   вывести версию и выйти\n"
-                   "  --help      эта справка\n"
-                   "\n"
-                   "Без окна: pemrix-cli --help.\n";
+            return language::translate(
+                "pemrix",
+                "Использование: pemrix [параметры Qt]\n"
+                "               pemrix --version | --help\n"
+                "\n"
+                "Открывает главное окно конфигуратора Pemrix: один модуль Orvel на\n"
+                "последовательном порту (COM1..COM4) — связь, чтение, правка и запись в окне\n"
+                "его типа. Прочие аргументы принадлежат Qt (-platform ИМЯ, ...).\n"
+                "\n"
+                "  --lang en|ru  язык программы: английский или русский (иначе по LANG)\n"
+                "  --version     вывести версию и выйти\n"
+                "  --help        эта справка\n"
+                "\n"
+                "Без окна: pemrix-cli --help.\n");
     }
     return std::nullopt;
 }
@@ -45,14 +48,7 @@ PemrixApplication::PemrixApplication(int& argc, char** argv) : QApplication(argc
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icon/pemrix-%1.png").arg(size));
     setWindowIcon(icon);
-    // Qt's own buttons read "Да"/"Нет" like the rest of the program.
-    // Linux distributions ship Qt's catalogue as qtbase_ru; Qt's Windows deployment
-    // merges it into qt_ru.
-    auto* translator = new QTranslator(this);
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (translator->load(QStringLiteral("qtbase_ru"), folder) ||
-        translator->load(QStringLiteral("qt_ru"), folder))
-        installTranslator(translator);
+    language::installCatalogs(*this);
 }
 
 bool PemrixApplication::notify(QObject* receiver, QEvent* event) {
@@ -70,7 +66,7 @@ void PemrixApplication::showCurrentError() {
     } catch (const std::exception& error) {
         showError(QString::fromUtf8(error.what()));
     } catch (...) {
-        showError(QStringLiteral("Неизвестная ошибка"));
+        showError(QCoreApplication::translate("pemrix", "Неизвестная ошибка"));
     }
 }
 

@@ -1,11 +1,16 @@
 #include "cli/arguments.h"
 
+#include "language/translate.h"
+
 #include <charconv>
 #include <vector>
 
 namespace pemrix::cli {
 
 namespace {
+
+using language::arg;
+using language::translate;
 
 std::optional<Command> commandNamed(std::string_view name) {
     if (name == "link")
@@ -23,7 +28,8 @@ std::optional<Command> commandNamed(std::string_view name) {
     return std::nullopt;
 }
 
-constexpr const char* CommandNames = "link, read, write, key, show или diff";
+constexpr const char* CommandNames =
+    QT_TRANSLATE_NOOP("pemrix", "link, read, write, key, show или diff");
 
 std::optional<link::ModuleKind> moduleNamed(std::string_view name) {
     for (const link::ModuleProfile& profile : link::ModuleProfiles)
@@ -39,10 +45,22 @@ std::string moduleChoices(bool readingKeys) {
     for (const link::ModuleProfile& profile : link::ModuleProfiles)
         if (!readingKeys || profile.readsKeys)
             names.push_back(profile.optionName);
-    std::string text;
-    for (std::size_t n = 0; n < names.size(); ++n)
-        text += (n == 0 ? "" : n + 1 == names.size() ? " или " : ", ") + std::string(names[n]);
-    return text;
+    std::string first(names.front());
+    for (std::size_t n = 1; n + 1 < names.size(); ++n)
+        first += ", " + std::string(names[n]);
+    if (names.size() == 1)
+        return first;
+    return arg(translate("pemrix", "%1 или %2"), {first, names.back()});
+}
+
+// "-o требует имя файла".
+std::string needsFileName(std::string_view option) {
+    return arg(translate("pemrix", "%1 требует имя файла"), {option});
+}
+
+// "--port указан дважды".
+std::string givenTwice(std::string_view option) {
+    return arg(translate("pemrix", "%1 указан дважды"), {option});
 }
 
 std::optional<int> portNumberFrom(std::string_view text) {
@@ -90,13 +108,13 @@ class Parser {
         }
         if (arg == "--json") {
             if (arguments_.json)
-                return fail("--json указан дважды");
+                return fail(givenTwice("--json"));
             arguments_.json = true;
             return true;
         }
         if (arg == "--fast-timing") {
             if (arguments_.fastTiming)
-                return fail("--fast-timing указан дважды");
+                return fail(givenTwice("--fast-timing"));
             arguments_.fastTiming = true;
             return true;
         }
@@ -110,30 +128,33 @@ class Parser {
         if (name == "--device")
             return takeValue(name, inlineValue, [this](std::string_view value) {
                 if (arguments_.device)
-                    return fail("--device указан дважды");
+                    return fail(givenTwice("--device"));
                 if (value.empty())
-                    return fail("--device требует путь к устройству");
+                    return fail(translate("pemrix", "--device требует путь к устройству"));
                 arguments_.device = std::string(value);
                 return true;
             });
         if (name == "--port")
             return takeValue(name, inlineValue, [this](std::string_view value) {
                 if (arguments_.portNumber)
-                    return fail("--port указан дважды");
+                    return fail(givenTwice("--port"));
                 arguments_.portNumber = portNumberFrom(value);
                 if (!arguments_.portNumber)
-                    return fail("--port принимает 1, 2, 3 или 4 (COM1..COM4), а не «" +
-                                std::string(value) + "»");
+                    return fail(language::arg(
+                        translate("pemrix",
+                                  "--port принимает 1, 2, 3 или 4 (COM1..COM4), а не «%1»"),
+                        {value}));
                 return true;
             });
         if (name == "--module")
             return takeValue(name, inlineValue, [this](std::string_view value) {
                 if (arguments_.moduleGiven)
-                    return fail("--module указан дважды");
+                    return fail(givenTwice("--module"));
                 const auto module = moduleNamed(value);
                 if (!module)
-                    return fail("--module принимает " + moduleChoices(false) + ", а не «" +
-                                std::string(value) + "»");
+                    return fail(
+                        language::arg(translate("pemrix", "--module принимает %1, а не «%2»"),
+                                      {moduleChoices(false), value}));
                 arguments_.module = *module;
                 arguments_.moduleGiven = true;
                 return true;
@@ -141,22 +162,22 @@ class Parser {
         if (name == "-o" || name == "--output")
             return takeValue(name, inlineValue, [this](std::string_view value) {
                 if (arguments_.outputFile)
-                    return fail("-o указан дважды");
+                    return fail(givenTwice("-o"));
                 if (value.empty())
-                    return fail("-o требует имя файла");
+                    return fail(needsFileName("-o"));
                 arguments_.outputFile = std::string(value);
                 return true;
             });
         if (name == "--trace")
             return takeValue(name, inlineValue, [this](std::string_view value) {
                 if (arguments_.traceFile)
-                    return fail("--trace указан дважды");
+                    return fail(givenTwice("--trace"));
                 if (value.empty())
-                    return fail("--trace требует имя файла");
+                    return fail(needsFileName("--trace"));
                 arguments_.traceFile = std::string(value);
                 return true;
             });
-        return fail("неизвестный параметр «" + std::string(arg) + "»");
+        return fail(language::arg(translate("pemrix", "неизвестный параметр «%1»"), {arg}));
     }
 
     template <class Take>
@@ -164,7 +185,7 @@ class Parser {
         if (inlineValue)
             return take(*inlineValue);
         if (next_ >= args_.size())
-            return fail(std::string(name) + " требует значение");
+            return fail(arg(translate("pemrix", "%1 требует значение"), {name}));
         return take(args_[next_++]);
     }
 
@@ -172,26 +193,27 @@ class Parser {
         if (!commandGiven_) {
             const auto command = commandNamed(arg);
             if (!command)
-                return fail("неизвестная команда «" + std::string(arg) + "»: используйте " +
-                            CommandNames);
+                return fail(
+                    language::arg(translate("pemrix", "неизвестная команда «%1»: используйте %2"),
+                                  {arg, translate("pemrix", CommandNames)}));
             arguments_.command = *command;
             commandGiven_ = true;
             return true;
         }
         if (arguments_.command == Command::Write && !inputGiven_) {
             if (arg.empty())
-                return fail("write требует имя файла");
+                return fail(needsFileName("write"));
             arguments_.inputFile = std::string(arg);
             inputGiven_ = true;
             return true;
         }
         if (comparesFiles()) {
             if (arg.empty())
-                return fail(std::string(commandName()) + " требует имя файла");
+                return fail(needsFileName(commandName()));
             arguments_.files.emplace_back(arg);
             return true;
         }
-        return fail("лишний аргумент «" + std::string(arg) + "»");
+        return fail(language::arg(translate("pemrix", "лишний аргумент «%1»"), {arg}));
     }
 
     bool comparesFiles() const {
@@ -206,43 +228,54 @@ class Parser {
         const std::size_t wanted =
             (arguments_.command == Command::Diff ? 2U : 1U) - (usesLine(arguments_) ? 1U : 0U);
         if (arguments_.files.size() > wanted)
-            return fail("лишний аргумент «" + arguments_.files[wanted] + "»");
+            return fail(
+                arg(translate("pemrix", "лишний аргумент «%1»"), {arguments_.files[wanted]}));
         if (arguments_.files.size() < wanted)
-            return fail(std::string(commandName()) +
-                        (arguments_.command == Command::Show
-                             ? " требует файл конфигурации или линию (--device ПУТЬ или --port N)"
-                             : (usesLine(arguments_) ? " с линией требует файл конфигурации"
-                                                     : " требует два файла конфигурации")));
+            return fail(translate(
+                "pemrix",
+                arguments_.command == Command::Show
+                    ? QT_TRANSLATE_NOOP(
+                          "pemrix",
+                          "show требует файл конфигурации или линию (--device ПУТЬ или --port N)")
+                : usesLine(arguments_)
+                    ? QT_TRANSLATE_NOOP("pemrix", "diff с линией требует файл конфигурации")
+                    : QT_TRANSLATE_NOOP("pemrix", "diff требует два файла конфигурации")));
         if (usesLine(arguments_) && !arguments_.moduleGiven)
-            return fail("не задан модуль: укажите --module " + moduleChoices(false));
+            return fail(arg(translate("pemrix", "не задан модуль: укажите --module %1"),
+                            {moduleChoices(false)}));
         if (arguments_.traceFile && !usesLine(arguments_))
-            return fail("--trace относится только к обмену с модулем (--device или --port)");
+            return fail(translate(
+                "pemrix", "--trace относится только к обмену с модулем (--device или --port)"));
         return true;
     }
 
     bool checkWhole() {
         if (!commandGiven_)
-            return fail("не задана команда: используйте " + std::string(CommandNames));
+            return fail(arg(translate("pemrix", "не задана команда: используйте %1"),
+                            {translate("pemrix", CommandNames)}));
         if (arguments_.device && arguments_.portNumber)
-            return fail("укажите либо --device, либо --port, но не оба");
+            return fail(translate("pemrix", "укажите либо --device, либо --port, но не оба"));
         if (arguments_.json && !comparesFiles())
-            return fail("--json относится только к командам show и diff");
+            return fail(translate("pemrix", "--json относится только к командам show и diff"));
         if (comparesFiles() && arguments_.outputFile)
-            return fail("-o относится только к команде read");
+            return fail(translate("pemrix", "-o относится только к команде read"));
         if (comparesFiles())
             return checkFiles();
         if (!arguments_.device && !arguments_.portNumber)
-            return fail("не задана линия: укажите --device ПУТЬ или --port N");
+            return fail(translate("pemrix", "не задана линия: укажите --device ПУТЬ или --port N"));
         if (!arguments_.moduleGiven)
-            return fail("не задан модуль: укажите --module " + moduleChoices(false));
+            return fail(arg(translate("pemrix", "не задан модуль: укажите --module %1"),
+                            {moduleChoices(false)}));
         if (const link::ModuleProfile& module = *link::profileOf(arguments_.module);
             arguments_.command == Command::Key && !module.readsKeys)
-            return fail("у модуля " + std::string(module.name) +
-                        " нет считывателя ключей: key принимает --module " + moduleChoices(true));
+            return fail(
+                arg(translate("pemrix",
+                              "у модуля %1 нет считывателя ключей: key принимает --module %2"),
+                    {module.name, moduleChoices(true)}));
         if (arguments_.command == Command::Write && !inputGiven_)
-            return fail("write требует файл конфигурации для отправки");
+            return fail(translate("pemrix", "write требует файл конфигурации для отправки"));
         if (arguments_.outputFile && arguments_.command != Command::Read)
-            return fail("-o относится только к команде read");
+            return fail(translate("pemrix", "-o относится только к команде read"));
         return true;
     }
 

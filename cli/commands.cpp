@@ -9,6 +9,7 @@
 #include "cli/same_file.h"
 #include "cli/trace_file.h"
 #include "image/file_access.h"
+#include "language/translate.h"
 #include "link/exchange.h"
 #include "link/key_code.h"
 #include "link/module_profile.h"
@@ -21,6 +22,9 @@
 namespace pemrix::cli {
 
 namespace {
+
+using language::arg;
+using language::translate;
 
 constexpr const char* ProgramName = "pemrix-cli";
 
@@ -46,7 +50,9 @@ std::optional<int> finalReportOf(Command command) {
 // Writes a result to standard output; on failure says why on the error stream.
 int deliver(const CommandContext& context, std::string_view text) {
     if (const auto reason = context.out.write(text)) {
-        context.err << ProgramName << ": не удалось записать в стандартный вывод: " << *reason
+        context.err << ProgramName << ": "
+                    << arg(translate("pemrix", "не удалось записать в стандартный вывод: %1"),
+                           {*reason})
                     << std::endl;
         return ExitCode::OutputFailed;
     }
@@ -81,10 +87,12 @@ int runOnFiles(const Arguments& args, const CommandContext& context) {
                       args.files[n]};
     }
     if (args.command == Command::Diff && configs[0].module != configs[1].module) {
-        context.err << ProgramName << ": «" << configs[0].source << "» — файл модуля "
-                    << link::profileOf(configs[0].module)->name << ", а «" << configs[1].source
-                    << "» — файл модуля " << link::profileOf(configs[1].module)->name
-                    << ": сравниваются только файлы одного модуля" << std::endl;
+        context.err << ProgramName << ": "
+                    << arg(translate("pemrix", "«%1» — файл модуля %2, а «%3» — файл модуля %4: "
+                                               "сравниваются только файлы одного модуля"),
+                           {configs[0].source, link::profileOf(configs[0].module)->name,
+                            configs[1].source, link::profileOf(configs[1].module)->name})
+                    << std::endl;
         return ExitCode::Usage;
     }
     return deliverView(context, args, configs);
@@ -166,8 +174,9 @@ class CommandRun {
     bool noteIncompleteTrace() const {
         if (!traceFile_ || !traceFile_->failure())
             return false;
-        context_.err << ProgramName
-                     << ": журнал обмена записан не полностью: " << *traceFile_->failure()
+        context_.err << ProgramName << ": "
+                     << arg(translate("pemrix", "журнал обмена записан не полностью: %1"),
+                            {*traceFile_->failure()})
                      << std::endl;
         return true;
     }
@@ -178,18 +187,24 @@ class CommandRun {
         if (!args_.traceFile)
             return std::nullopt;
         const auto trace = image::pathFromUtf8(*args_.traceFile);
-        const auto clashWith = [&](const std::string& name, const char* what) {
-            return std::string(ProgramName) + ": файл журнала «" + *args_.traceFile + "» — это " +
-                   what + " «" + name + "»; укажите в --trace другой файл";
+        // `pattern`: "%1" the trace file, "%2" the file it would overwrite.
+        const auto clashWith = [&](const std::string& name, const char* pattern) {
+            return std::string(ProgramName) + ": " +
+                   arg(translate("pemrix", pattern), {*args_.traceFile, name});
         };
+        const char* configClash = QT_TRANSLATE_NOOP(
+            "pemrix",
+            "файл журнала «%1» — это файл конфигурации «%2»; укажите в --trace другой файл");
         if (args_.command == Command::Write &&
             namesSameFile(trace, image::pathFromUtf8(args_.inputFile)))
-            return clashWith(args_.inputFile, "файл конфигурации");
+            return clashWith(args_.inputFile, configClash);
         if (args_.command == Command::Diff &&
             namesSameFile(trace, image::pathFromUtf8(args_.files.front())))
-            return clashWith(args_.files.front(), "файл конфигурации");
+            return clashWith(args_.files.front(), configClash);
         if (args_.outputFile && namesSameFile(trace, image::pathFromUtf8(*args_.outputFile)))
-            return clashWith(*args_.outputFile, "выходной файл");
+            return clashWith(*args_.outputFile,
+                             QT_TRANSLATE_NOOP("pemrix", "файл журнала «%1» — это выходной файл "
+                                                         "«%2»; укажите в --trace другой файл"));
         return std::nullopt;
     }
 
@@ -234,11 +249,15 @@ class CommandRun {
     void noteVariantMismatch() const {
         if (args_.command != Command::Write || toWrite_.fileKind == linkedKind())
             return;
-        context_.err << ProgramName << ": замечание: файл для варианта "
-                     << link::kindValue(toWrite_.fileKind) << " ("
-                     << link::variantName(toWrite_.fileKind) << "), модуль ответил вариантом "
-                     << link::kindValue(linkedKind()) << " (" << link::variantName(linkedKind())
-                     << "); образ записывается как есть" << std::endl;
+        context_.err << ProgramName << ": "
+                     << arg(translate("pemrix", "замечание: файл для варианта %1 (%2), модуль "
+                                                "ответил вариантом %3 (%4); образ записывается "
+                                                "как есть"),
+                            {std::to_string(link::kindValue(toWrite_.fileKind)),
+                             link::variantName(toWrite_.fileKind),
+                             std::to_string(link::kindValue(linkedKind())),
+                             link::variantName(linkedKind())})
+                     << std::endl;
     }
 
     // A failed line has been reported with the operation it cut short and the
@@ -266,7 +285,7 @@ class CommandRun {
                 return ExitCode::ExchangeFailed;
             return deliverView(context_, args_,
                                {ShownConfig{args_.module, linkedKind(), *reporter_.image(),
-                                            "модуль на " + device_},
+                                            arg(translate("pemrix", "модуль на %1"), {device_})},
                                 toCompare_});
         case Command::Write:
             break;
@@ -317,8 +336,8 @@ int runCommand(const Arguments& arguments, const CommandContext& context) {
 int runProgram(std::span<const std::string_view> args, const CommandContext& context) {
     const ParsedArguments parsed = parseArguments(args);
     if (!parsed.arguments) {
-        context.err << ProgramName << ": " << parsed.error << "\nСправка: " << ProgramName
-                    << " --help" << std::endl;
+        context.err << ProgramName << ": " << parsed.error << '\n'
+                    << arg(translate("pemrix", "Справка: %1 --help"), {ProgramName}) << std::endl;
         return ExitCode::Usage;
     }
     if (parsed.arguments->help)
@@ -326,7 +345,9 @@ int runProgram(std::span<const std::string_view> args, const CommandContext& con
     try {
         return runCommand(*parsed.arguments, context);
     } catch (const std::exception& error) {
-        context.err << ProgramName << ": внутренняя ошибка: " << error.what() << std::endl;
+        context.err << ProgramName << ": "
+                    << arg(translate("pemrix", "внутренняя ошибка: %1"), {error.what()})
+                    << std::endl;
         return ExitCode::InternalError;
     }
 }

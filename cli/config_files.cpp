@@ -3,6 +3,7 @@
 #include "image/error_texts.h"
 #include "image/expander_file.h"
 #include "image/file_access.h"
+#include "language/translate.h"
 #include "modules/module_formats.h"
 
 #include <algorithm>
@@ -13,6 +14,10 @@ namespace {
 
 LoadedImage refused(std::string why) {
     return {std::nullopt, std::move(why)};
+}
+
+LoadedImage refusedAsOtherModule() {
+    return refused(language::translate("pemrix", image::WrongModuleKindMessage));
 }
 
 // The kind a file's last line names, when that is one of the module's variants.
@@ -46,16 +51,16 @@ LoadedImage parseFile(std::string_view text, const link::ModuleProfile& module,
     auto file = modules::formatOf(module.kind)->readFile(text, fileName);
     if (const auto kind = namedVariant(module, file)) {
         if (readsAsOtherModule(text, module, true))
-            return refused(image::WrongModuleKindMessage);
+            return refusedAsOtherModule();
         return {ImageToWrite{std::move(file.value().cells), *kind}, {}};
     }
     if (readsAsOtherModule(text, module, false))
-        return refused(image::WrongModuleKindMessage);
+        return refusedAsOtherModule();
     if (!file)
         return refused(file.error().message);
     if (!file.value().kindLine)
         return refused(file.value().kindLine.error().message);
-    return refused(image::WrongModuleKindMessage);
+    return refusedAsOtherModule();
 }
 
 // The module takes one byte per value; a value that is no byte would arrive as some
@@ -94,9 +99,10 @@ IdentifiedFile identifyConfigFile(std::string_view text, std::optional<link::Mod
             continue;
         if (module && *module != profile.kind)
             return {std::nullopt, profile.kind,
-                    "pemrix-cli: «" + std::string(fileName) + "» — файл модуля " +
-                        std::string(profile.name) + ", а --module задаёт " +
-                        std::string(link::profileOf(*module)->name)};
+                    "pemrix-cli: " +
+                        language::arg(language::translate(
+                                          "pemrix", "«%1» — файл модуля %2, а --module задаёт %3"),
+                                      {fileName, profile.name, link::profileOf(*module)->name})};
         return {std::move(loaded.image), profile.kind, {}};
     }
     // The relay file is the one with more lines than an expander's.

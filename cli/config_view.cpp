@@ -2,6 +2,7 @@
 
 #include "cli/json_writer.h"
 #include "image/field_table.h"
+#include "language/translate.h"
 #include "modules/module_formats.h"
 
 #include <algorithm>
@@ -12,6 +13,13 @@ namespace {
 
 using image::Field;
 using image::FieldValue;
+using language::arg;
+using language::translate;
+
+// A text of a module's field table (a title, a label, an item) in the user's language.
+std::string translated(const std::string& text) {
+    return text.empty() ? text : translate("pemrix", text.c_str());
+}
 
 const image::FieldTable& tableOf(const ShownConfig& config) {
     return modules::formatOf(config.module)->fields();
@@ -25,13 +33,31 @@ bool shownOn(const ShownConfig& config, const Field& field) {
 }
 
 // The value as the text output shows it: an empty combo box or key slot in words.
+// Numbers and key codes are no words to translate.
 std::string shownValue(const Field& field, const FieldValue& value) {
-    return image::shownText(field, value);
+    const std::string text = image::shownText(field, value);
+    const bool inWords = value.text.empty() || field.kind == image::FieldKind::Flag ||
+                         field.kind == image::FieldKind::Choice ||
+                         field.kind == image::FieldKind::LastSetBit;
+    return inWords ? translated(text) : text;
+}
+
+// The value's text as JSON gives it: empty for no item or no key.
+std::string valueText(const Field& field, const FieldValue& value) {
+    return value.text.empty() ? value.text : shownValue(field, value);
+}
+
+// "label / column" in the user's language.
+std::string shownName(const Field& field) {
+    Field named;
+    named.label = translated(field.label);
+    named.column = translated(field.column);
+    return image::fieldName(named);
 }
 
 // The fields to show, in table order, cut into runs of one group.
 struct GroupRun {
-    std::string title;
+    std::string group; // as the table has it
     std::vector<std::size_t> fields;
 };
 
@@ -40,7 +66,7 @@ std::vector<GroupRun> groupRuns(const image::FieldTable& table,
     std::vector<GroupRun> runs;
     for (const std::size_t index : fields) {
         const std::string& group = table.fields[index].group;
-        if (runs.empty() || runs.back().title != group)
+        if (runs.empty() || runs.back().group != group)
             runs.push_back({group, {}});
         runs.back().fields.push_back(index);
     }
@@ -71,11 +97,12 @@ std::vector<std::size_t> differing(const ShownConfig& a, const ShownConfig& b) {
 // 6 (Orvel-426)".
 std::string moduleLine(const ShownConfig& config) {
     const link::ModuleProfile& profile = *link::profileOf(config.module);
-    std::string line = "Модуль: " + std::string(profile.name);
-    if (profile.variants.size() > 1)
-        line += ", вариант " + std::to_string(link::kindValue(config.variant)) + " (" +
-                std::string(link::variantName(config.variant)) + ")";
-    return line + '\n';
+    if (profile.variants.size() <= 1)
+        return arg(translate("pemrix", "Модуль: %1"), {profile.name}) + '\n';
+    return arg(translate("pemrix", "Модуль: %1, вариант %2 (%3)"),
+               {profile.name, std::to_string(link::kindValue(config.variant)),
+                link::variantName(config.variant)}) +
+           '\n';
 }
 
 // Groups as blocks: the group's title, then its fields indented; a control on its own
@@ -86,11 +113,11 @@ std::string groupedText(const image::FieldTable& table, const std::vector<std::s
     std::string text;
     for (const GroupRun& run : groupRuns(table, fields)) {
         text += '\n';
-        const std::string indent = run.title.empty() ? "" : "  ";
-        if (!run.title.empty())
-            text += run.title + '\n';
+        const std::string indent = run.group.empty() ? "" : "  ";
+        if (!run.group.empty())
+            text += translated(run.group) + '\n';
         for (const std::size_t index : run.fields)
-            text += indent + image::fieldName(table.fields[index]) + ": " + fieldLine(index) + '\n';
+            text += indent + shownName(table.fields[index]) + ": " + fieldLine(index) + '\n';
     }
     return text;
 }
@@ -115,11 +142,11 @@ void writeModule(JsonWriter& json, const ShownConfig& config, bool withVariant) 
     json.endObject();
 }
 
-void writeValue(JsonWriter& json, const FieldValue& value) {
+void writeValue(JsonWriter& json, const Field& field, const FieldValue& value) {
     json.key("value");
     json.value(value.number);
     json.key("text");
-    json.value(value.text);
+    json.value(valueText(field, value));
 }
 
 // "groups": [{"title", "fields": [{"key", "label", "column", ...}]}], each field on its
@@ -132,7 +159,7 @@ void writeGroups(JsonWriter& json, const image::FieldTable& table,
     for (const GroupRun& run : groupRuns(table, fields)) {
         json.beginObject();
         json.key("title");
-        json.value(run.title);
+        json.value(translated(run.group));
         json.key("fields");
         json.beginArray();
         for (const std::size_t index : run.fields) {
@@ -141,9 +168,9 @@ void writeGroups(JsonWriter& json, const image::FieldTable& table,
             json.key("key");
             json.value(field.key);
             json.key("label");
-            json.value(field.label);
+            json.value(translated(field.label));
             json.key("column");
-            json.value(field.column);
+            json.value(translated(field.column));
             fieldValues(index);
             json.endObject();
         }
@@ -172,7 +199,7 @@ std::string showJson(const ShownConfig& config) {
     json.key("source");
     json.value(config.source);
     writeGroups(json, table, shownFields(config),
-                [&](std::size_t index) { writeValue(json, values[index]); });
+                [&](std::size_t index) { writeValue(json, table.fields[index], values[index]); });
     json.key("cells");
     json.numbers(config.cells);
     json.endObject();
@@ -185,15 +212,16 @@ bool configsDiffer(const ShownConfig& a, const ShownConfig& b) {
 
 std::string diffText(const ShownConfig& a, const ShownConfig& b) {
     if (!configsDiffer(a, b))
-        return "Конфигурации совпадают\n";
+        return translate("pemrix", "Конфигурации совпадают") + '\n';
     const image::FieldTable& table = tableOf(a);
     const std::vector<FieldValue> valuesA = image::decodeFields(table, a.cells);
     const std::vector<FieldValue> valuesB = image::decodeFields(table, b.cells);
-    std::string text = "Модуль: " + std::string(link::profileOf(a.module)->name) + '\n' +
-                       "A: " + a.source + '\n' + "B: " + b.source + '\n';
+    std::string text = arg(translate("pemrix", "Модуль: %1"), {link::profileOf(a.module)->name}) +
+                       '\n' + "A: " + a.source + '\n' + "B: " + b.source + '\n';
     if (a.variant != b.variant)
-        text += "Вариант: " + std::string(link::variantName(a.variant)) + " → " +
-                std::string(link::variantName(b.variant)) + '\n';
+        text += arg(translate("pemrix", "Вариант: %1 → %2"),
+                    {link::variantName(a.variant), link::variantName(b.variant)}) +
+                '\n';
     return text + groupedText(table, differing(a, b), [&](std::size_t index) {
                const Field& field = table.fields[index];
                return shownValue(field, valuesA[index]) + " → " + shownValue(field, valuesB[index]);
@@ -223,7 +251,7 @@ std::string diffJson(const ShownConfig& a, const ShownConfig& b) {
         for (const auto& [name, values] : {std::pair{"a", &valuesA}, std::pair{"b", &valuesB}}) {
             json.key(name);
             json.beginObject(true);
-            writeValue(json, (*values)[index]);
+            writeValue(json, table.fields[index], (*values)[index]);
             json.endObject();
         }
     });

@@ -3,9 +3,11 @@
 #include "cli/commands.h"
 #include "cli/program_arguments.h"
 #include "cli/standard_streams.h"
+#include "language/catalog.h"
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -30,7 +32,9 @@ int main(int argc, char** argv) {
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);
 
-    const std::vector<std::string> given = pemrix::cli::programArguments(argc, argv);
+    std::vector<std::string> given = pemrix::cli::programArguments(argc, argv);
+    pemrix::language::useLanguage(
+        pemrix::language::chosenLanguage(pemrix::language::takeLanguageOption(given), std::getenv));
     const std::vector<std::string_view> args(given.begin(), given.end());
     const pemrix::cli::CommandContext context{out, std::cerr, stopRequest};
     return pemrix::cli::runProgram(args, context);

@@ -64,9 +64,21 @@ function(pemrix_add_test name)
   # to do for them.
   set_target_properties(${name} PROPERTIES AUTOMOC OFF)
   add_test(NAME ${name} COMMAND ${name})
-  set(env "")
+  # The program's texts are checked in Russian whatever the machine's language is.
+  set(env "LANGUAGE=" "LC_ALL=" "LC_MESSAGES=" "LANG=C.UTF-8")
   if(T_GUI)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS "${T_LABELS}" ENVIRONMENT "${env}")
+endfunction()
+
+# Another run of a test: its arguments and environment added to the test's own
+# (a second language, a larger scale).
+function(pemrix_add_test_run name run)
+  cmake_parse_arguments(R "" "" "ARGS;ENVIRONMENT" ${ARGN})
+  add_test(NAME ${name}_${run} COMMAND ${name} ${R_ARGS})
+  get_test_property(${name} ENVIRONMENT env)
+  get_test_property(${name} LABELS labels)
+  set_tests_properties(${name}_${run} PROPERTIES TIMEOUT 300 LABELS "${labels}"
+                       ENVIRONMENT "${env};${R_ENVIRONMENT}")
 endfunction()

@@ -39,7 +39,8 @@ std::string qtPatterns(const std::string& patterns) {
 } // namespace
 
 std::string qtNameFilter(const std::string& filter) {
-    const std::vector<std::string> parts = splitAtBars(filter);
+    const std::vector<std::string> parts =
+        splitAtBars(language::translate("pemrix", filter.c_str()));
     std::string result;
     for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
         const std::string& description = parts[i];

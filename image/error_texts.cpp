@@ -1,5 +1,6 @@
 #include "image/error_texts.h"
 
+#include "language/translate.h"
 #include "link/system_reason.h"
 
 #include <cerrno>
@@ -7,6 +8,9 @@
 namespace pemrix::image {
 
 namespace {
+
+using language::arg;
+using language::translate;
 
 std::string quoted(std::string_view name) {
     return "«" + std::string(name) + "»";
@@ -103,15 +107,15 @@ std::string excerpt(std::string_view text) {
 std::string reasonText(FileFailure why) {
     switch (why) {
     case FileFailure::NotFound:
-        return "файл не найден";
+        return translate("pemrix", "файл не найден");
     case FileFailure::NoFolder:
-        return "нет такой папки";
+        return translate("pemrix", "нет такой папки");
     case FileFailure::FolderTakesNoFiles:
-        return "в этой папке нельзя создавать файлы";
+        return translate("pemrix", "в этой папке нельзя создавать файлы");
     case FileFailure::IsFolder:
-        return "это папка, а не файл";
+        return translate("pemrix", "это папка, а не файл");
     case FileFailure::NotRegular:
-        return "это не обычный файл";
+        return translate("pemrix", "это не обычный файл");
     // Said as the system's reasons are said everywhere else.
     case FileFailure::NoPermission:
         return os::errnoReason(EACCES);
@@ -120,17 +124,18 @@ std::string reasonText(FileFailure why) {
     case FileFailure::NoSpace:
         return os::errnoReason(ENOSPC);
     case FileFailure::ReadFailed:
-        return "ошибка чтения";
+        return translate("pemrix", "ошибка чтения");
     case FileFailure::WriteFailed:
         break;
     }
-    return "ошибка записи";
+    return translate("pemrix", "ошибка записи");
 }
 
 // "Файл «a.cfg», строка 7", or "Строка 7" when there is no file to name.
 std::string lineOfFile(std::string_view file, std::size_t lineNumber) {
     const std::string number = std::to_string(lineNumber);
-    return file.empty() ? "Строка " + number : "Файл " + quoted(file) + ", строка " + number;
+    return file.empty() ? arg(translate("pemrix", "Строка %1"), {number})
+                        : arg(translate("pemrix", "Файл %1, строка %2"), {quoted(file), number});
 }
 
 } // namespace
@@ -160,39 +165,47 @@ FileFailure fileFailureOf(std::error_code error, FileFailure otherwise) {
 }
 
 std::string cannotOpenFileText(std::string_view file, FileFailure why) {
-    return "Не удалось открыть файл " + quoted(file) + ": " + reasonText(why) + ".";
+    return arg(translate("pemrix", "Не удалось открыть файл %1: %2."),
+               {quoted(file), reasonText(why)});
 }
 
 std::string cannotWriteFileText(std::string_view file, FileFailure why) {
-    return "Не удалось записать файл " + quoted(file) + ": " + reasonText(why) + ".";
+    return arg(translate("pemrix", "Не удалось записать файл %1: %2."),
+               {quoted(file), reasonText(why)});
 }
 
 std::string fileTooLargeText(std::string_view file) {
-    return "Файл " + quoted(file) + " слишком велик для файла конфигурации (больше 1 МБ).";
+    return arg(translate("pemrix", "Файл %1 слишком велик для файла конфигурации (больше 1 МБ)."),
+               {quoted(file)});
 }
 
 std::string missingLineText(std::string_view file, std::size_t lineNumber, std::size_t lineCount) {
-    const std::string missing = "строки " + std::to_string(lineNumber) +
-                                " (строк в файле: " + std::to_string(lineCount) + ").";
-    return file.empty() ? "Нет " + missing : "Файл " + quoted(file) + ": нет " + missing;
+    const std::string number = std::to_string(lineNumber);
+    const std::string count = std::to_string(lineCount);
+    if (file.empty())
+        return arg(translate("pemrix", "Нет строки %1 (строк в файле: %2)."), {number, count});
+    return arg(translate("pemrix", "Файл %1: нет строки %2 (строк в файле: %3)."),
+               {quoted(file), number, count});
 }
 
 std::string notAnIntegerInLineText(std::string_view file, std::size_t lineNumber,
                                    std::string_view text) {
-    return lineOfFile(file, lineNumber) + ": " + excerpt(text) + " — не целое число.";
+    return arg(translate("pemrix", "%1: %2 — не целое число."),
+               {lineOfFile(file, lineNumber), excerpt(text)});
 }
 
 std::string notAByteInLineText(std::string_view file, std::size_t lineNumber, int value) {
-    return lineOfFile(file, lineNumber) + ": " + std::to_string(value) +
-           " — не значение байта (от 0 до 255).";
+    return arg(translate("pemrix", "%1: %2 — не значение байта (от 0 до 255)."),
+               {lineOfFile(file, lineNumber), std::to_string(value)});
 }
 
 std::string notAnIntegerInFieldText(std::string_view field, std::string_view text) {
-    return "Поле " + quoted(field) + ": " + excerpt(text) + " — не целое число.";
+    return arg(translate("pemrix", "Поле %1: %2 — не целое число."),
+               {quoted(field), excerpt(text)});
 }
 
 std::string notAnIntegerText(std::string_view text) {
-    return excerpt(text) + " — не целое число.";
+    return arg(translate("pemrix", "%1 — не целое число."), {excerpt(text)});
 }
 
 } // namespace pemrix::image

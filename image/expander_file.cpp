@@ -2,6 +2,7 @@
 
 #include "image/decimal_text.h"
 #include "image/file_lines.h"
+#include "language/translate.h"
 
 #include <vector>
 
@@ -36,7 +37,8 @@ Result<ImageCells> parseExpanderFile(std::string_view text, link::ModuleKind mod
         return kind.error();
     }
     if (kind.value() != link::kindValue(moduleKind)) {
-        return Error{ErrorKind::WrongModuleKind, WrongModuleKindMessage};
+        return Error{ErrorKind::WrongModuleKind,
+                     language::translate("pemrix", WrongModuleKindMessage)};
     }
 
     ImageCells cells;
@@ -55,7 +57,8 @@ Result<ImageCells> parseExpanderFile(std::string_view text, link::ModuleKind mod
 Result<std::string> expanderConfigFileText(std::span<const int> cells, link::ModuleKind moduleKind,
                                            const IdentifierSlots& slots, bool identifiersInUse) {
     if (slotStartingWithFF(slots, identifiersInUse)) {
-        return Error{ErrorKind::IdentifierStartsWithFF, IdentifierStartsWithFFMessage};
+        return Error{ErrorKind::IdentifierStartsWithFF,
+                     language::translate("pemrix", IdentifierStartsWithFFMessage)};
     }
     return expanderFileText(cells, moduleKind);
 }

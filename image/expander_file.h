@@ -6,6 +6,7 @@
 #include "image/identifier_records.h"
 #include "image/image_cells.h"
 #include "image/result.h"
+#include "language/translate.h"
 #include "link/module_profile.h"
 
 #include <string>
@@ -15,8 +16,9 @@ namespace pemrix::image {
 
 inline constexpr int ExpanderFileLineCount = link::ExpanderImageSize + 1; // 65
 
+// The catalog's source; a parse gives it in the user's language.
 inline constexpr const char* WrongModuleKindMessage =
-    "Ошибка чтения файла конфигурации. Нет совпадения типа прибора.";
+    QT_TRANSLATE_NOOP("pemrix", "Ошибка чтения файла конфигурации. Нет совпадения типа прибора.");
 
 // The file's text for `cells` (64 cells) and `moduleKind`.
 std::string expanderFileText(std::span<const int> cells, link::ModuleKind moduleKind);

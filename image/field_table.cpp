@@ -64,6 +64,12 @@ FieldValue itemValue(const Field& field, int item) {
     return {item, item == NoItem ? std::string() : field.items[static_cast<std::size_t>(item)]};
 }
 
+// A table's texts are the catalog's sources, or already in the user's language where
+// a table is made of pieces (a loop's heading); a text the catalog lacks stays as it is.
+std::string translated(const std::string& text) {
+    return language::translate("pemrix", text.c_str());
+}
+
 } // namespace
 
 Field makeField(std::string key, FieldKind kind, std::vector<BitRange> bits, std::string group,
@@ -124,9 +130,12 @@ std::vector<std::size_t> differingFields(const FieldTable& table, std::span<cons
 }
 
 std::string shownText(const Field& field, const FieldValue& value) {
-    if (!value.text.empty())
-        return value.text;
-    return field.kind == FieldKind::KeyCode ? EmptySlotText : NoItemText;
+    if (value.text.empty())
+        return translated(field.kind == FieldKind::KeyCode ? EmptySlotText : NoItemText);
+    // Digits and key codes are no words.
+    const bool words = field.kind == FieldKind::Flag || field.kind == FieldKind::Choice ||
+                       field.kind == FieldKind::LastSetBit;
+    return words ? translated(value.text) : value.text;
 }
 
 namespace {
@@ -138,9 +147,9 @@ std::string bare(std::string text) {
 } // namespace
 
 std::string fieldName(const Field& field) {
-    std::string name = bare(field.label);
+    std::string name = bare(translated(field.label));
     if (!field.column.empty())
-        name += " / " + bare(field.column);
+        name += " / " + bare(translated(field.column));
     return name;
 }
 

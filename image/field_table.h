@@ -4,6 +4,8 @@
 // its values as the window shows them. One table per module, next to its codec; the
 // command line, comparisons and reports read images through it.
 
+#include "language/translate.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -32,9 +34,10 @@ enum class FieldKind {
 // Choice / LastSetBit: the combo box or radio group shows no item.
 inline constexpr int NoItem = -1;
 
-// The texts of a flag's two states.
-inline constexpr const char* YesText = "да";
-inline constexpr const char* NoText = "нет";
+// The texts of a flag's two states (the catalog's sources: a value keeps them, shownText
+// translates them).
+inline constexpr const char* YesText = QT_TRANSLATE_NOOP("pemrix", "да");
+inline constexpr const char* NoText = QT_TRANSLATE_NOOP("pemrix", "нет");
 
 struct Field {
     std::string key;    // stable ASCII name for scripts, e.g. "loops.3.integration"
@@ -90,14 +93,15 @@ std::vector<std::size_t> differingFields(const FieldTable& table, std::span<cons
                                          std::span<const int> b);
 
 // The words for a value the window shows as nothing, where a reader needs words.
-inline constexpr const char* NoItemText = "(не выбрано)";
-inline constexpr const char* EmptySlotText = "(пусто)";
+inline constexpr const char* NoItemText = QT_TRANSLATE_NOOP("pemrix", "(не выбрано)");
+inline constexpr const char* EmptySlotText = QT_TRANSLATE_NOOP("pemrix", "(пусто)");
 
-// The value's text, or for an empty combo box or key slot those words.
+// The value's text, or for an empty combo box or key slot those words, in the user's
+// language.
 std::string shownText(const Field& field, const FieldValue& value);
 
 // "label / column" as a line of text shows the field: the window's label and heading
-// without their trailing colon and blanks.
+// without their trailing colon and blanks, in the user's language.
 std::string fieldName(const Field& field);
 
 // The field with this key, or nullptr.

@@ -6,6 +6,7 @@
 // would begin ends the list, so a key whose first byte is FF cannot be stored.
 
 #include "image/image_cells.h"
+#include "language/translate.h"
 
 #include <array>
 #include <cstdint>
@@ -22,9 +23,10 @@ inline constexpr int IdentifierRecordsOffset = 8;
 inline constexpr int KeyCodeBytes = IdentifierRecordSize - 1; // the record's last: the mask
 inline constexpr std::uint8_t EndOfRecords = UnusedByte;
 
-// Shown when a key cannot be stored because its record would begin with 255.
+// Shown when a key cannot be stored because its record would begin with 255 (the
+// catalog's source; a refusal gives it in the user's language).
 inline constexpr const char* IdentifierStartsWithFFMessage =
-    "Идентификатор не может начинаться с FF";
+    QT_TRANSLATE_NOOP("pemrix", "Идентификатор не может начинаться с FF");
 
 // One row of the identifier group: the edit Id<k> and its eight authority boxes.
 struct IdentifierSlot {

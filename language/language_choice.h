@@ -4,6 +4,7 @@
 // set). English is chosen by a language starting with "en"; everything else,
 // including "C" and "POSIX", is Russian. Standard library only.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,9 +13,9 @@ namespace pemrix::language {
 
 enum class Language { Russian, English };
 
-using Environment = const char* (*)(const char* name);
+using Environment = std::function<const char*(const char* name)>;
 
-Language environmentLanguage(Environment environment);
+Language environmentLanguage(const Environment& environment);
 
 // Takes "--lang xx" or "--lang=xx" out of the program's arguments (the first is the
 // program's name) and says what it chose; nothing when it is not there.
@@ -22,6 +23,6 @@ std::optional<Language> takeLanguageOption(std::vector<std::string>& arguments);
 std::optional<Language> takeLanguageOption(int& argc, char** argv);
 
 // The command line's choice, else the environment's.
-Language chosenLanguage(std::optional<Language> option, Environment environment);
+Language chosenLanguage(std::optional<Language> option, const Environment& environment);
 
 } // namespace pemrix::language

@@ -6,6 +6,8 @@
 // the reports. The engine, the reports, the trace, the command line, the emulator
 // and the main window look a module up here instead of asking which one it is.
 
+#include "language/translate.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -59,9 +61,11 @@ struct ModuleProfile {
     bool pacedWrite;
     int writeAcknowledgementPolls;
     std::span<const ModuleVariant> variants; // the kinds its link answer may name
-    std::string_view noLinkStatus;           // "Нет связи с расширителем"
-    std::string_view noAnswerStatus;         // after ten link requests without an answer
-    std::string_view brokenLinkStatus;       // after the user breaks the link
+    // The words of the reports: the catalog's sources, pointing at literals, translated
+    // where they are shown.
+    std::string_view noLinkStatus;     // "Нет связи с расширителем"
+    std::string_view noAnswerStatus;   // after ten link requests without an answer
+    std::string_view brokenLinkStatus; // after the user breaks the link
 };
 
 // The relay module as a whole (its window, its file, its row here) is known by the kind
@@ -78,14 +82,17 @@ inline constexpr ModuleVariant ReleVariants[] = {{ModuleKind::Rele8, "Orvel-427"
 
 inline constexpr std::array<ModuleProfile, 3> ModuleProfiles{{
     {ModuleKind::Secure, "Orvel-416", "416", 64, Operation::Write, Operation::Read, true, false, 1,
-     detail::SecureVariants, "Нет связи с расширителем", "Нет ответа от расширителя",
-     "Нет связи с расширителем"},
+     detail::SecureVariants, QT_TRANSLATE_NOOP("pemrix", "Нет связи с расширителем"),
+     QT_TRANSLATE_NOOP("pemrix", "Нет ответа от расширителя"),
+     QT_TRANSLATE_NOOP("pemrix", "Нет связи с расширителем")},
     {ModuleKind::FireSecure, "Orvel-417", "417", 64, Operation::Write, Operation::Read, true, false,
-     1, detail::FireSecureVariants, "Нет связи с расширителем", "Нет ответа от расширителя",
-     "Нет связи с расширителем"},
+     1, detail::FireSecureVariants, QT_TRANSLATE_NOOP("pemrix", "Нет связи с расширителем"),
+     QT_TRANSLATE_NOOP("pemrix", "Нет ответа от расширителя"),
+     QT_TRANSLATE_NOOP("pemrix", "Нет связи с расширителем")},
     {ReleModule, "Orvel-426/427", "relay", 66, Operation::ReleWrite, Operation::ReleRead, false,
-     true, 10, detail::ReleVariants, "Нет связи с модулем",
-     "Нет ответа от модуля. Демонстрационный режим", "Нет связи с модулем. Демонстрационный режим"},
+     true, 10, detail::ReleVariants, QT_TRANSLATE_NOOP("pemrix", "Нет связи с модулем"),
+     QT_TRANSLATE_NOOP("pemrix", "Нет ответа от модуля. Демонстрационный режим"),
+     QT_TRANSLATE_NOOP("pemrix", "Нет связи с модулем. Демонстрационный режим")},
 }};
 
 // The module a window of that kind serves; nullptr for a kind no window serves.

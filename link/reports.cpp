@@ -1,5 +1,6 @@
 #include "link/reports.h"
 
+#include "language/translate.h"
 #include "link/key_code.h"
 #include "link/module_profile.h"
 
@@ -8,36 +9,44 @@
 namespace pemrix::link {
 namespace {
 
-constexpr const char* kNoAnswerMessage = "Нет ответа от прибора";
-constexpr const char* kOtherKindMessage = "Подключенный прибор имеет другой тип";
-constexpr const char* kCrcErrorText = "Ошибка: Dallas CRC";
-constexpr const char* kNoKeyStatus = "Вещественный идентификатор не подключен к расширителю";
-constexpr const char* kTimeOutStatus = "Ошибка: Time-Out";
-constexpr const char* kAttemptPrefix = "Установка связи с расширителем...Попытка №";
-constexpr const char* kAttemptSuffix = " из 10";
-constexpr const char* kLinkedStatus = "Связь установлена";
-constexpr const char* kKeyExistsMessage = "Идентификатор уже существует в списке";
-constexpr const char* kWriteDoneStatus = "Запись конфигурации завершена";
-constexpr const char* kReadDoneStatus = "Чтение конфигурации завершено";
-constexpr const char* kKeyReadDoneStatus = "Чтение идентификатора завершено";
+constexpr const char* kNoAnswerMessage = QT_TRANSLATE_NOOP("pemrix", "Нет ответа от прибора");
+constexpr const char* kOtherKindMessage =
+    QT_TRANSLATE_NOOP("pemrix", "Подключенный прибор имеет другой тип");
+constexpr const char* kCrcErrorText = QT_TRANSLATE_NOOP("pemrix", "Ошибка: Dallas CRC");
+constexpr const char* kNoKeyStatus =
+    QT_TRANSLATE_NOOP("pemrix", "Вещественный идентификатор не подключен к расширителю");
+constexpr const char* kTimeOutStatus = QT_TRANSLATE_NOOP("pemrix", "Ошибка: Time-Out");
+constexpr const char* kLinkedStatus = QT_TRANSLATE_NOOP("pemrix", "Связь установлена");
+constexpr const char* kKeyExistsMessage =
+    QT_TRANSLATE_NOOP("pemrix", "Идентификатор уже существует в списке");
+constexpr const char* kWriteDoneStatus =
+    QT_TRANSLATE_NOOP("pemrix", "Запись конфигурации завершена");
+constexpr const char* kReadDoneStatus =
+    QT_TRANSLATE_NOOP("pemrix", "Чтение конфигурации завершено");
+constexpr const char* kKeyReadDoneStatus =
+    QT_TRANSLATE_NOOP("pemrix", "Чтение идентификатора завершено");
 
+using language::translate;
+
+// A text of the profile or of this file in the user's language; the profile's texts
+// point at literals, so they end with a NUL.
 std::string textOf(std::string_view text) {
-    return std::string(text);
+    return translate("pemrix", text.data());
 }
 
 // What did not complete when the line failed under an operation.
 const char* unfinishedText(Operation operation) {
     switch (operation) {
     case Operation::Link:
-        return "установка связи не выполнена";
+        return QT_TRANSLATE_NOOP("pemrix", "установка связи не выполнена");
     case Operation::Write:
     case Operation::ReleWrite:
-        return "запись не выполнена";
+        return QT_TRANSLATE_NOOP("pemrix", "запись не выполнена");
     case Operation::Read:
     case Operation::ReleRead:
-        return "чтение не выполнено";
+        return QT_TRANSLATE_NOOP("pemrix", "чтение не выполнено");
     case Operation::KeyId:
-        return "чтение идентификатора не выполнено";
+        return QT_TRANSLATE_NOOP("pemrix", "чтение идентификатора не выполнено");
     }
     return "";
 }
@@ -51,46 +60,48 @@ void ShowReport(ReportTarget& target, int code, int attemptNumber) {
 
     switch (code) {
     case ReportCode::NoAnswer:
-        target.showMessage(kNoAnswerMessage);
+        target.showMessage(textOf(kNoAnswerMessage));
         target.showStatus(textOf(module->noAnswerStatus));
         SetLinkDown(target);
         break;
     case ReportCode::OtherKind:
-        target.showMessage(kOtherKindMessage);
+        target.showMessage(textOf(kOtherKindMessage));
         target.closeWindow();
         break;
     case ReportCode::LinkCrcError:
-        target.showMessage(kCrcErrorText);
+        target.showMessage(textOf(kCrcErrorText));
         break;
     case ReportCode::CrcError:
-        target.showStatus(kCrcErrorText);
+        target.showStatus(textOf(kCrcErrorText));
         break;
     case ReportCode::NoKey:
         if (module->readsKeys)
-            target.showStatus(kNoKeyStatus);
+            target.showStatus(textOf(kNoKeyStatus));
         break;
     case ReportCode::TimeOut:
-        target.showStatus(kTimeOutStatus);
+        target.showStatus(textOf(kTimeOutStatus));
         break;
     case ReportCode::LinkAttempt:
-        target.showStatus(kAttemptPrefix + std::to_string(attemptNumber) + kAttemptSuffix);
+        target.showStatus(
+            language::arg(translate("pemrix", "Установка связи с расширителем...Попытка №%1 из 10"),
+                          {std::to_string(attemptNumber)}));
         break;
     case ReportCode::LinkEstablished:
-        target.showStatus(kLinkedStatus);
+        target.showStatus(textOf(kLinkedStatus));
         target.linkEstablished();
         break;
     case ReportCode::KeyExists:
-        target.showMessage(kKeyExistsMessage);
+        target.showMessage(textOf(kKeyExistsMessage));
         break;
     case ReportCode::WriteDone:
-        target.showStatus(kWriteDoneStatus);
+        target.showStatus(textOf(kWriteDoneStatus));
         break;
     case ReportCode::ReadDone:
-        target.showStatus(kReadDoneStatus);
+        target.showStatus(textOf(kReadDoneStatus));
         break;
     case ReportCode::KeyReadDone:
         if (module->readsKeys)
-            target.showStatus(kKeyReadDoneStatus);
+            target.showStatus(textOf(kKeyReadDoneStatus));
         break;
     case ReportCode::LinkStopped:
         target.showStatus(textOf(module->noLinkStatus));
@@ -109,7 +120,7 @@ void ShowLineFailure(ReportTarget& target, Operation operation, const PortError&
     const ModuleProfile* module = profileOf(target.moduleKind());
     if (module == nullptr)
         return;
-    std::string status = textOf(module->noLinkStatus) + ": " + unfinishedText(operation);
+    std::string status = textOf(module->noLinkStatus) + ": " + textOf(unfinishedText(operation));
     if (const std::string reason = portErrorReason(error); !reason.empty())
         status += " — " + reason;
     target.showStatus(status);

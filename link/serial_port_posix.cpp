@@ -66,8 +66,8 @@ PortError portError(int osCode, Stage stage) {
         break;
     }
     // A device gone or held is said so, whichever code told of it.
-    std::string reason = kind == PortErrorKind::Gone    ? std::string(os::deviceGoneReason)
-                         : kind == PortErrorKind::InUse ? std::string(os::deviceBusyReason)
+    std::string reason = kind == PortErrorKind::Gone    ? os::translatedReason(os::deviceGoneReason)
+                         : kind == PortErrorKind::InUse ? os::translatedReason(os::deviceBusyReason)
                                                         : os::errnoReason(osCode);
     return PortError{kind, osCode, std::move(reason)};
 }

@@ -79,9 +79,9 @@ PortError portError(DWORD code, Stage stage) {
         break;
     }
     // A device gone or held is said so, whichever code told of it.
-    std::string reason = kind == PortErrorKind::Gone ? std::string(os::deviceGoneReason)
+    std::string reason = kind == PortErrorKind::Gone ? os::translatedReason(os::deviceGoneReason)
                          : kind == PortErrorKind::InUse
-                             ? std::string(os::deviceBusyReason)
+                             ? os::translatedReason(os::deviceBusyReason)
                              : os::windowsErrorReason(code, systemText(code));
     return PortError{kind, static_cast<int>(code), std::move(reason)};
 }

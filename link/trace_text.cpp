@@ -1,5 +1,6 @@
 #include "link/trace_text.h"
 
+#include "language/translate.h"
 #include "link/exchange.h"
 #include "link/frames.h"
 #include "link/module_profile.h"
@@ -9,55 +10,59 @@
 namespace pemrix::link {
 namespace {
 
+using language::arg;
+using language::translate;
+
 std::string elapsedText(TraceElapsed elapsed) {
     const long long ms = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
     char text[32];
-    std::snprintf(text, sizeof text, "+%lld.%03lld с", ms / 1000, ms % 1000);
-    return text;
+    std::snprintf(text, sizeof text, "%lld.%03lld", ms / 1000, ms % 1000);
+    return arg(translate("pemrix", "+%1 с"), {text});
 }
 
-const char* directionText(Direction direction) {
-    return direction == Direction::ToModule ? "ПК → модуль" : "модуль → ПК";
+std::string directionText(Direction direction) {
+    return direction == Direction::ToModule ? translate("pemrix", "ПК → модуль")
+                                            : translate("pemrix", "модуль → ПК");
 }
 
 const char* operationName(const ModuleProfile* module, Operation operation) {
     if (operation == Operation::Link)
-        return "Установка связи";
+        return QT_TRANSLATE_NOOP("pemrix", "Установка связи");
     if (operation == Operation::KeyId)
-        return "Чтение идентификатора";
+        return QT_TRANSLATE_NOOP("pemrix", "Чтение идентификатора");
     if (module != nullptr && operation == module->write)
-        return "Запись конфигурации";
+        return QT_TRANSLATE_NOOP("pemrix", "Запись конфигурации");
     if (module != nullptr && operation == module->read)
-        return "Чтение конфигурации";
-    return "Обмен";
+        return QT_TRANSLATE_NOOP("pemrix", "Чтение конфигурации");
+    return QT_TRANSLATE_NOOP("pemrix", "Обмен");
 }
 
 const char* roleText(ByteRole role) {
     switch (role) {
     case ByteRole::LinkRequest:
-        return "запрос связи";
+        return QT_TRANSLATE_NOOP("pemrix", "запрос связи");
     case ByteRole::LinkAnswer:
-        return "ответ на запрос связи";
+        return QT_TRANSLATE_NOOP("pemrix", "ответ на запрос связи");
     case ByteRole::ModuleKind:
-        return "тип модуля";
+        return QT_TRANSLATE_NOOP("pemrix", "тип модуля");
     case ByteRole::Header:
-        return "заголовок запроса";
+        return QT_TRANSLATE_NOOP("pemrix", "заголовок запроса");
     case ByteRole::FrameLead:
-        return "начало кадра";
+        return QT_TRANSLATE_NOOP("pemrix", "начало кадра");
     case ByteRole::FrameData:
-        return "кадр";
+        return QT_TRANSLATE_NOOP("pemrix", "кадр");
     case ByteRole::Checksum:
-        return "контрольная сумма";
+        return QT_TRANSLATE_NOOP("pemrix", "контрольная сумма");
     case ByteRole::Echo:
-        return "эхо";
+        return QT_TRANSLATE_NOOP("pemrix", "эхо");
     case ByteRole::Acknowledgement:
-        return "подтверждение";
+        return QT_TRANSLATE_NOOP("pemrix", "подтверждение");
     case ByteRole::Verdict:
-        return "ответ модулю";
+        return QT_TRANSLATE_NOOP("pemrix", "ответ модулю");
     case ByteRole::KeyAnswer:
-        return "ответ ключа";
+        return QT_TRANSLATE_NOOP("pemrix", "ответ ключа");
     case ByteRole::KeyCode:
-        return "код ключа";
+        return QT_TRANSLATE_NOOP("pemrix", "код ключа");
     }
     return "";
 }
@@ -68,10 +73,11 @@ std::string valueMeaning(std::uint8_t value, ByteRole role) {
     case ByteRole::ModuleKind:
         if (const ModuleVariant* variant = variantOfByte(value))
             return ": " + std::string(variant->name);
-        return ": неизвестный";
+        return ": " + translate("pemrix", "неизвестный");
     case ByteRole::Acknowledgement:
     case ByteRole::Verdict:
-        return value == Frame::Accept ? ": принято" : ": отказ";
+        return ": " + (value == Frame::Accept ? translate("pemrix", "принято")
+                                              : translate("pemrix", "отказ"));
     default:
         return {};
     }
@@ -87,7 +93,7 @@ std::string hexByte(std::uint8_t value) {
 
 std::string exchangeHeadingLine(ModuleKind moduleKind, Operation operation) {
     const ModuleProfile* module = profileOf(moduleKind);
-    std::string line = std::string("— ") + operationName(module, operation);
+    std::string line = "— " + translate("pemrix", operationName(module, operation));
     if (module != nullptr)
         line += ", " + std::string(module->name);
     return line + " —";
@@ -96,37 +102,41 @@ std::string exchangeHeadingLine(ModuleKind moduleKind, Operation operation) {
 std::string byteTraceLine(TraceElapsed elapsed, Direction direction, std::uint8_t value,
                           ByteRole role) {
     return elapsedText(elapsed) + "  " + directionText(direction) + "  " + hexByte(value) + "  " +
-           roleText(role) + valueMeaning(value, role);
+           translate("pemrix", roleText(role)) + valueMeaning(value, role);
 }
 
 std::string missingTraceLine(TraceElapsed elapsed, Direction direction, ByteRole role,
                              std::size_t count) {
     std::string what;
+    const std::string number = std::to_string(count);
     if (direction == Direction::FromModule)
-        what = count == 1 ? "нет байта" : "нет " + std::to_string(count) + " байт";
+        what = count == 1 ? translate("pemrix", "нет байта")
+                          : arg(translate("pemrix", "нет %1 байт"), {number});
     else
-        what = count == 1 ? "не отправлен" : "не отправлены " + std::to_string(count);
+        what = count == 1 ? translate("pemrix", "не отправлен")
+                          : arg(translate("pemrix", "не отправлены %1"), {number});
     return elapsedText(elapsed) + "  " + directionText(direction) + "  --  " + what + ": " +
-           roleText(role);
+           translate("pemrix", roleText(role));
 }
 
 std::string exchangeEndLine(TraceElapsed elapsed, ExchangeEnd end) {
     const char* how = "";
     switch (end) {
     case ExchangeEnd::Succeeded:
-        how = "выполнено";
+        how = QT_TRANSLATE_NOOP("pemrix", "выполнено");
         break;
     case ExchangeEnd::Failed:
-        how = "не выполнено";
+        how = QT_TRANSLATE_NOOP("pemrix", "не выполнено");
         break;
     case ExchangeEnd::Stopped:
-        how = "остановлено";
+        how = QT_TRANSLATE_NOOP("pemrix", "остановлено");
         break;
     case ExchangeEnd::LineFailed:
-        how = "сбой линии";
+        how = QT_TRANSLATE_NOOP("pemrix", "сбой линии");
         break;
     }
-    return elapsedText(elapsed) + "  — конец: " + how + " —";
+    return elapsedText(elapsed) + "  " +
+           arg(translate("pemrix", "— конец: %1 —"), {translate("pemrix", how)});
 }
 
 } // namespace pemrix::link

@@ -6,6 +6,9 @@ namespace pemrix::ports {
 
 namespace {
 
+using language::arg;
+using language::translate;
+
 // The group that serial devices belong to on the common distributions.
 const std::string usualSerialGroup = "dialout";
 
@@ -19,8 +22,9 @@ std::string shortName(const std::string& portName, const std::string& device) {
 }
 
 std::string joinAdvice(const std::string& group) {
-    return "Добавьте пользователя в группу " + group + " (sudo usermod -aG " + group +
-           " $USER) и войдите в систему заново.";
+    return arg(translate("pemrix", "Добавьте пользователя в группу %1 (sudo usermod -aG %1 $USER) "
+                                   "и войдите в систему заново."),
+               {group});
 }
 
 // Joining a device's group is a remedy only when its members may use the device: a
@@ -37,19 +41,26 @@ PortProblem noPermission(const std::string& port, const std::string& name,
                          const link::PortError& error, const OpenFailureFacts& facts) {
     if (joiningHelps(facts)) {
         const std::string& group = facts.group->name;
-        return {name + ": нет доступа (группа " + group + ")",
-                "Нет доступа к порту " + port + ": устройство принадлежит группе " + group + ". " +
-                    joinAdvice(group)};
+        return {
+            arg(translate("pemrix", "%1: нет доступа (группа %2)"), {name, group}),
+            arg(translate("pemrix", "Нет доступа к порту %1: устройство принадлежит группе %2."),
+                {port, group}) +
+                " " + joinAdvice(group)};
     }
-    // A reason that only repeats "нет доступа" is not said twice.
+    // A reason that only repeats "нет доступа" is not said twice; the port's reason
+    // comes in the user's language, and so is compared.
     const std::string reason = link::portErrorReason(error);
-    std::string full = "Нет доступа к порту " + port +
-                       (reason == os::noPermissionReason ? "" : ": " + reason) + ".";
+    std::string full =
+        reason == os::translatedReason(os::noPermissionReason)
+            ? arg(translate("pemrix", "Нет доступа к порту %1."), {port})
+            : arg(translate("pemrix", "Нет доступа к порту %1: %2."), {port, reason});
     // Without the device's group at hand, the usual one is the likely remedy.
     if (!facts.group)
-        full += " Последовательные порты обычно принадлежат группе " + usualSerialGroup + ". " +
-                joinAdvice(usualSerialGroup);
-    return {name + ": нет доступа", full};
+        full += " " +
+                arg(translate("pemrix", "Последовательные порты обычно принадлежат группе %1."),
+                    {usualSerialGroup}) +
+                " " + joinAdvice(usualSerialGroup);
+    return {arg(translate("pemrix", "%1: нет доступа"), {name}), full};
 }
 
 } // namespace
@@ -60,36 +71,42 @@ PortProblem describeOpenFailure(const std::string& portName, const std::string& 
     const std::string name = shortName(portName, device);
     switch (error.kind) {
     case link::PortErrorKind::NoSuchPort:
-        return {name + ": устройство не найдено",
-                "Порт " + port +
-                    ": устройство не найдено. Проверьте, подключён ли адаптер, или выберите "
-                    "другое устройство порта."};
+        return {arg(translate("pemrix", "%1: устройство не найдено"), {name}),
+                arg(translate("pemrix", "Порт %1: устройство не найдено. Проверьте, подключён ли "
+                                        "адаптер, или выберите другое устройство порта."),
+                    {port})};
     case link::PortErrorKind::InUse:
         if (facts.holder) {
             const std::string pid = "PID " + std::to_string(facts.holder->pid);
             // A process whose name cannot be read is known by its number alone.
             const std::string holder =
                 facts.holder->program.empty() ? pid : facts.holder->program + " (" + pid + ")";
-            return {name + " занят: " + holder, "Порт " + port + " занят другой программой: " +
-                                                    holder + ". Закройте её и повторите попытку."};
+            return {arg(translate("pemrix", "%1 занят: %2"), {name, holder}),
+                    arg(translate("pemrix", "Порт %1 занят другой программой: %2. Закройте её и "
+                                            "повторите попытку."),
+                        {port, holder})};
         }
-        return {name + " занят другой программой",
-                "Порт " + port + " занят другой программой. Закройте её и повторите попытку."};
+        return {arg(translate("pemrix", "%1 занят другой программой"), {name}),
+                arg(translate("pemrix",
+                              "Порт %1 занят другой программой. Закройте её и повторите попытку."),
+                    {port})};
     case link::PortErrorKind::NoPermission:
         return noPermission(port, name, error, facts);
     default:
-        return {name + ": порт не открыт",
-                "Порт " + port + " не открыт: " + link::portErrorReason(error) + "."};
+        return {arg(translate("pemrix", "%1: порт не открыт"), {name}),
+                arg(translate("pemrix", "Порт %1 не открыт: %2."),
+                    {port, link::portErrorReason(error)})};
     }
 }
 
 PortProblem describeLineLoss(const std::string& portName, const std::string& device,
                              const link::PortError& error) {
     const std::string reason = link::portErrorReason(error);
-    const std::string what = reason.empty() ? std::string("связь прервана") : reason;
+    const std::string what = reason.empty() ? translate("pemrix", "связь прервана") : reason;
     return {shortName(portName, device) + ": " + what,
-            "Порт " + portAndDevice(portName, device) + ": " + what +
-                ". Проверьте, подключён ли адаптер, и установите связь заново."};
+            arg(translate("pemrix", "Порт %1: %2. Проверьте, подключён ли адаптер, и установите "
+                                    "связь заново."),
+                {portAndDevice(portName, device), what})};
 }
 
 PortProblem diagnoseOpenFailure(const std::string& portName, const std::string& device,
@@ -133,9 +150,11 @@ std::optional<std::string> serialGroupToJoin(const UserGroups& user,
 }
 
 PortProblem serialGroupNotice(const std::string& group) {
-    return {"Пользователь не в группе " + group,
-            "Пользователь не входит в группу " + group +
-                ": последовательные порты могут быть недоступны. " + joinAdvice(group)};
+    return {arg(translate("pemrix", "Пользователь не в группе %1"), {group}),
+            arg(translate("pemrix", "Пользователь не входит в группу %1: последовательные порты "
+                                    "могут быть недоступны."),
+                {group}) +
+                " " + joinAdvice(group)};
 }
 
 } // namespace pemrix::ports

@@ -6,7 +6,7 @@ PEMRIX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 PEMRIX_PACKAGES=(
     g++ cmake ninja-build clang-format
-    qt6-base-dev qt6-translations-l10n fonts-dejavu-core
+    qt6-base-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev python3 fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick xdotool poppler-utils
     clang-14 libclang-rt-14-dev

@@ -2,6 +2,7 @@
 
 #include "cli/json_writer.h"
 #include "emulator/emulator.h"
+#include "language/translate.h"
 #include "link/reporter.h"
 #include "tests/cli/in_process_run.h"
 #include "tests/cli/report_texts.h"
@@ -59,6 +60,19 @@ const ConfigFileContent Full427{"f427.cfg", 66, 255, 5};
 bool has(const std::string& text, const std::string& line) {
     return text.find(line) != std::string::npos;
 }
+
+// A catalog that marks every text it is asked for with "~" (once, should a lower
+// layer have asked already), in use while it lives.
+class MarkingCatalog {
+  public:
+    MarkingCatalog() { pemrix::language::useCatalog(mark); }
+    ~MarkingCatalog() { pemrix::language::useCatalog(nullptr); }
+
+  private:
+    static std::string mark(const char*, const char* source) {
+        return source[0] == '~' ? source : std::string("~") + source;
+    }
+};
 
 } // namespace
 
@@ -186,4 +200,33 @@ TEST_F(ShowDiff, ShowsAndComparesTheModuleAsRead) {
         run({"--device", device, "diff", "--module", "relay", other, "--fast-timing"});
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_EQ(module.stats().bytesReceived, received);
+}
+
+// Titles, labels, headings and worded values go through the catalog where they are
+// shown; numbers and key codes are no words.
+TEST_F(ShowDiff, ShowsTheFieldTablesWordsThroughTheCatalog) {
+    const MarkingCatalog catalog;
+    const struct {
+        std::vector<std::string> args;
+        std::vector<std::string> parts;
+    } rows[] = {
+        {{"show", write(Zero416)},
+         {"~Модуль: Orvel-416\n\n~Настройки ШС:\n  ~Время интегрирования / ~ШС1: ~нет\n",
+          "  ~Id5 / ~Номер: 000000000000\n", "\n~Время задержки: 0\n"}},
+        {{"show", write(Full416)}, {"  ~Id5 / ~Номер: ~(пусто)\n"}},
+        {{"show", "--json", write(Zero416)},
+         {"\"title\": \"~Настройки ШС:\"",
+          "\"label\": \"~Время интегрирования\", \"column\": "
+          "\"~ШС1\", \"value\": 0, \"text\": \"~нет\"}",
+          "\"column\": \"~Номер\", \"value\": 0, \"text\": \"000000000000\"}"}},
+        {{"diff", write(Zero416), write(Zero416)}, {"~Конфигурации совпадают\n"}},
+        {{"diff", write(Zero426), write(Full427)},
+         {"~Модуль: Orvel-426/427\n", "~Вариант: Orvel-426 → Orvel-427\n"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args[0]);
+        const InProcessRun shown = run({row.args.begin(), row.args.end()});
+        for (const std::string& part : row.parts)
+            EXPECT_TRUE(has(shown.out, part)) << part << shown.out;
+    }
 }
