@@ -57,13 +57,6 @@ QString shown(const char* text) {
     return QCoreApplication::translate("pemrix", text);
 }
 
-template <std::size_t Count> QStringList shownItems(const std::array<const char*, Count>& items) {
-    QStringList texts;
-    for (const char* item : items)
-        texts << shown(item);
-    return texts;
-}
-
 } // namespace
 
 TReleForm::TReleForm(forms::ModuleHost& host, QWidget* parent) : forms::ModuleWindow(host, parent) {
@@ -139,7 +132,7 @@ QWidget* TReleForm::createRelayTab(int relay) {
     right->addWidget(createModeGroup(relay, tab));
     if (relay == 1) {
         Ved = new forms::RadioGroup(shown(ControllingDeviceTitle),
-                                    shownItems(ControllingDeviceItems), 1, tab);
+                                    forms::itemTexts(ControllingDeviceItems), 1, tab);
         Ved->setObjectName(QStringLiteral("Ved"));
         Ved->setItemIndex(ControllingDevice::OrvelTevRpu);
         right->addWidget(Ved);
@@ -210,7 +203,7 @@ QGroupBox* TReleForm::createTypeGroup(int relay, QWidget* parent) {
 QGroupBox* TReleForm::createModeGroup(int relay, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QStringLiteral("Rele%1Combo").arg(relay));
-    combo->addItems(shownItems(RelayModeItems));
+    combo->addItems(forms::itemTexts(RelayModeItems));
     combo->setEditable(false);
     combo->setCurrentIndex(-1);
     forms::nameGridCell(combo, relayName(relay), shown(ModeGroupTitle));
