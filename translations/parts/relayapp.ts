@@ -309,9 +309,9 @@ Without windows, pemrix-cli works with the module (pemrix-cli --help).
 последовательном порту (COM1..COM4) — связь, чтение, правка и запись в окне
 его типа. Прочие аргументы принадлежат Qt (-platform ИМЯ, ...).
 
-  --version   вывести версию и выйти
-  --help      эта справка
-  --lang en   английский язык программы (ru — русский) вместо LANG/LC_*
+  --lang en|ru  язык программы: английский или русский (иначе по LANG)
+  --version     вывести версию и выйти
+  --help        эта справка
 
 Без окна: pemrix-cli --help.
 </source>
@@ -322,12 +322,16 @@ Opens the main window of the Pemrix configurator: one Orvel module on a
 serial port (COM1..COM4) — link, read, edit and write in the window of
 its type. Other arguments belong to Qt (-platform NAME, ...).
 
-  --version   print the version and exit
-  --help      this help
-  --lang en   the program in English (ru: Russian) instead of LANG/LC_*
+  --lang en|ru  the program&apos;s language: English or Russian (else from LANG)
+  --version     print the version and exit
+  --help        this help
 
 Without a window: pemrix-cli --help.
 </translation>
+    </message>
+    <message>
+        <source>Неизвестная ошибка</source>
+        <translation>Unknown error</translation>
     </message>
 </context>
 </TS>
