@@ -45,7 +45,7 @@ Language environmentLanguage(const Environment& environment) {
 std::optional<Language> takeLanguageOption(std::vector<std::string>& arguments) {
     const int count = static_cast<int>(arguments.size());
     const auto argumentAt = [&](int i) { return std::string_view(arguments[i]); };
-    for (int i = 1; i < count; ++i) {
+    for (int i = 0; i < count; ++i) {
         const OptionAt found = optionAt(i, count, argumentAt);
         if (found.taken == 0)
             continue;

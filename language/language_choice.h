@@ -17,8 +17,9 @@ using Environment = std::function<const char*(const char* name)>;
 
 Language environmentLanguage(const Environment& environment);
 
-// Takes "--lang xx" or "--lang=xx" out of the program's arguments (the first is the
-// program's name) and says what it chose; nothing when it is not there.
+// Takes "--lang xx" or "--lang=xx" out of the program's arguments and says what it
+// chose; nothing when it is not there. The list holds the arguments alone; argv
+// starts with the program's name.
 std::optional<Language> takeLanguageOption(std::vector<std::string>& arguments);
 std::optional<Language> takeLanguageOption(int& argc, char** argv);
 

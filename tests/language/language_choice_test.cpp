@@ -58,9 +58,10 @@ TEST(LanguageChoiceTest, TheOptionIsTakenOutOfEitherKindOfArgumentList) {
         {{"pemrix", "--language", "en"}, std::nullopt, {"pemrix", "--language", "en"}},
     };
     for (const auto& row : rows) {
-        std::vector<std::string> list = row.arguments;
+        // The list comes without the program's name.
+        std::vector<std::string> list(row.arguments.begin() + 1, row.arguments.end());
         EXPECT_EQ(takeLanguageOption(list), row.chosen);
-        EXPECT_EQ(list, row.left);
+        EXPECT_EQ(list, std::vector<std::string>(row.left.begin() + 1, row.left.end()));
 
         std::vector<std::string> storage = row.arguments;
         std::vector<char*> argv;
