@@ -6,6 +6,7 @@
 #include "link/text_trace.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -28,9 +29,9 @@ constexpr int maxLines = 200000;
 ExchangeJournalWindow::ExchangeJournalWindow(QWidget* owner)
     : QWidget(owner, Qt::Window), buffer_(std::make_shared<JournalBuffer>()) {
     setObjectName(QStringLiteral("ExchangeJournal"));
-    setWindowTitle(QStringLiteral("Журнал обмена"));
+    setWindowTitle(QCoreApplication::translate("pemrix", "Журнал обмена"));
 
-    RecordBox = new QCheckBox(QStringLiteral("Вести журнал"), this);
+    RecordBox = new QCheckBox(QCoreApplication::translate("pemrix", "Вести журнал"), this);
     RecordBox->setObjectName(QStringLiteral("RecordBox"));
     JournalView = new QPlainTextEdit(this);
     JournalView->setObjectName(QStringLiteral("JournalView"));
@@ -38,9 +39,9 @@ ExchangeJournalWindow::ExchangeJournalWindow(QWidget* owner)
     JournalView->setLineWrapMode(QPlainTextEdit::NoWrap);
     JournalView->setMaximumBlockCount(maxLines);
     JournalView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    ClearButton = new QPushButton(QStringLiteral("Очистить"), this);
+    ClearButton = new QPushButton(QCoreApplication::translate("pemrix", "Очистить"), this);
     ClearButton->setObjectName(QStringLiteral("ClearButton"));
-    SaveButton = new QPushButton(QStringLiteral("Сохранить…"), this);
+    SaveButton = new QPushButton(QCoreApplication::translate("pemrix", "Сохранить…"), this);
     SaveButton->setObjectName(QStringLiteral("SaveButton"));
 
     auto* buttons = new QHBoxLayout;
@@ -103,8 +104,8 @@ void ExchangeJournalWindow::ClearButtonClick() {
 void ExchangeJournalWindow::SaveButtonClick() {
     showPendingLines();
     const QString name = forms::Dialogs::instance().saveFileName(
-        this, QStringLiteral("Сохранить как"), QStringLiteral("Текстовые файлы (*.txt)"),
-        QStringLiteral("txt"));
+        this, QCoreApplication::translate("pemrix", "Сохранить как"),
+        QCoreApplication::translate("pemrix", "Текстовые файлы (*.txt)"), QStringLiteral("txt"));
     if (name.isEmpty())
         return;
     QString text = JournalView->toPlainText();

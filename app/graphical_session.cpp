@@ -1,5 +1,7 @@
 #include "app/graphical_session.h"
 
+#include "language/translate.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <string_view>
@@ -46,13 +48,14 @@ std::optional<std::string> missingDisplayText(int argc, const char* const* argv,
     if (choosesPlatformOrDisplay(argc, argv) || isSet(environment, "QT_QPA_PLATFORM") ||
         isSet(environment, "DISPLAY") || isSet(environment, "WAYLAND_DISPLAY"))
         return std::nullopt;
-    return "pemrix: нет графического сеанса — окнам программы нужен экран X11 или Wayland,\n"
-           "а переменные DISPLAY и WAYLAND_DISPLAY не заданы.\n"
-           "Запустите программу в графическом сеансе или на виртуальном экране Xvfb:\n"
-           "  xvfb-run -a pemrix\n"
-           "Только проверить запуск, без видимых окон:\n"
-           "  QT_QPA_PLATFORM=offscreen pemrix\n"
-           "Без окон с модулем работает pemrix-cli (pemrix-cli --help).\n";
+    return language::translate(
+        "pemrix", "pemrix: нет графического сеанса — окнам программы нужен экран X11 или Wayland,\n"
+                  "а переменные DISPLAY и WAYLAND_DISPLAY не заданы.\n"
+                  "Запустите программу в графическом сеансе или на виртуальном экране Xvfb:\n"
+                  "  xvfb-run -a pemrix\n"
+                  "Только проверить запуск, без видимых окон:\n"
+                  "  QT_QPA_PLATFORM=offscreen pemrix\n"
+                  "Без окон с модулем работает pemrix-cli (pemrix-cli --help).\n");
 #endif
 }
 

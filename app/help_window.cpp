@@ -1,6 +1,7 @@
 #include "app/help_window.h"
 
 #include "app/main_form_texts.h"
+#include "language/catalog.h"
 
 #include <QFile>
 #include <QTextBrowser>
@@ -14,15 +15,23 @@ namespace {
 
 constexpr int contentsTopic = 1;
 
+// The English pages lie in the help set's folder "en" under the Russian pages' names,
+// so the links between pages stay within one language.
 QString topicPath(int topic) {
-    return QStringLiteral(":/%1/topic%2.html").arg(QString::fromUtf8(texts::helpSet)).arg(topic);
+    const QString folder = language::languageInUse() == language::Language::English
+                               ? QStringLiteral("en/")
+                               : QString();
+    return QStringLiteral(":/%1/%2topic%3.html")
+        .arg(QString::fromUtf8(texts::helpSet), folder)
+        .arg(topic);
 }
 
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Справка - %1").arg(QString::fromUtf8(texts::helpSet)));
+    setWindowTitle(QCoreApplication::translate("pemrix", "Справка - %1")
+                       .arg(QString::fromUtf8(texts::helpSet)));
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setOpenLinks(true);

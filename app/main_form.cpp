@@ -45,7 +45,7 @@ void TMainForm::FormCreate() {
     bool ownStoreFailed = false;
     Settings = ports::openSettingsStore(ownStoreFailed);
     if (ownStoreFailed)
-        forms::Dialogs::instance().message(this, QString::fromUtf8(texts::settingsStoreError));
+        forms::Dialogs::instance().message(this, text(texts::settingsStoreError));
 
     if (const auto index = ports::readPortIndex(*Settings)) {
         QRadioButton* const ports[] = {com1, com2, com3, com4};

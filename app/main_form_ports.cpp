@@ -102,7 +102,7 @@ void TMainForm::showPortDevice() {
         const int port = portNumber();
         const QString device = ports::deviceForPort(Settings.get(), port);
         shown = QString::fromUtf8(texts::portDevice).arg(port).arg(device);
-        hint = QString::fromUtf8(texts::portDeviceHint).arg(port).arg(device);
+        hint = text(texts::portDeviceHint).arg(port).arg(device);
     }
     const int room = portDeviceRoom();
     PortDeviceLabel->setMaximumWidth(room);

@@ -8,12 +8,21 @@ namespace {
 
 using image::Field;
 using image::FieldKind;
+using language::translate;
 
 constexpr const char* RelayKeyPrefix = "relays.";
 
 std::string trimmedRight(std::string text) {
     text.erase(text.find_last_not_of(' ') + 1);
     return text;
+}
+
+template <std::size_t Count>
+std::vector<std::string> translatedItems(const std::array<const char*, Count>& items) {
+    std::vector<std::string> texts;
+    for (const char* item : items)
+        texts.push_back(translate("pemrix", item));
+    return texts;
 }
 
 void addRelayTab(std::vector<Field>& fields, int relay) {
@@ -28,14 +37,15 @@ void addRelayTab(std::vector<Field>& fields, int relay) {
     for (const TypeRow& row : TypeRows) {
         fields.push_back(image::makeField(key + "types." + std::to_string(row.type),
                                           FieldKind::Flag, {{Cell::TypeBase + row.type, bit, 1}},
-                                          tab, trimmedRight(TypeGroupTitle),
-                                          trimmedRight(row.label)));
+                                          tab, trimmedRight(translate("pemrix", TypeGroupTitle)),
+                                          trimmedRight(translate("pemrix", row.label))));
     }
     // The codec takes the mode cells in this order, a later bit overriding an earlier.
-    Field mode = image::makeField(key + "mode", FieldKind::LastSetBit, {}, tab, ModeGroupTitle);
+    Field mode = image::makeField(key + "mode", FieldKind::LastSetBit, {}, tab,
+                                  translate("pemrix", ModeGroupTitle));
     for (int cell : ModeCells)
         mode.bits.push_back({cell, bit, 1});
-    mode.items.assign(RelayModeItems.begin(), RelayModeItems.end());
+    mode.items = translatedItems(RelayModeItems);
     fields.push_back(std::move(mode));
 }
 
@@ -46,23 +56,24 @@ image::FieldTable makeTable() {
         addRelayTab(table.fields, relay);
 
     // The module's cells are numbers, taken whole: a file's 258 names no device.
-    Field device = image::makeField("controlling_device", FieldKind::Choice,
-                                    {{Cell::ControllingDevice, 0, 8}}, {}, ControllingDeviceTitle);
+    Field device =
+        image::makeField("controlling_device", FieldKind::Choice, {{Cell::ControllingDevice, 0, 8}},
+                         {}, translate("pemrix", ControllingDeviceTitle));
     device.wholeCell = true;
-    device.items.assign(ControllingDeviceItems.begin(), ControllingDeviceItems.end());
+    device.items = translatedItems(ControllingDeviceItems);
     table.fields.push_back(std::move(device));
 
     // Anything but the 4800 code is 1200 bit/s.
-    Field speed =
-        image::makeField("speed", FieldKind::Choice, {{Cell::Speed, 0, 8}}, {}, SpeedTitle);
+    Field speed = image::makeField("speed", FieldKind::Choice, {{Cell::Speed, 0, 8}}, {},
+                                   translate("pemrix", SpeedTitle));
     speed.wholeCell = true;
-    speed.items.assign(SpeedItems.begin(), SpeedItems.end());
+    speed.items = translatedItems(SpeedItems);
     speed.codes = {Speed1200Code, Speed4800Code};
     speed.otherwise = 0;
     table.fields.push_back(std::move(speed));
 
-    Field version =
-        image::makeField("version", FieldKind::Number, {{Cell::Version, 0, 8}}, {}, VersionCaption);
+    Field version = image::makeField("version", FieldKind::Number, {{Cell::Version, 0, 8}}, {},
+                                     translate("pemrix", VersionCaption));
     version.wholeCell = true;
     version.prefix = "v";
     table.fields.push_back(std::move(version));

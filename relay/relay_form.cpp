@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,20 +29,32 @@ namespace {
 // In the order of creation, which is the order of the Tab key: the first row, then
 // the second.
 constexpr forms::ButtonEntry ReleButtons[] = {
-    {"WriteButton", "Записать в прибор", "Записать конфигурацию в прибор (F2)", false, 0, 0},
-    {"ConnectButton", "Установить связь", "Установить связь F4", false, 0, 1},
-    {"LoadButton", "Считать файл", "Считать файл F10", true, 0, 2},
-    {"SaveButton", "Записать в файл", "Записать в файл F9", true, 0, 3},
-    {"ReadButton", "Считать из прибора", "Считать конфигурацию из прибора (F3)", false, 1, 0},
-    {"CancelButton", "Разорвать связь", "Разорвать связь F5", true, 1, 1},
-    {"DefaultButton", "Заводские установки", "Заводские установки F7", true, 1, 2},
+    {"WriteButton", QT_TRANSLATE_NOOP("pemrix", "Записать в прибор"),
+     QT_TRANSLATE_NOOP("pemrix", "Записать конфигурацию в прибор (F2)"), false, 0, 0},
+    {"ConnectButton", QT_TRANSLATE_NOOP("pemrix", "Установить связь"),
+     QT_TRANSLATE_NOOP("pemrix", "Установить связь F4"), false, 0, 1},
+    {"LoadButton", QT_TRANSLATE_NOOP("pemrix", "Считать файл"),
+     QT_TRANSLATE_NOOP("pemrix", "Считать файл F10"), true, 0, 2},
+    {"SaveButton", QT_TRANSLATE_NOOP("pemrix", "Записать в файл"),
+     QT_TRANSLATE_NOOP("pemrix", "Записать в файл F9"), true, 0, 3},
+    {"ReadButton", QT_TRANSLATE_NOOP("pemrix", "Считать из прибора"),
+     QT_TRANSLATE_NOOP("pemrix", "Считать конфигурацию из прибора (F3)"), false, 1, 0},
+    {"CancelButton", QT_TRANSLATE_NOOP("pemrix", "Разорвать связь"),
+     QT_TRANSLATE_NOOP("pemrix", "Разорвать связь F5"), true, 1, 1},
+    {"DefaultButton", QT_TRANSLATE_NOOP("pemrix", "Заводские установки"),
+     QT_TRANSLATE_NOOP("pemrix", "Заводские установки F7"), true, 1, 2},
 };
 
 constexpr int SourcesPerColumn = 12;
 
 // Every tab repeats its controls: the relay's name comes first in what is spoken.
 QString relayName(int relay) {
-    return QStringLiteral("Реле %1").arg(relay);
+    return QCoreApplication::translate("pemrix", "Реле %1").arg(relay);
+}
+
+// A text of the relay's tables in the user's language.
+QString shown(const char* text) {
+    return QCoreApplication::translate("pemrix", text);
 }
 
 } // namespace
@@ -63,7 +76,7 @@ void TReleForm::FormCreate() {
 
 void TReleForm::createControls() {
     setObjectName(QStringLiteral("ReleForm"));
-    setWindowTitle(QStringLiteral("Молуль релейный \"Orvel-426/427\""));
+    setWindowTitle(QCoreApplication::translate("pemrix", "Молуль релейный \"Orvel-426/427\""));
 
     auto* main = new QVBoxLayout(page());
     main->setContentsMargins(4, 4, 4, 4);
@@ -118,7 +131,7 @@ QWidget* TReleForm::createRelayTab(int relay) {
     auto* right = new QVBoxLayout;
     right->addWidget(createModeGroup(relay, tab));
     if (relay == 1) {
-        Ved = new forms::RadioGroup(QString::fromUtf8(ControllingDeviceTitle),
+        Ved = new forms::RadioGroup(shown(ControllingDeviceTitle),
                                     forms::itemTexts(ControllingDeviceItems), 1, tab);
         Ved->setObjectName(QStringLiteral("Ved"));
         Ved->setItemIndex(ControllingDevice::OrvelTevRpu);
@@ -142,16 +155,17 @@ QGroupBox* TReleForm::createSourceGroup(int relay, QWidget* parent) {
     grid->setVerticalSpacing(3);
     const int columnCount = SourceCount / SourcesPerColumn;
     for (int column = 0; column < columnCount; ++column) {
-        grid->addWidget(forms::makeHeading(QStringLiteral("№:"), group), 0, column * 2, 1, 2);
+        grid->addWidget(forms::makeHeading(QCoreApplication::translate("pemrix", "№:"), group), 0,
+                        column * 2, 1, 2);
         // A little air between the columns of sources.
         grid->setColumnMinimumWidth(column * 2, 22);
         for (int row = 0; row < SourcesPerColumn; ++row) {
             const int source = column * SourcesPerColumn + row + 1;
             auto* number = new QLabel(QString::number(source), group);
             number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            QCheckBox* box =
-                forms::makeGridBox(group, QStringLiteral("iz%1%2").arg(relay).arg(source),
-                                   relayName(relay), QStringLiteral("ИИ %1").arg(source));
+            QCheckBox* box = forms::makeGridBox(
+                group, QStringLiteral("iz%1%2").arg(relay).arg(source), relayName(relay),
+                QCoreApplication::translate("pemrix", "ИИ %1").arg(source));
             number->setBuddy(box);
             tabs_[relay - 1].sources[source - 1] = box;
             grid->addWidget(number, row + 1, column * 2);
@@ -162,14 +176,14 @@ QGroupBox* TReleForm::createSourceGroup(int relay, QWidget* parent) {
 }
 
 QGroupBox* TReleForm::createTypeGroup(int relay, QWidget* parent) {
-    auto* group = new QGroupBox(QString::fromUtf8(TypeGroupTitle), parent);
+    auto* group = new QGroupBox(shown(TypeGroupTitle), parent);
     group->setObjectName(QStringLiteral("TypeBox%1").arg(relay));
     auto* grid = new QGridLayout(group);
     forms::makeTight(grid);
     grid->setVerticalSpacing(3);
     int row = 0;
     for (const TypeRow& typeRow : TypeRows) {
-        const QString label = QString::fromUtf8(typeRow.label);
+        const QString label = shown(typeRow.label);
         QCheckBox* box =
             forms::makeGridBox(group, QStringLiteral("typeiz%1%2").arg(relay).arg(typeRow.type),
                                relayName(relay), label);
@@ -192,9 +206,9 @@ QGroupBox* TReleForm::createModeGroup(int relay, QWidget* parent) {
     combo->addItems(forms::itemTexts(RelayModeItems));
     combo->setEditable(false);
     combo->setCurrentIndex(-1);
-    forms::nameGridCell(combo, relayName(relay), QString::fromUtf8(ModeGroupTitle));
+    forms::nameGridCell(combo, relayName(relay), shown(ModeGroupTitle));
     tabs_[relay - 1].mode = combo;
-    return forms::wrapInGroup(QString::fromUtf8(ModeGroupTitle), combo, parent);
+    return forms::wrapInGroup(shown(ModeGroupTitle), combo, parent);
 }
 
 QWidget* TReleForm::createModuleSettings(QWidget* parent) {
@@ -203,19 +217,19 @@ QWidget* TReleForm::createModuleSettings(QWidget* parent) {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* speed = new QGroupBox(QString::fromUtf8(SpeedTitle), row);
+    auto* speed = new QGroupBox(shown(SpeedTitle), row);
     speed->setObjectName(QStringLiteral("SpeedBox"));
     auto* speedLayout = new QVBoxLayout(speed);
-    R1200 = new QRadioButton(QString::fromUtf8(SpeedItems[0]), speed);
+    R1200 = new QRadioButton(shown(SpeedItems[0]), speed);
     R1200->setObjectName(QStringLiteral("R1200"));
     R1200->setChecked(true);
-    R4800 = new QRadioButton(QString::fromUtf8(SpeedItems[1]), speed);
+    R4800 = new QRadioButton(shown(SpeedItems[1]), speed);
     R4800->setObjectName(QStringLiteral("R4800"));
     speedLayout->addWidget(R1200);
     speedLayout->addWidget(R4800);
     layout->addWidget(speed);
 
-    auto* caption = new QLabel(QString::fromUtf8(VersionCaption), row);
+    auto* caption = new QLabel(shown(VersionCaption), row);
     version = new QLabel(QStringLiteral(" "), row);
     version->setObjectName(QStringLiteral("version"));
     layout->addWidget(caption, 0, Qt::AlignTop);

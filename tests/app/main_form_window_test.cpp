@@ -1,10 +1,12 @@
 // The main window's face, and opening and closing the module windows.
 
 #include "app/help_window.h"
+#include "language/catalog.h"
 #include "link/system_serial_port.h"
 #include "tests/app/expected_texts.h"
 #include "tests/app/main_form_rig.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -225,6 +227,37 @@ TEST_F(MainFormTest, HelpHasARussianPageForEachTopic) {
     }
     form->showHelp(2);
     EXPECT_EQ(form->helpWindow()->topic(), 1);
+}
+
+// Each Russian page has an English twin that links to the same pages; the window
+// shows the twin while English is in use.
+TEST_F(MainFormTest, HelpHasAnEnglishTwinOfEachPage) {
+    const QRegularExpression cyrillic("[\\x{0400}-\\x{04FF}]");
+    const auto page = [](const QString& path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        return QString::fromUtf8(file.readAll());
+    };
+    const auto links = [](const QString& text) {
+        QStringList found;
+        for (const QRegularExpressionMatch& link :
+             QRegularExpression("href=\"([^\"]*)\"").globalMatch(text))
+            found << link.captured(1);
+        return found;
+    };
+    for (int topic : {1, 29, 30, 36}) {
+        SCOPED_TRACE(topic);
+        const QString english = page(QStringLiteral(":/Help.hlp/en/topic%1.html").arg(topic));
+        EXPECT_EQ(links(english),
+                  links(page(QStringLiteral(":/Help.hlp/topic%1.html").arg(topic))));
+        EXPECT_FALSE(english.contains(cyrillic));
+    }
+    ASSERT_TRUE(language::useLanguage(language::Language::English));
+    makeForm();
+    form->showHelp(36);
+    const QString shown = form->helpWindow()->topicText();
+    language::useLanguage(language::Language::Russian);
+    EXPECT_TRUE(shown.contains(QStringLiteral("Demonstration mode")));
 }
 
 TEST_F(MainFormTest, TheHelpButtonOpensTheMainTopic) {
