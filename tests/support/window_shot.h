@@ -3,14 +3,16 @@
 // documentation: the window with its factory image, shown, and saved once painted.
 //   <program> <output.png> [what the window's own program takes]
 // Run under a virtual X server (scripts/tools/screenshot-*); QT_SCALE_FACTOR gives
-// the scaling.
+// the scaling, the language is the program's (LANG, --lang en).
 
+#include "language/catalog.h"
 #include "tests/support/recording_host.h"
 
 #include <QApplication>
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 namespace pemrix::testing {
@@ -19,7 +21,10 @@ namespace pemrix::testing {
 template <class Window>
 int shootModuleWindow(int argc, char** argv, const char* moreUsage = "",
                       const std::function<void(Window&, int, char**)>& prepare = {}) {
+    language::useLanguage(
+        language::chosenLanguage(language::takeLanguageOption(argc, argv), std::getenv));
     QApplication app(argc, argv);
+    language::installCatalogs(app);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <output.png>%s\n", argv[0], moreUsage);
         return 2;
