@@ -19,7 +19,8 @@ function(pemrix_add_catalog target ts_file)
         TS_FILES ${ts_file}
         RESOURCE_PREFIX /i18n
         SOURCES ${pemrix_program_sources}
-        LUPDATE_OPTIONS -source-language ru -locations none -no-obsolete)
+        LUPDATE_OPTIONS -source-language ru -locations none -no-obsolete
+        LRELEASE_OPTIONS -silent)
     return()
   endif()
   # A build for another system (Qt for Windows has no tools of its own): the build
