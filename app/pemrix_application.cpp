@@ -30,9 +30,10 @@ std::optional<std::string> commandLineAnswer(int argc, const char* const* argv) 
                 "последовательном порту (COM1..COM4) — связь, чтение, правка и запись в окне\n"
                 "его типа. Прочие аргументы принадлежат Qt (-platform ИМЯ, ...).\n"
                 "\n"
-                "  --lang en|ru  язык программы: английский или русский (иначе по LANG)\n"
-                "  --version     вывести версию и выйти\n"
-                "  --help        эта справка\n"
+                "  --lang en|ru\n"
+                "              язык программы: английский или русский (иначе по LANG)\n"
+                "  --version   вывести версию и выйти\n"
+                "  --help      эта справка\n"
                 "\n"
                 "Без окна: pemrix-cli --help.\n");
     }

@@ -1088,9 +1088,10 @@ do, but without a window. The commands read, write and key first establish the l
 последовательном порту (COM1..COM4) — связь, чтение, правка и запись в окне
 его типа. Прочие аргументы принадлежат Qt (-platform ИМЯ, ...).
 
-  --lang en|ru  язык программы: английский или русский (иначе по LANG)
-  --version     вывести версию и выйти
-  --help        эта справка
+  --lang en|ru
+              язык программы: английский или русский (иначе по LANG)
+  --version   вывести версию и выйти
+  --help      эта справка
 
 Без окна: pemrix-cli --help.
 </source>
@@ -1101,9 +1102,10 @@ Opens the main window of the Pemrix configurator: one Orvel module on a
 serial port (COM1..COM4) — link, read, edit and write in the window of
 its type. Other arguments belong to Qt (-platform NAME, ...).
 
-  --lang en|ru  the program&apos;s language: English or Russian (else from LANG)
-  --version     print the version and exit
-  --help        this help
+  --lang en|ru
+              the program&apos;s language: English or Russian (else from LANG)
+  --version   print the version and exit
+  --help      this help
 
 Without a window: pemrix-cli --help.
 </translation>
