@@ -39,7 +39,7 @@ std::string settingsFolder() {
     return folder;
 }
 
-Run startOnce() {
+Run startOnce(bool english) {
     Run run;
     int probe[2];
     if (::pipe(probe) != 0) {
@@ -64,7 +64,9 @@ Run startOnce() {
     envp.push_back(nullptr);
 
     std::string program = PEMRIX_PROGRAM;
-    char* argv[] = {program.data(), nullptr};
+    std::string option = "--lang";
+    std::string language = english ? "en" : "ru";
+    char* argv[] = {program.data(), option.data(), language.data(), nullptr};
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -98,10 +100,11 @@ Run startOnce() {
     return run;
 }
 
+// The argument: 1 for the English catalog, 0 for Russian as written.
 void StartupToMainWindowShown(benchmark::State& state) {
     double ended = 0;
     for (auto _ : state) {
-        const Run run = startOnce();
+        const Run run = startOnce(state.range(0) == 1);
         if (!run.ok) {
             state.SkipWithError(run.error.c_str());
             return;
@@ -113,6 +116,8 @@ void StartupToMainWindowShown(benchmark::State& state) {
 }
 
 BENCHMARK(StartupToMainWindowShown)
+    ->Arg(0)
+    ->Arg(1)
     ->UseManualTime()
     ->Iterations(1)
     ->Repetitions(20)
