@@ -2,10 +2,10 @@
 
 #include "cli/json_writer.h"
 #include "emulator/emulator.h"
-#include "language/translate.h"
 #include "link/reporter.h"
 #include "tests/cli/in_process_run.h"
 #include "tests/cli/report_texts.h"
+#include "tests/support/marking_catalog.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -61,18 +61,7 @@ bool has(const std::string& text, const std::string& line) {
     return text.find(line) != std::string::npos;
 }
 
-// A catalog that marks every text it is asked for with "~" (once, should a lower
-// layer have asked already), in use while it lives.
-class MarkingCatalog {
-  public:
-    MarkingCatalog() { pemrix::language::useCatalog(mark); }
-    ~MarkingCatalog() { pemrix::language::useCatalog(nullptr); }
-
-  private:
-    static std::string mark(const char*, const char* source) {
-        return source[0] == '~' ? source : std::string("~") + source;
-    }
-};
+using pemrix::testing::MarkingCatalog;
 
 } // namespace
 

@@ -3,6 +3,7 @@
 // the group the user must join.
 
 #include "ports/port_problem.h"
+#include "tests/support/marking_catalog.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -170,6 +171,16 @@ TEST(PortProblem, EachCaseSaysWhatHappenedAndWhatToDo) {
         EXPECT_EQ(problem.brief, row.brief);
         EXPECT_EQ(problem.full, row.full);
     }
+}
+
+// The port's reason comes in the user's language; a bare refusal is still known as one
+// and not said twice.
+TEST(PortProblem, TheBareRefusalIsKnownInTheLanguageInUse) {
+    const pemrix::testing::MarkingCatalog catalog;
+    const PortProblem problem = describeOpenFailure(
+        "COM1", "/dev/ttyUSB0", {PortErrorKind::NoPermission, 13, "~нет доступа"},
+        {serialGroup, true, {}});
+    EXPECT_EQ(problem.full, "~Нет доступа к порту COM1 (/dev/ttyUSB0).");
 }
 
 TEST(PortProblem, ALineLostUnderAnExchangeSaysSoUntilANewLink) {
