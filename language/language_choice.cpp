@@ -3,6 +3,10 @@
 #include <cstring>
 #include <string_view>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace pemrix::language {
 
 namespace {
@@ -30,6 +34,17 @@ OptionAt optionAt(int index, int count, const auto& argumentAt) {
     return {};
 }
 
+// Where no variable names a language: Windows keeps the user's display language in
+// its settings rather than in the environment.
+Language systemLanguage() {
+#ifdef _WIN32
+    return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_ENGLISH ? Language::English
+                                                                     : Language::Russian;
+#else
+    return Language::Russian;
+#endif
+}
+
 } // namespace
 
 Language environmentLanguage(const Environment& environment) {
@@ -39,7 +54,7 @@ Language environmentLanguage(const Environment& environment) {
         if (value != nullptr && *value != '\0')
             return languageNamed(value);
     }
-    return Language::Russian;
+    return systemLanguage();
 }
 
 std::optional<Language> takeLanguageOption(std::vector<std::string>& arguments) {

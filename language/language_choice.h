@@ -2,7 +2,8 @@
 // Which of the program's two languages the user asked for: "--lang en" on the command
 // line, else the system's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG: the first one
 // set). English is chosen by a language starting with "en"; everything else,
-// including "C" and "POSIX", is Russian. Standard library only.
+// including "C" and "POSIX", is Russian. On Windows, where none of them is usually
+// set, the user's display language of Windows decides then.
 
 #include <functional>
 #include <optional>
