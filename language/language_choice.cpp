@@ -17,20 +17,25 @@ Language languageNamed(std::string_view name) {
 
 constexpr std::string_view option = "--lang";
 
-// The value of "--lang xx" or "--lang=xx" at `index`, and how many arguments it took.
-struct OptionAt {
-    std::string_view value;
+// The first "--lang xx" or "--lang=xx" among the arguments from `first` on: where it
+// stands, how many arguments it takes, and what it chose. "--lang" with nothing after
+// it is taken too, and chooses no English.
+struct FoundOption {
+    int index = 0;
     int taken = 0;
+    Language chosen = Language::Russian;
 };
 
-OptionAt optionAt(int index, int count, const auto& argumentAt) {
-    const std::string_view argument = argumentAt(index);
-    // "--lang" with nothing after it is taken too, and chooses no English.
-    if (argument == option)
-        return index + 1 < count ? OptionAt{argumentAt(index + 1), 2} : OptionAt{{}, 1};
-    if (argument.size() > option.size() && argument.substr(0, option.size()) == option &&
-        argument[option.size()] == '=')
-        return {argument.substr(option.size() + 1), 1};
+FoundOption findOption(int first, int count, const auto& argumentAt) {
+    for (int i = first; i < count; ++i) {
+        const std::string_view argument = argumentAt(i);
+        if (argument == option)
+            return i + 1 < count ? FoundOption{i, 2, languageNamed(argumentAt(i + 1))}
+                                 : FoundOption{i, 1};
+        if (argument.size() > option.size() && argument.substr(0, option.size()) == option &&
+            argument[option.size()] == '=')
+            return {i, 1, languageNamed(argument.substr(option.size() + 1))};
+    }
     return {};
 }
 
@@ -58,33 +63,25 @@ Language environmentLanguage(const Environment& environment) {
 }
 
 std::optional<Language> takeLanguageOption(std::vector<std::string>& arguments) {
-    const int count = static_cast<int>(arguments.size());
-    const auto argumentAt = [&](int i) { return std::string_view(arguments[i]); };
-    for (int i = 0; i < count; ++i) {
-        const OptionAt found = optionAt(i, count, argumentAt);
-        if (found.taken == 0)
-            continue;
-        const Language chosen = languageNamed(found.value);
-        arguments.erase(arguments.begin() + i, arguments.begin() + i + found.taken);
-        return chosen;
-    }
-    return std::nullopt;
+    const FoundOption found = findOption(0, static_cast<int>(arguments.size()), [&](int i) {
+        return std::string_view(arguments[static_cast<std::size_t>(i)]);
+    });
+    if (found.taken == 0)
+        return std::nullopt;
+    const auto start = arguments.begin() + found.index;
+    arguments.erase(start, start + found.taken);
+    return found.chosen;
 }
 
 std::optional<Language> takeLanguageOption(int& argc, char** argv) {
-    const auto argumentAt = [&](int i) { return std::string_view(argv[i]); };
-    for (int i = 1; i < argc; ++i) {
-        const OptionAt found = optionAt(i, argc, argumentAt);
-        if (found.taken == 0)
-            continue;
-        const Language chosen = languageNamed(found.value);
-        // The arguments after it move up, the list's end (argv[argc]) with them.
-        std::memmove(argv + i, argv + i + found.taken,
-                     static_cast<std::size_t>(argc - i - found.taken + 1) * sizeof(char*));
-        argc -= found.taken;
-        return chosen;
-    }
-    return std::nullopt;
+    const FoundOption found = findOption(1, argc, [&](int i) { return std::string_view(argv[i]); });
+    if (found.taken == 0)
+        return std::nullopt;
+    // The arguments after it move up, the list's end (argv[argc]) with them.
+    std::memmove(argv + found.index, argv + found.index + found.taken,
+                 static_cast<std::size_t>(argc - found.index - found.taken + 1) * sizeof(char*));
+    argc -= found.taken;
+    return found.chosen;
 }
 
 Language chosenLanguage(std::optional<Language> option, const Environment& environment) {
