@@ -16,11 +16,6 @@ using image::FieldValue;
 using language::arg;
 using language::translate;
 
-// A text of a module's field table (a title, a label, an item) in the user's language.
-std::string translated(const std::string& text) {
-    return text.empty() ? text : translate("pemrix", text.c_str());
-}
-
 const image::FieldTable& tableOf(const ShownConfig& config) {
     return modules::formatOf(config.module)->fields();
 }
@@ -32,27 +27,9 @@ bool shownOn(const ShownConfig& config, const Field& field) {
     return shows == nullptr || shows(field, config.variant);
 }
 
-// The value as the text output shows it: an empty combo box or key slot in words.
-// Numbers and key codes are no words to translate.
-std::string shownValue(const Field& field, const FieldValue& value) {
-    const std::string text = image::shownText(field, value);
-    const bool inWords = value.text.empty() || field.kind == image::FieldKind::Flag ||
-                         field.kind == image::FieldKind::Choice ||
-                         field.kind == image::FieldKind::LastSetBit;
-    return inWords ? translated(text) : text;
-}
-
 // The value's text as JSON gives it: empty for no item or no key.
 std::string valueText(const Field& field, const FieldValue& value) {
-    return value.text.empty() ? value.text : shownValue(field, value);
-}
-
-// "label / column" in the user's language.
-std::string shownName(const Field& field) {
-    Field named;
-    named.label = translated(field.label);
-    named.column = translated(field.column);
-    return image::fieldName(named);
+    return value.text.empty() ? value.text : image::shownText(field, value);
 }
 
 // The fields to show, in table order, cut into runs of one group.
@@ -115,9 +92,9 @@ std::string groupedText(const image::FieldTable& table, const std::vector<std::s
         text += '\n';
         const std::string indent = run.group.empty() ? "" : "  ";
         if (!run.group.empty())
-            text += translated(run.group) + '\n';
+            text += image::tableText(run.group) + '\n';
         for (const std::size_t index : run.fields)
-            text += indent + shownName(table.fields[index]) + ": " + fieldLine(index) + '\n';
+            text += indent + image::fieldName(table.fields[index]) + ": " + fieldLine(index) + '\n';
     }
     return text;
 }
@@ -159,7 +136,7 @@ void writeGroups(JsonWriter& json, const image::FieldTable& table,
     for (const GroupRun& run : groupRuns(table, fields)) {
         json.beginObject();
         json.key("title");
-        json.value(translated(run.group));
+        json.value(image::tableText(run.group));
         json.key("fields");
         json.beginArray();
         for (const std::size_t index : run.fields) {
@@ -168,9 +145,9 @@ void writeGroups(JsonWriter& json, const image::FieldTable& table,
             json.key("key");
             json.value(field.key);
             json.key("label");
-            json.value(translated(field.label));
+            json.value(image::tableText(field.label));
             json.key("column");
-            json.value(translated(field.column));
+            json.value(image::tableText(field.column));
             fieldValues(index);
             json.endObject();
         }
@@ -186,7 +163,7 @@ std::string showText(const ShownConfig& config) {
     const image::FieldTable& table = tableOf(config);
     const std::vector<FieldValue> values = image::decodeFields(table, config.cells);
     return moduleLine(config) + groupedText(table, shownFields(config), [&](std::size_t index) {
-               return shownValue(table.fields[index], values[index]);
+               return image::shownText(table.fields[index], values[index]);
            });
 }
 
@@ -224,7 +201,8 @@ std::string diffText(const ShownConfig& a, const ShownConfig& b) {
                 '\n';
     return text + groupedText(table, differing(a, b), [&](std::size_t index) {
                const Field& field = table.fields[index];
-               return shownValue(field, valuesA[index]) + " → " + shownValue(field, valuesB[index]);
+               return image::shownText(field, valuesA[index]) + " → " +
+                      image::shownText(field, valuesB[index]);
            });
 }
 

@@ -40,8 +40,7 @@ void addLoopTypes(std::vector<Field>& fields) {
 Field relayMode(int relay, image::BitRange bits) {
     Field field = image::makeField("relays." + std::to_string(relay) + ".mode", FieldKind::Choice,
                                    {bits}, {}, texts::relayModeTitle(relay));
-    for (const char* item : RelayModeItems)
-        field.items.push_back(translate("pemrix", item));
+    field.items = image::tableTexts(RelayModeItems);
     return field;
 }
 

@@ -70,12 +70,9 @@ QString reportHtml(const ReportFacts& facts, const image::FieldTable& table,
             continue;
         if (field.group != group) {
             group = field.group;
-            // A table may keep a group as the catalog's source: asked again, a text
-            // already in the user's language comes back as it is.
             const QString title =
-                group.empty()
-                    ? QCoreApplication::translate("pemrix", "Общие настройки")
-                    : QCoreApplication::translate("pemrix", group.c_str()).toHtmlEscaped();
+                group.empty() ? QCoreApplication::translate("pemrix", "Общие настройки")
+                              : QString::fromStdString(image::tableText(group)).toHtmlEscaped();
             html += QStringLiteral("<h3>%1</h3>").arg(title);
         }
         html += QStringLiteral("<p style=\"margin:0\">%1: <b>%2</b></p>")

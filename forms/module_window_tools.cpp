@@ -87,8 +87,7 @@ void ModuleWindow::CompareWithFile() {
                 const image::Field& field = table.fields[index];
                 if (!showsField(field))
                     continue;
-                // A group kept as the catalog's source is shown in the user's language.
-                differences.push_back({QCoreApplication::translate("pemrix", field.group.c_str()),
+                differences.push_back({QString::fromStdString(image::tableText(field.group)),
                                        QString::fromStdString(image::fieldName(field)),
                                        valueText(field, image::decodeField(field, shown)),
                                        valueText(field, image::decodeField(field, file))});

@@ -64,13 +64,19 @@ FieldValue itemValue(const Field& field, int item) {
     return {item, item == NoItem ? std::string() : field.items[static_cast<std::size_t>(item)]};
 }
 
-// A table's texts are the catalog's sources, or already in the user's language where
-// a table is made of pieces (a loop's heading); a text the catalog lacks stays as it is.
-std::string translated(const std::string& text) {
-    return language::translate("pemrix", text.c_str());
+} // namespace
+
+std::string tableText(const std::string& text) {
+    return text.empty() ? text : language::translate("pemrix", text.c_str());
 }
 
-} // namespace
+std::vector<std::string> tableTexts(std::span<const char* const> sources) {
+    std::vector<std::string> texts;
+    texts.reserve(sources.size());
+    for (const char* source : sources)
+        texts.push_back(language::translate("pemrix", source));
+    return texts;
+}
 
 Field makeField(std::string key, FieldKind kind, std::vector<BitRange> bits, std::string group,
                 std::string label, std::string column) {
@@ -131,11 +137,11 @@ std::vector<std::size_t> differingFields(const FieldTable& table, std::span<cons
 
 std::string shownText(const Field& field, const FieldValue& value) {
     if (value.text.empty())
-        return translated(field.kind == FieldKind::KeyCode ? EmptySlotText : NoItemText);
+        return tableText(field.kind == FieldKind::KeyCode ? EmptySlotText : NoItemText);
     // Digits and key codes are no words.
     const bool words = field.kind == FieldKind::Flag || field.kind == FieldKind::Choice ||
                        field.kind == FieldKind::LastSetBit;
-    return words ? translated(value.text) : value.text;
+    return words ? tableText(value.text) : value.text;
 }
 
 namespace {
@@ -147,9 +153,9 @@ std::string bare(std::string text) {
 } // namespace
 
 std::string fieldName(const Field& field) {
-    std::string name = bare(translated(field.label));
+    std::string name = bare(tableText(field.label));
     if (!field.column.empty())
-        name += " / " + bare(translated(field.column));
+        name += " / " + bare(tableText(field.column));
     return name;
 }
 

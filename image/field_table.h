@@ -96,6 +96,15 @@ std::vector<std::size_t> differingFields(const FieldTable& table, std::span<cons
 inline constexpr const char* NoItemText = QT_TRANSLATE_NOOP("pemrix", "(не выбрано)");
 inline constexpr const char* EmptySlotText = QT_TRANSLATE_NOOP("pemrix", "(пусто)");
 
+// A text of a table (a group, a label, an item) in the user's language. A table keeps
+// the catalog's sources, or texts already in the user's language where it is made of
+// pieces (a loop's heading); a text the catalog lacks stays as it is.
+std::string tableText(const std::string& text);
+
+// The catalog's sources of a list's items in the user's language, for a table built in
+// it.
+std::vector<std::string> tableTexts(std::span<const char* const> sources);
+
 // The value's text, or for an empty combo box or key slot those words, in the user's
 // language.
 std::string shownText(const Field& field, const FieldValue& value);

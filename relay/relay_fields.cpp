@@ -17,14 +17,6 @@ std::string trimmedRight(std::string text) {
     return text;
 }
 
-template <std::size_t Count>
-std::vector<std::string> translatedItems(const std::array<const char*, Count>& items) {
-    std::vector<std::string> texts;
-    for (const char* item : items)
-        texts.push_back(translate("pemrix", item));
-    return texts;
-}
-
 void addRelayTab(std::vector<Field>& fields, int relay) {
     const std::string tab = relayTabTitle(relay);
     const std::string key = RelayKeyPrefix + std::to_string(relay) + ".";
@@ -45,7 +37,7 @@ void addRelayTab(std::vector<Field>& fields, int relay) {
                                   translate("pemrix", ModeGroupTitle));
     for (int cell : ModeCells)
         mode.bits.push_back({cell, bit, 1});
-    mode.items = translatedItems(RelayModeItems);
+    mode.items = image::tableTexts(RelayModeItems);
     fields.push_back(std::move(mode));
 }
 
@@ -60,14 +52,14 @@ image::FieldTable makeTable() {
         image::makeField("controlling_device", FieldKind::Choice, {{Cell::ControllingDevice, 0, 8}},
                          {}, translate("pemrix", ControllingDeviceTitle));
     device.wholeCell = true;
-    device.items = translatedItems(ControllingDeviceItems);
+    device.items = image::tableTexts(ControllingDeviceItems);
     table.fields.push_back(std::move(device));
 
     // Anything but the 4800 code is 1200 bit/s.
     Field speed = image::makeField("speed", FieldKind::Choice, {{Cell::Speed, 0, 8}}, {},
                                    translate("pemrix", SpeedTitle));
     speed.wholeCell = true;
-    speed.items = translatedItems(SpeedItems);
+    speed.items = image::tableTexts(SpeedItems);
     speed.codes = {Speed1200Code, Speed4800Code};
     speed.otherwise = 0;
     table.fields.push_back(std::move(speed));

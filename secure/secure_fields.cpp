@@ -38,8 +38,7 @@ Field relayMode(int relay) {
     Field field = image::makeField("relays." + std::to_string(relay) + ".mode", FieldKind::Choice,
                                    {{RelayModeCell, 4 + (relay - 1) * 2, 2}}, {},
                                    texts::relayModeTitle(relay));
-    for (const char* item : RelayModeItems)
-        field.items.push_back(translate("pemrix", item));
+    field.items = image::tableTexts(RelayModeItems);
     return field;
 }
 
